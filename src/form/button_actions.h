@@ -1,0 +1,30 @@
+// What the two buttons do: "Чисти" clears, "Въведи" computes the change.
+#ifndef RESTOMER_FORM_BUTTON_ACTIONS_H_
+#define RESTOMER_FORM_BUTTON_ACTIONS_H_
+
+#include <cstdint>
+
+#include "form/form_content.h"
+#include "runtime/conversions.h"
+
+namespace restomer {
+
+// Shown in the trace box when the customer paid less than the price.
+extern const char* const kUnderpaymentMessage;
+// Shown in the trace box when the change cannot be broken down (it is
+// 3,276,800.00 or more, or an amount is not a finite number).
+extern const char* const kTooLargeMessage;
+
+// The click of button `Index` of Command1: kClearButton or kEnterButton; any
+// other index does nothing. Never throws: a change too large to break down
+// ends the click with kTooLargeMessage in the trace box, no denomination
+// ticked, the amounts typed left as they are and the change box showing the
+// change only if it is a finite amount.
+void Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings);
+
+// Unticks every denomination and empties the three amount boxes.
+void ClearAmounts(FormContent& form);
+
+}  // namespace restomer
+
+#endif  // RESTOMER_FORM_BUTTON_ACTIONS_H_

@@ -1,0 +1,49 @@
+#include "form/change_breakdown.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace restomer {
+namespace {
+
+double Denomination(const FormContent& form, int k) { return ParseAmount(form.Check1[k].Caption); }
+
+}  // namespace
+
+void BreakDownChange(FormContent& form, const RegionalSettings& settings) {
+  const double price_hundredths = CheckedMultiply(ParseAmount(form.Text3[kPriceBox].Text), 100);
+  const double paid_hundredths = CheckedMultiply(ParseAmount(form.Text3[kPaidBox].Text), 100);
+  // Only the difference is rounded, so 25.185 -> 30 is 481.5 -> 482 hundredths.
+  std::int32_t Remainder = RoundToLong(paid_hundredths - price_hundredths);
+
+  // Largest denomination first: that is what makes the breakdown greedy.
+  std::array<std::int16_t, kDenominationCount> Counts{};
+  for (int k = 0; k < kDenominationCount; ++k) {
+    form.Check1[k].Value = 0;
+    const std::int16_t d = RoundToInteger(CheckedMultiply(Denomination(form, k), 100));
+    if (Remainder >= d && d > 0) {  // d > 0: a caption of "0" must not divide by zero
+      form.Check1[k].Value = 1;
+      Counts[k] = NarrowToInteger(Remainder / d);
+      Remainder %= d;
+    }
+  }
+
+  // Smallest denomination first: the seller counts up from the price.
+  double RunningSum = ParseAmount(form.Text3[kPriceBox].Text);
+  std::string trace;
+  for (int k = kDenominationCount - 1; k >= 0; --k) {
+    if (form.Check1[k].Value != 1) continue;
+    const double denomination = Denomination(form, k);
+    trace += "Към сумата: " + FormatAmount(RunningSum, settings) +
+             " добавям: " + IntegerText(Counts[k]) + "*" + NumberText(denomination, settings) +
+             " лв.\r\n";
+    RunningSum += CheckedMultiply(Counts[k], denomination);
+  }
+  trace += "Натрупаната сума е равна на " +
+           FormatAmount(ParseAmount(form.Text3[kPaidBox].Text), settings) + "\r\n";
+  form.Text1[0].Text = std::move(trace);
+}
+
+}  // namespace restomer

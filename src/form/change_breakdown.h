@@ -1,0 +1,20 @@
+// The greedy breakdown of the change and the seller's count-up trace.
+#ifndef RESTOMER_FORM_CHANGE_BREAKDOWN_H_
+#define RESTOMER_FORM_CHANGE_BREAKDOWN_H_
+
+#include "form/form_content.h"
+#include "runtime/conversions.h"
+
+namespace restomer {
+
+// Reads the price and paid amounts and the denomination captions, ticks the
+// denominations of the fewest-pieces breakdown of the change (largest first)
+// and rewrites the trace box with the count-up from the price, smallest
+// denomination first, closed by the paid amount. Call only when paid >= price.
+// Throws OverflowError when the change is too large to break down; the ticks
+// may then be partly reset, and the trace box is left as it was.
+void BreakDownChange(FormContent& form, const RegionalSettings& settings);
+
+}  // namespace restomer
+
+#endif  // RESTOMER_FORM_CHANGE_BREAKDOWN_H_

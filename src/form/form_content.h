@@ -1,0 +1,56 @@
+// The window's content as data: the controls the change logic reads and
+// writes, addressed as control arrays with a zero-based index, and the values
+// they hold when the program starts. How they are drawn is the window's job.
+#ifndef RESTOMER_FORM_FORM_CONTENT_H_
+#define RESTOMER_FORM_FORM_CONTENT_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace restomer {
+
+// Indices into FormContent::Text3.
+inline constexpr int kPriceBox = 0;
+inline constexpr int kPaidBox = 1;
+inline constexpr int kChangeBox = 2;
+
+// Indices into FormContent::Command1.
+inline constexpr int kClearButton = 0;
+inline constexpr int kEnterButton = 1;
+
+inline constexpr int kDenominationCount = 13;
+
+// Property names follow the controls they stand for. Text is UTF-8; lines in
+// a multi-line box end with CR LF.
+struct TextBox {
+  std::string Text;
+};
+
+struct CheckBox {
+  std::string Caption;     // fixed; the denomination in leva, e.g. "0.50"
+  std::int16_t Value = 0;  // 0 unticked, 1 ticked
+};
+
+struct CommandButton {
+  std::string Caption;
+};
+
+struct FormContent {
+  std::array<TextBox, 3> Text3;  // price, amount paid, change
+  // The only table of denominations, largest first: their values are read
+  // from the captions at every computation.
+  std::array<CheckBox, kDenominationCount> Check1;
+  std::array<TextBox, 1> Text1;  // the trace box
+  std::array<CommandButton, 2> Command1;
+};
+
+// What the window holds when the program starts.
+FormContent StartUpContent();
+
+// The trace box's text at start: the task the program was written for.
+extern const char* const kTaskStatement;
+
+}  // namespace restomer
+
+#endif  // RESTOMER_FORM_FORM_CONTENT_H_
