@@ -1,0 +1,175 @@
+#include "window/main_window.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRect>
+
+#include "form/button_actions.h"
+#include "window/result_check_box.h"
+
+using restomer::FormContent;
+
+namespace {
+
+// The layout is given in twips; at 96 dots per inch a pixel is 15 twips, and
+// Qt scales these logical pixels on denser screens.
+QRect fromTwips(int left, int top, int width, int height) {
+  constexpr int kTwipsPerPixel = 15;
+  return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+               height / kTwipsPerPixel);
+}
+
+constexpr int kClientWidthTwips = 7785;
+constexpr int kClientHeightTwips = 5850;
+
+// Positions of the denomination boxes inside the frame, by index: the
+// banknotes 100 to 2 in the first column, 1 and the coins in the second.
+QRect check1Geometry(int index) {
+  constexpr int kFirstColumnRows = 6;
+  if (index < kFirstColumnRows) return fromTwips(120, 360 + 360 * index, 735, 375);
+  return fromTwips(960, 360 + 360 * (index - kFirstColumnRows), 855, 375);
+}
+
+// Style sheets, because palettes are not honoured by every style and some
+// draw button colours as gradients. A button's colour needs its border set.
+// The font is set here too: a font set with setFont() does not reach the
+// check boxes inside the styled frame.
+const char* const kStyleSheet = R"(
+* { font-family: "Times New Roman"; font-size: 12pt; font-weight: normal; font-style: normal; }
+MainWindow { background-color: rgb(192, 192, 255); }
+QLabel { background-color: rgb(255, 192, 128); }
+QGroupBox {
+  background-color: rgb(192, 192, 255);
+  border: 1px solid rgb(128, 128, 160);
+  margin-top: 9px;
+}
+QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }
+QCheckBox { background-color: rgb(128, 128, 255); }
+QPushButton { border-width: 2px; border-style: outset; }
+QPushButton:pressed { border-style: inset; }
+QPushButton#Command1_0 { background-color: rgb(255, 0, 0); border-color: rgb(255, 0, 0); }
+QPushButton#Command1_1 { background-color: rgb(0, 255, 0); border-color: rgb(0, 255, 0); }
+QPushButton:focus { border-color: rgb(0, 0, 0); }
+)";
+
+// The trace box keeps CR LF line ends; the text widget wants "\n".
+QString toScreenText(const std::string& text) {
+  return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::string fromScreenText(const QString& text) {
+  return QString(text).replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+}
+
+// Leaves the cursor and undo history of a box alone when its text stays.
+void setTextIfChanged(QLineEdit* box, const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  if (box->text() != shown) box->setText(shown);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const restomer::RegionalSettings& settings, QWidget* parent)
+    : QWidget(parent), settings_(settings) {
+  setObjectName(QStringLiteral("Restomer"));
+  setWindowTitle(QStringLiteral("www.restomer.example Математика - минимален брой монети/банкноти"));
+  setFixedSize(fromTwips(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+  setAttribute(Qt::WA_StyledBackground);
+  setStyleSheet(QString::fromLatin1(kStyleSheet));
+
+  createControls();
+  chainTabOrder();
+  showContent(restomer::StartUpContent());
+  text3_[restomer::kPriceBox]->setFocus();
+}
+
+void MainWindow::createControls() {
+  const QString labelTexts[] = {QStringLiteral("Restomer"), QStringLiteral("Сума за плащане:"),
+                                QStringLiteral("Дадена сума:"), QStringLiteral("Сума за ресто:")};
+  const QRect labelGeometry[] = {fromTwips(2400, 0, 4335, 375), fromTwips(2760, 840, 1815, 405),
+                                 fromTwips(2760, 1320, 1815, 405),
+                                 fromTwips(2760, 1800, 1815, 405)};
+  for (int k = 0; k < 4; ++k) {
+    label1_[k] = new QLabel(labelTexts[k], this);
+    label1_[k]->setGeometry(labelGeometry[k]);
+  }
+  label1_[0]->setAlignment(Qt::AlignCenter);
+
+  frame1_ = new QGroupBox(QStringLiteral("Банкнота/монета"), this);
+  frame1_->setGeometry(fromTwips(120, 120, 1935, 3015));
+  for (int k = 0; k < restomer::kDenominationCount; ++k) {
+    check1_[k] = new ResultCheckBox(frame1_);
+    check1_[k]->setGeometry(check1Geometry(k));
+  }
+
+  text1_ = new QPlainTextEdit(this);
+  text1_->setGeometry(fromTwips(120, 3240, 7575, 2535));
+  text1_->setReadOnly(true);
+  text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  text1_->setFocusPolicy(Qt::StrongFocus);
+  text1_->setTabChangesFocus(true);
+  text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  text1_->setAccessibleName(QStringLiteral("Отброяване на рестото"));
+
+  const QRect text3Geometry[] = {fromTwips(4560, 840, 975, 405), fromTwips(4560, 1320, 975, 405),
+                                 fromTwips(4560, 1800, 975, 405)};
+  for (int k = 0; k < 3; ++k) {
+    text3_[k] = new QLineEdit(this);
+    text3_[k]->setGeometry(text3Geometry[k]);
+    label1_[k + 1]->setBuddy(text3_[k]);  // gives the box its label as accessible name
+  }
+  text3_[restomer::kChangeBox]->setReadOnly(true);
+  for (int k : {restomer::kPriceBox, restomer::kPaidBox}) {
+    connect(text3_[k], &QLineEdit::returnPressed, this,
+            [this] { command1Click(restomer::kEnterButton); });
+  }
+
+  const QRect command1Geometry[] = {fromTwips(4080, 2520, 975, 375),
+                                    fromTwips(5760, 1320, 975, 375)};
+  for (int k = 0; k < 2; ++k) {
+    command1_[k] = new QPushButton(this);
+    command1_[k]->setObjectName(QStringLiteral("Command1_%1").arg(k));
+    command1_[k]->setGeometry(command1Geometry[k]);
+    connect(command1_[k], &QPushButton::clicked, this, [this, k] { command1Click(k); });
+  }
+}
+
+void MainWindow::chainTabOrder() {
+  const QList<QWidget*> order = {
+      check1_[0], check1_[1], check1_[2],  check1_[3],  check1_[4],  check1_[5],  check1_[6],
+      text1_,     text3_[0],  command1_[0], command1_[1], text3_[1], text3_[2],   check1_[7],
+      check1_[8], check1_[9], check1_[10], check1_[11], check1_[12]};
+  for (qsizetype k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
+}
+
+void MainWindow::command1Click(int index) {
+  FormContent content = contentOnScreen();
+  restomer::Command1Click(content, static_cast<std::int16_t>(index), settings_);
+  showContent(content);
+}
+
+FormContent MainWindow::contentOnScreen() const {
+  FormContent content;
+  for (int k = 0; k < 3; ++k) content.Text3[k].Text = text3_[k]->text().toStdString();
+  for (int k = 0; k < restomer::kDenominationCount; ++k) {
+    content.Check1[k].Caption = check1_[k]->text().toStdString();
+    content.Check1[k].Value = check1_[k]->isChecked() ? 1 : 0;
+  }
+  content.Text1[0].Text = fromScreenText(text1_->toPlainText());
+  for (int k = 0; k < 2; ++k) content.Command1[k].Caption = command1_[k]->text().toStdString();
+  return content;
+}
+
+void MainWindow::showContent(const FormContent& content) {
+  for (int k = 0; k < 3; ++k) setTextIfChanged(text3_[k], content.Text3[k].Text);
+  for (int k = 0; k < restomer::kDenominationCount; ++k) {
+    check1_[k]->setText(QString::fromStdString(content.Check1[k].Caption));
+    check1_[k]->setChecked(content.Check1[k].Value == 1);
+  }
+  const QString trace = toScreenText(content.Text1[0].Text);
+  if (text1_->toPlainText() != trace) text1_->setPlainText(trace);
+  for (int k = 0; k < 2; ++k) command1_[k]->setText(QString::fromStdString(content.Command1[k].Caption));
+}

@@ -1,0 +1,51 @@
+// The program's only window: the controls of the form, drawn with their
+// fixed layout, colours and font, and the two buttons wired to the logic.
+#ifndef RESTOMER_WINDOW_MAIN_WINDOW_H_
+#define RESTOMER_WINDOW_MAIN_WINDOW_H_
+
+#include <QWidget>
+#include <array>
+
+#include "form/form_content.h"
+#include "runtime/conversions.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class ResultCheckBox;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(const restomer::RegionalSettings& settings, QWidget* parent = nullptr);
+
+  // The controls, by the names and indices the logic uses for them.
+  QLineEdit* text3(int index) const { return text3_.at(index); }
+  ResultCheckBox* check1(int index) const { return check1_.at(index); }
+  QPlainTextEdit* text1() const { return text1_; }
+  QPushButton* command1(int index) const { return command1_.at(index); }
+  QLabel* label1(int index) const { return label1_.at(index); }
+  QGroupBox* frame1() const { return frame1_; }
+
+ private:
+  void createControls();
+  void chainTabOrder();
+  // Runs the click of Command1(index) on what the controls hold and shows
+  // the result.
+  void command1Click(int index);
+  restomer::FormContent contentOnScreen() const;
+  void showContent(const restomer::FormContent& content);
+
+  restomer::RegionalSettings settings_;
+  std::array<QLabel*, 4> label1_{};
+  QGroupBox* frame1_ = nullptr;
+  std::array<ResultCheckBox*, restomer::kDenominationCount> check1_{};
+  QPlainTextEdit* text1_ = nullptr;
+  std::array<QLineEdit*, 3> text3_{};
+  std::array<QPushButton*, 2> command1_{};
+};
+
+#endif  // RESTOMER_WINDOW_MAIN_WINDOW_H_
