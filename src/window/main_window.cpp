@@ -75,7 +75,8 @@ void setTextIfChanged(QLineEdit* box, const std::string& text) {
 MainWindow::MainWindow(const restomer::RegionalSettings& settings, QWidget* parent)
     : QWidget(parent), settings_(settings) {
   setObjectName(QStringLiteral("Restomer"));
-  setWindowTitle(QStringLiteral("www.restomer.example Математика - минимален брой монети/банкноти"));
+  setWindowTitle(
+      QStringLiteral("www.restomer.example Математика - минимален брой монети/банкноти"));
   setFixedSize(fromTwips(0, 0, kClientWidthTwips, kClientHeightTwips).size());
   setAttribute(Qt::WA_StyledBackground);
   setStyleSheet(QString::fromLatin1(kStyleSheet));
@@ -138,10 +139,10 @@ void MainWindow::createControls() {
 }
 
 void MainWindow::chainTabOrder() {
-  const QList<QWidget*> order = {
-      check1_[0], check1_[1], check1_[2],  check1_[3],  check1_[4],  check1_[5],  check1_[6],
-      text1_,     text3_[0],  command1_[0], command1_[1], text3_[1], text3_[2],   check1_[7],
-      check1_[8], check1_[9], check1_[10], check1_[11], check1_[12]};
+  const QList<QWidget*> order = {check1_[0],   check1_[1],  check1_[2],  check1_[3], check1_[4],
+                                 check1_[5],   check1_[6],  text1_,      text3_[0],  command1_[0],
+                                 command1_[1], text3_[1],   text3_[2],   check1_[7], check1_[8],
+                                 check1_[9],   check1_[10], check1_[11], check1_[12]};
   for (qsizetype k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
@@ -171,5 +172,6 @@ void MainWindow::showContent(const FormContent& content) {
   }
   const QString trace = toScreenText(content.Text1[0].Text);
   if (text1_->toPlainText() != trace) text1_->setPlainText(trace);
-  for (int k = 0; k < 2; ++k) command1_[k]->setText(QString::fromStdString(content.Command1[k].Caption));
+  for (int k = 0; k < 2; ++k)
+    command1_[k]->setText(QString::fromStdString(content.Command1[k].Caption));
 }

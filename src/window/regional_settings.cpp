@@ -5,8 +5,9 @@ restomer::RegionalSettings regionalSettingsOf(const QLocale& locale) {
   settings.decimal_separator = locale.decimalPoint().toStdString();
   settings.group_separator = locale.groupSeparator().toStdString();
   settings.negative_sign = locale.negativeSign().toStdString();
-  // QLocale groups every locale it knows by threes before Qt 6.5 exposes the
-  // sizes, so only switching grouping off is taken from it.
-  settings.group_size = locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? 0 : 3;
+  // Amounts are grouped by threes in every locale: Qt before 6.5 does not
+  // tell the group sizes, and the C locale's default of no grouping is not
+  // the user's choice.
+  settings.group_size = 3;
   return settings;
 }
