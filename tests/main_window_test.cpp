@@ -18,6 +18,7 @@
 #include "form/button_actions.h"
 #include "window/regional_settings.h"
 #include "window/result_check_box.h"
+#include "window_test_support.h"
 
 namespace {
 
@@ -27,37 +28,7 @@ using restomer::kEnterButton;
 using restomer::kPaidBox;
 using restomer::kPriceBox;
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    window_.show();
-    QApplication::setActiveWindow(&window_);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-  }
-
-  // Replaces the text of an amount box by typing, as a user does.
-  void type(int box, const QString& text) {
-    QLineEdit* edit = window_.text3(box);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-  }
-
-  void click(int button) { QTest::mouseClick(window_.command1(button), Qt::LeftButton); }
-
-  QStringList ticked() const {
-    QStringList captions;
-    for (int k = 0; k < restomer::kDenominationCount; ++k) {
-      if (window_.check1(k)->isChecked()) captions << window_.check1(k)->text();
-    }
-    return captions;
-  }
-
-  QString trace() const { return window_.text1()->toPlainText(); }
-
-  MainWindow window_{restomer::RegionalSettings{}};
-};
+using MainWindowTest = ::restomer::testing::WindowTest;
 
 TEST_F(MainWindowTest, ShowsTheStartUpContent) {
   EXPECT_EQ(window_.windowTitle(),
@@ -272,11 +243,3 @@ TEST(RegionalSettings, ComeFromTheLocale) {
 }
 
 }  // namespace
-
-int main(int argc, char* argv[]) {
-  // The tests need no display; QT_QPA_PLATFORM=xcb shows them on a real one.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

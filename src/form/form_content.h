@@ -25,15 +25,18 @@ inline constexpr int kDenominationCount = 13;
 // a multi-line box end with CR LF.
 struct TextBox {
   std::string Text;
+  bool operator==(const TextBox&) const = default;
 };
 
 struct CheckBox {
   std::string Caption;     // fixed; the denomination in leva, e.g. "0.50"
   std::int16_t Value = 0;  // 0 unticked, 1 ticked
+  bool operator==(const CheckBox&) const = default;
 };
 
 struct CommandButton {
   std::string Caption;
+  bool operator==(const CommandButton&) const = default;
 };
 
 struct FormContent {
@@ -43,6 +46,7 @@ struct FormContent {
   std::array<CheckBox, kDenominationCount> Check1;
   std::array<TextBox, 1> Text1;  // the trace box
   std::array<CommandButton, 2> Command1;
+  bool operator==(const FormContent&) const = default;
 };
 
 // What the window holds when the program starts.

@@ -1,0 +1,208 @@
+// Feeds arbitrary amounts and button clicks to the change logic, starting from
+// the start-up content, and aborts when a click leaves the window in a state a
+// user could not trust.
+//
+// Input: lines separated by '\n'. Line 0 is typed as the price, line 1 as the
+// amount paid, line 2 is the sequence of actions (one byte each, see Act), and
+// the first byte of line 3 picks the regional settings.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/button_actions.h"
+#include "form/form_content.h"
+#include "runtime/conversions.h"
+
+namespace {
+
+using namespace restomer;
+
+#define CHECK(condition)                                                           \
+  do {                                                                             \
+    if (!(condition)) {                                                            \
+      std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                \
+    }                                                                              \
+  } while (false)
+
+// The denominations in hundredths, largest first, as a seller knows them.
+constexpr std::array<std::int64_t, kDenominationCount> kHundredths = {
+    10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1};
+
+RegionalSettings PickSettings(unsigned char choice) {
+  RegionalSettings settings;
+  switch (choice % 3) {
+    case 1:  // Bulgarian
+      settings.decimal_separator = ",";
+      settings.group_separator = "\u00a0";
+      break;
+    case 2:  // unusual: no grouping, no leading zero, a multi-byte minus
+      settings.group_size = 0;
+      settings.leading_zero = false;
+      settings.negative_sign = "\u2212";
+      break;
+  }
+  return settings;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view data) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = data.find('\n', start)) != std::string_view::npos; start = end + 1) {
+    lines.push_back(data.substr(start, end - start));
+  }
+  lines.push_back(data.substr(start));
+  return lines;
+}
+
+bool IsDigits(std::string_view text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// "1,234.56" in the settings' notation: grouped digits (or nothing, where a
+// leading zero is left out), the decimal separator, two digits. No sign: the
+// change is never below zero.
+bool IsTwoDecimalAmount(std::string_view text, const RegionalSettings& settings) {
+  const std::string_view& decimal = settings.decimal_separator;
+  if (text.size() < decimal.size() + 2) return false;
+  if (!IsDigits(text.substr(text.size() - 2))) return false;
+  if (text.substr(text.size() - 2 - decimal.size(), decimal.size()) != decimal) return false;
+  std::string_view integer = text.substr(0, text.size() - 2 - decimal.size());
+  if (integer.empty()) return !settings.leading_zero;
+  if (settings.group_size == 0) return IsDigits(integer);
+  const std::size_t group = static_cast<std::size_t>(settings.group_size);
+  const std::string_view& separator = settings.group_separator;
+  while (integer.size() > group) {
+    if (!IsDigits(integer.substr(integer.size() - group))) return false;
+    integer.remove_suffix(group);
+    if (integer.size() <= separator.size() ||
+        integer.substr(integer.size() - separator.size()) != separator) {
+      return false;
+    }
+    integer.remove_suffix(separator.size());
+  }
+  return IsDigits(integer) && (integer.size() == 1 || integer[0] != '0');
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  CHECK(start == text.size());  // every line ends with CR LF
+  return lines;
+}
+
+// The change in hundredths as the amounts define it, or -1 where it cannot be
+// broken down into 16-bit counts of each denomination.
+std::int64_t ExpectedHundredths(const FormContent& form) {
+  const double price = ParseAmount(form.Text3[kPriceBox].Text) * 100;
+  const double paid = ParseAmount(form.Text3[kPaidBox].Text) * 100;
+  const double change = std::nearbyint(paid - price);
+  if (!std::isfinite(price) || !std::isfinite(paid) || !(change < 327680000.0)) return -1;
+  return static_cast<std::int64_t>(change);
+}
+
+void CheckBreakdown(const FormContent& form, const RegionalSettings& settings) {
+  const std::int64_t expected = ExpectedHundredths(form);
+  CHECK(expected >= 0);
+  const std::vector<std::string> lines = Lines(form.Text1[0].Text);
+  std::size_t line = 0;
+  std::int64_t paid_out = 0;
+  for (int k = kDenominationCount - 1; k >= 0; --k) {
+    CHECK(form.Check1[k].Value == 0 || form.Check1[k].Value == 1);
+    if (form.Check1[k].Value == 0) continue;
+    CHECK(line < lines.size());
+    const std::string& text = lines[line++];
+    const std::string_view adding = " добавям: ";
+    const std::size_t at = text.find(adding);
+    CHECK(text.rfind("Към сумата: ", 0) == 0 && at != std::string::npos);
+    const long count = std::strtol(text.c_str() + at + adding.size(), nullptr, 10);
+    CHECK(count >= 1 && count <= 32767);
+    CHECK(k == 0 || count * kHundredths[k] < kHundredths[k - 1]);  // greedy: no larger piece fits
+    paid_out += count * kHundredths[k];
+  }
+  CHECK(lines.size() == line + 1);
+  CHECK(lines.back().rfind("Натрупаната сума е равна на ", 0) == 0);
+  CHECK(paid_out == expected);
+  CHECK(IsTwoDecimalAmount(form.Text3[kChangeBox].Text, settings));
+}
+
+enum class Action { kClear, kEnter, kRetype, kSwap, kOtherIndex };
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::vector<std::string_view> lines =
+      SplitLines(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string price(lines[0]);
+  const std::string paid(lines.size() > 1 ? lines[1] : std::string_view());
+  std::string_view actions = lines.size() > 2 ? lines[2] : std::string_view("\1");
+  if (actions.size() > 16) actions = actions.substr(0, 16);
+  const RegionalSettings settings =
+      PickSettings(lines.size() > 3 && !lines[3].empty() ? lines[3][0] : 0);
+
+  FormContent form = StartUpContent();
+  form.Text3[kPriceBox].Text = price;
+  form.Text3[kPaidBox].Text = paid;
+  for (unsigned char byte : actions) {
+    const Action action = static_cast<Action>(byte % 5);
+    if (action == Action::kRetype) {
+      form.Text3[kPriceBox].Text = price;
+      form.Text3[kPaidBox].Text = paid;
+      continue;
+    }
+    if (action == Action::kSwap) {
+      std::swap(form.Text3[kPriceBox].Text, form.Text3[kPaidBox].Text);
+      continue;
+    }
+    const FormContent before = form;
+    const std::int16_t index = action == Action::kClear   ? kClearButton
+                               : action == Action::kEnter ? kEnterButton
+                                                          : static_cast<std::int16_t>(byte * 257);
+    Command1Click(form, index, settings);
+
+    // What was typed is never changed, except by "Чисти".
+    if (index == kClearButton) {
+      FormContent cleared = before;
+      for (TextBox& box : cleared.Text3) box.Text.clear();
+      for (CheckBox& box : cleared.Check1) box.Value = 0;
+      cleared.Text1[0].Text.clear();
+      CHECK(form == cleared);
+      continue;
+    }
+    if (index != kEnterButton) {
+      CHECK(form == before);
+      continue;
+    }
+    CHECK(form.Text3[kPriceBox].Text == before.Text3[kPriceBox].Text);
+    CHECK(form.Text3[kPaidBox].Text == before.Text3[kPaidBox].Text);
+    CHECK(form.Text3[kChangeBox].Text.empty() ||
+          IsTwoDecimalAmount(form.Text3[kChangeBox].Text, settings));
+    const std::string& trace = form.Text1[0].Text;
+    const bool underpaid =
+        ParseAmount(form.Text3[kPaidBox].Text) < ParseAmount(form.Text3[kPriceBox].Text);
+    CHECK(underpaid == (trace == kUnderpaymentMessage));
+    if (underpaid) {
+      FormContent unchanged = before;
+      unchanged.Text1[0].Text = kUnderpaymentMessage;
+      CHECK(form == unchanged);
+    } else if (trace == kTooLargeMessage) {
+      CHECK(ExpectedHundredths(form) < 0);
+      for (const CheckBox& box : form.Check1) CHECK(box.Value == 0);
+    } else {
+      CheckBreakdown(form, settings);
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,57 @@
+// A fixture that shows the real window and acts on it as a user would.
+#ifndef RESTOMER_TESTS_WINDOW_TEST_SUPPORT_H_
+#define RESTOMER_TESTS_WINDOW_TEST_SUPPORT_H_
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "form/form_content.h"
+#include "window/main_window.h"
+#include "window/result_check_box.h"
+
+namespace restomer::testing {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window_.show();
+    QApplication::setActiveWindow(&window_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  }
+
+  // Replaces the text of an amount box by typing, as a user does; characters
+  // beyond ASCII arrive as key events that carry their text.
+  void type(int box, const QString& text) {
+    QLineEdit* edit = window_.text3(box);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (char32_t codePoint : text.toUcs4()) {
+      const QString character = QString::fromUcs4(&codePoint, 1);
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, character, Qt::NoModifier);
+    }
+  }
+
+  void click(int button) { QTest::mouseClick(window_.command1(button), Qt::LeftButton); }
+
+  QStringList ticked() const {
+    QStringList captions;
+    for (int k = 0; k < restomer::kDenominationCount; ++k) {
+      if (window_.check1(k)->isChecked()) captions << window_.check1(k)->text();
+    }
+    return captions;
+  }
+
+  QString trace() const { return window_.text1()->toPlainText(); }
+
+  MainWindow window_{restomer::RegionalSettings{}};
+};
+
+}  // namespace restomer::testing
+
+#endif  // RESTOMER_TESTS_WINDOW_TEST_SUPPORT_H_
