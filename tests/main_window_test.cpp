@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "form/button_actions.h"
+#include "window/application.h"
 #include "window/regional_settings.h"
 #include "window/result_check_box.h"
 #include "window_test_support.h"
@@ -228,6 +229,16 @@ TEST(MainWindow, ClosingTheWindowEndsTheProgram) {
   QTimer::singleShot(0, &window, &QWidget::close);
   QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not the test
   EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(Application, HasItsNameVersionIconAndFont) {
+  setUpApplication();
+  EXPECT_EQ(QApplication::applicationName(), "Restomer");
+  EXPECT_EQ(QApplication::applicationVersion(), "1.00");
+  const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+  EXPECT_EQ(sizes, QList<QSize>{QSize(32, 32)});
+  EXPECT_EQ(QImage(":/restomer.xpm").colorCount(), 8);
+  EXPECT_EQ(QFontInfo(QApplication::font()).family(), "Liberation Serif");
 }
 
 TEST(RegionalSettings, ComeFromTheLocale) {

@@ -8,6 +8,7 @@
 #include <QRect>
 
 #include "form/button_actions.h"
+#include "window/application.h"
 #include "window/result_check_box.h"
 
 using restomer::FormContent;
@@ -35,10 +36,12 @@ QRect check1Geometry(int index) {
 
 // Style sheets, because palettes are not honoured by every style and some
 // draw button colours as gradients. A button's colour needs its border set.
-// The font is set here too: a font set with setFont() does not reach the
-// check boxes inside the styled frame.
-const char* const kStyleSheet = R"(
-* { font-family: "Times New Roman"; font-size: 12pt; font-weight: normal; font-style: normal; }
+// The style sheet sets the font as well: a font set with setFont() does not
+// reach the check boxes inside the styled frame.
+QString windowStyleSheet() {
+  const QFont font = windowFont();
+  return QStringLiteral(
+             R"(* { font-family: "%1"; font-size: %2pt; font-weight: normal; font-style: normal; }
 MainWindow { background-color: rgb(192, 192, 255); }
 QLabel { background-color: rgb(255, 192, 128); }
 QGroupBox {
@@ -53,7 +56,10 @@ QPushButton:pressed { border-style: inset; }
 QPushButton#Command1_0 { background-color: rgb(255, 0, 0); border-color: rgb(255, 0, 0); }
 QPushButton#Command1_1 { background-color: rgb(0, 255, 0); border-color: rgb(0, 255, 0); }
 QPushButton:focus { border-color: rgb(0, 0, 0); }
-)";
+)")
+      .arg(font.family())
+      .arg(font.pointSize());
+}
 
 // The trace box keeps CR LF line ends; the text widget wants "\n".
 QString toScreenText(const std::string& text) {
@@ -79,7 +85,7 @@ MainWindow::MainWindow(const restomer::RegionalSettings& settings, QWidget* pare
       QStringLiteral("www.restomer.example Математика - минимален брой монети/банкноти"));
   setFixedSize(fromTwips(0, 0, kClientWidthTwips, kClientHeightTwips).size());
   setAttribute(Qt::WA_StyledBackground);
-  setStyleSheet(QString::fromLatin1(kStyleSheet));
+  setStyleSheet(windowStyleSheet());
 
   createControls();
   chainTabOrder();
