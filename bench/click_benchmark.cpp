@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
 
 #include "form/button_actions.h"
 #include "form/form_content.h"
@@ -30,33 +31,47 @@ void EnterThroughTheLogic(benchmark::State& state) {
 }
 BENCHMARK(EnterThroughTheLogic);
 
-void MouseClickOnEnter(benchmark::State& state) {
-  MainWindow window(RegionalSettings{});
-  window.show();
-  window.text3(kPriceBox)->setText("0");
-  window.text3(kPaidBox)->setText(kEveryDenomination);
-  QPushButton* enter = window.command1(kEnterButton);
-  for (auto _ : state) {
-    // Returns once the click has been handled and every control shows the
-    // result; the repaint that follows is the next figure's.
-    QTest::mouseClick(enter, Qt::LeftButton);
+// The window on screen, ready to paint.
+std::unique_ptr<MainWindow> ShownWindow() {
+  auto window = std::make_unique<MainWindow>(RegionalSettings{});
+  window->show();
+  if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
+  return window;
+}
+
+// Each timed click follows an untimed "Чисти" and typing, so that every
+// control really changes: the change, all thirteen ticks and the trace.
+template <typename AfterClick>
+void ClickEnterAfterClear(benchmark::State& state, AfterClick afterClick) {
+  const std::unique_ptr<MainWindow> window = ShownWindow();
+  if (!window) {
+    state.SkipWithError("the window was never shown");
+    return;
   }
-  if (window.text3(kChangeBox)->text() != kEveryDenomination) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    QTest::mouseClick(window->command1(kClearButton), Qt::LeftButton);
+    window->repaint();
+    window->text3(kPriceBox)->setText("0");
+    window->text3(kPaidBox)->setText(kEveryDenomination);
+    state.ResumeTiming();
+    QTest::mouseClick(window->command1(kEnterButton), Qt::LeftButton);
+    afterClick(*window);
+  }
+  if (window->text3(kChangeBox)->text() != kEveryDenomination) {
     state.SkipWithError("the click did not compute the change");
   }
 }
+
+// Until the click has been handled and every control holds the result.
+void MouseClickOnEnter(benchmark::State& state) {
+  ClickEnterAfterClear(state, [](MainWindow&) {});
+}
 BENCHMARK(MouseClickOnEnter)->Unit(benchmark::kMicrosecond);
 
+// The same, and until the window has painted the result.
 void MouseClickOnEnterAndRepaint(benchmark::State& state) {
-  MainWindow window(RegionalSettings{});
-  window.show();
-  window.text3(kPriceBox)->setText("0");
-  window.text3(kPaidBox)->setText(kEveryDenomination);
-  QPushButton* enter = window.command1(kEnterButton);
-  for (auto _ : state) {
-    QTest::mouseClick(enter, Qt::LeftButton);
-    window.repaint();
-  }
+  ClickEnterAfterClear(state, [](MainWindow& window) { window.repaint(); });
 }
 BENCHMARK(MouseClickOnEnterAndRepaint)->Unit(benchmark::kMicrosecond);
 

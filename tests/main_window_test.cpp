@@ -209,6 +209,18 @@ TEST_F(MainWindowTest, ColoursShowExactly) {
   EXPECT_EQ(colourAt(window_.command1(kEnterButton), 5, 12), qRgb(0, 255, 0));
 }
 
+TEST_F(MainWindowTest, FocusedButtonKeepsItsColourInsideAFrame) {
+  for (int button : {kClearButton, kEnterButton}) {
+    const QRgb colour = button == kClearButton ? qRgb(255, 0, 0) : qRgb(0, 255, 0);
+    QPushButton* command = window_.command1(button);
+    EXPECT_NE(command->grab().toImage().pixelColor(0, 12).rgb(), qRgb(0, 0, 0));
+    command->setFocus();
+    const QImage focused = command->grab().toImage();
+    EXPECT_EQ(focused.pixelColor(0, 12).rgb(), qRgb(0, 0, 0));
+    EXPECT_EQ(focused.pixelColor(5, 12).rgb(), colour);
+  }
+}
+
 TEST_F(MainWindowTest, ScreenReadersHearEveryControl) {
   const auto name = [](QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);

@@ -55,7 +55,7 @@ QPushButton { border-width: 2px; border-style: outset; }
 QPushButton:pressed { border-style: inset; }
 QPushButton#Command1_0 { background-color: rgb(255, 0, 0); border-color: rgb(255, 0, 0); }
 QPushButton#Command1_1 { background-color: rgb(0, 255, 0); border-color: rgb(0, 255, 0); }
-QPushButton:focus { border-color: rgb(0, 0, 0); }
+QPushButton#Command1_0:focus, QPushButton#Command1_1:focus { border-color: rgb(0, 0, 0); }
 )")
       .arg(font.family())
       .arg(font.pointSize());
@@ -178,6 +178,7 @@ void MainWindow::showContent(const FormContent& content) {
   }
   const QString trace = toScreenText(content.Text1[0].Text);
   if (text1_->toPlainText() != trace) text1_->setPlainText(trace);
-  for (int k = 0; k < 2; ++k)
+  for (int k = 0; k < 2; ++k) {
     command1_[k]->setText(QString::fromStdString(content.Command1[k].Caption));
+  }
 }
