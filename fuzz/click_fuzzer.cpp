@@ -72,7 +72,7 @@ bool IsDigits(std::string_view text) {
 // leading zero is left out), the decimal separator, two digits. No sign: the
 // change is never below zero.
 bool IsTwoDecimalAmount(std::string_view text, const RegionalSettings& settings) {
-  const std::string_view& decimal = settings.decimal_separator;
+  const std::string_view decimal = settings.decimal_separator;
   if (text.size() < decimal.size() + 2) return false;
   if (!IsDigits(text.substr(text.size() - 2))) return false;
   if (text.substr(text.size() - 2 - decimal.size(), decimal.size()) != decimal) return false;
@@ -80,7 +80,7 @@ bool IsTwoDecimalAmount(std::string_view text, const RegionalSettings& settings)
   if (integer.empty()) return !settings.leading_zero;
   if (settings.group_size == 0) return IsDigits(integer);
   const std::size_t group = static_cast<std::size_t>(settings.group_size);
-  const std::string_view& separator = settings.group_separator;
+  const std::string_view separator = settings.group_separator;
   while (integer.size() > group) {
     if (!IsDigits(integer.substr(integer.size() - group))) return false;
     integer.remove_suffix(group);
