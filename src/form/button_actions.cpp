@@ -12,7 +12,7 @@ const char* const kTooLargeMessage =
 
 namespace {
 
-void Enter(FormContent& form, const RegionalSettings& settings) {
+void Enter(FormContent& form, const RegionalSettings& settings, const Currency& currency) {
   const double price = ParseAmount(form.Text3[kPriceBox].Text);
   const double paid = ParseAmount(form.Text3[kPaidBox].Text);
   if (paid < price) {
@@ -21,7 +21,7 @@ void Enter(FormContent& form, const RegionalSettings& settings) {
   }
   try {
     form.Text3[kChangeBox].Text = FormatAmount(paid - price, settings);
-    BreakDownChange(form, settings);
+    BreakDownChange(form, settings, currency);
   } catch (const OverflowError&) {
     // A change that is not finite could not be written: clear the box rather
     // than leave an earlier click's change beside the new amounts.
@@ -33,14 +33,15 @@ void Enter(FormContent& form, const RegionalSettings& settings) {
 
 }  // namespace
 
-void Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings) {
+void Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings,
+                   const Currency& currency) {
   switch (Index) {
     case kClearButton:
       ClearAmounts(form);
       form.Text1[0].Text.clear();
       break;
     case kEnterButton:
-      Enter(form, settings);
+      Enter(form, settings, currency);
       break;
     default:
       break;

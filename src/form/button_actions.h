@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "form/currency.h"
 #include "form/form_content.h"
 #include "runtime/conversions.h"
 
@@ -11,16 +12,19 @@ namespace restomer {
 
 // Shown in the trace box when the customer paid less than the price.
 extern const char* const kUnderpaymentMessage;
-// Shown in the trace box when the change cannot be broken down (it is
-// 3,276,800.00 or more, or an amount is not a finite number).
+// Shown in the trace box when the change cannot be broken down (more than
+// 32767 pieces of the largest denomination: 3,276,800.00 lev or
+// 16,384,000.00 euro or more; or an amount is not a finite number).
 extern const char* const kTooLargeMessage;
 
 // The click of button `Index` of Command1: kClearButton or kEnterButton; any
 // other index does nothing. Never throws: a change too large to break down
 // ends the click with kTooLargeMessage in the trace box, no denomination
 // ticked, the amounts typed left as they are and the change box showing the
-// change only if it is a finite amount.
-void Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings);
+// change only if it is a finite amount. The count-up is written in
+// `currency`'s unit; the denominations are the captions `form` holds.
+void Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings,
+                   const Currency& currency = kLev);
 
 // Unticks every denomination and empties the three amount boxes.
 void ClearAmounts(FormContent& form);

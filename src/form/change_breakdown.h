@@ -2,6 +2,7 @@
 #ifndef RESTOMER_FORM_CHANGE_BREAKDOWN_H_
 #define RESTOMER_FORM_CHANGE_BREAKDOWN_H_
 
+#include "form/currency.h"
 #include "form/form_content.h"
 #include "runtime/conversions.h"
 
@@ -11,9 +12,12 @@ namespace restomer {
 // denominations of the fewest-pieces breakdown of the change (largest first)
 // and rewrites the trace box with the count-up from the price, smallest
 // denomination first, closed by the paid amount. Call only when paid >= price.
-// Throws OverflowError when the change is too large to break down; the ticks
-// may then be partly reset, and the trace box is left as it was.
-void BreakDownChange(FormContent& form, const RegionalSettings& settings);
+// Every count-up line ends in the currency's unit. Throws OverflowError when
+// the change is too large to break down (a count of one denomination beyond
+// 32767); the ticks may then be partly reset, and the trace box is left as it
+// was.
+void BreakDownChange(FormContent& form, const RegionalSettings& settings,
+                     const Currency& currency = kLev);
 
 }  // namespace restomer
 

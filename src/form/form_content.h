@@ -7,6 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "form/currency.h"
 
 namespace restomer {
 
@@ -19,6 +22,7 @@ inline constexpr int kChangeBox = 2;
 inline constexpr int kClearButton = 0;
 inline constexpr int kEnterButton = 1;
 
+// How many denominations the lev, the default currency, has.
 inline constexpr int kDenominationCount = 13;
 
 // Property names follow the controls they stand for. Text is UTF-8; lines in
@@ -29,7 +33,7 @@ struct TextBox {
 };
 
 struct CheckBox {
-  std::string Caption;     // fixed; the denomination in leva, e.g. "0.50"
+  std::string Caption;     // fixed; the denomination in units, e.g. "0.50"
   std::int16_t Value = 0;  // 0 unticked, 1 ticked
   bool operator==(const CheckBox&) const = default;
 };
@@ -43,16 +47,16 @@ struct FormContent {
   std::array<TextBox, 3> Text3;  // price, amount paid, change
   // The only table of denominations, largest first: their values are read
   // from the captions at every computation.
-  std::array<CheckBox, kDenominationCount> Check1;
+  std::vector<CheckBox> Check1;
   std::array<TextBox, 1> Text1;  // the trace box
   std::array<CommandButton, 2> Command1;
   bool operator==(const FormContent&) const = default;
 };
 
-// What the window holds when the program starts.
-FormContent StartUpContent();
+// What the window holds when the program starts in that currency.
+FormContent StartUpContent(const Currency& currency = kLev);
 
-// The trace box's text at start: the task the program was written for.
+// The trace box's text at start in lev: the task the program was written for.
 extern const char* const kTaskStatement;
 
 }  // namespace restomer

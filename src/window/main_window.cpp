@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
+#include <algorithm>
 
 #include "form/button_actions.h"
 #include "window/application.h"
@@ -23,15 +24,29 @@ QRect fromTwips(int left, int top, int width, int height) {
                height / kTwipsPerPixel);
 }
 
+// The lev window in twips. The frame has room for seven rows of
+// denomination boxes; each row more moves what lies below the frame down.
 constexpr int kClientWidthTwips = 7785;
 constexpr int kClientHeightTwips = 5850;
+constexpr int kFrameHeightTwips = 3015;
+constexpr int kTraceTopTwips = 3240;
+constexpr int kFrameRows = 7;
+constexpr int kRowPitchTwips = 360;
+
+// How far a currency whose columns are longer than seven rows pushes the
+// frame's bottom, the trace box and the window's bottom down.
+int extraHeightTwips(const restomer::Currency& currency) {
+  const int size = static_cast<int>(currency.captions.size());
+  const int rows = std::max(currency.first_column_size, size - currency.first_column_size);
+  return kRowPitchTwips * std::max(0, rows - kFrameRows);
+}
 
 // Positions of the denomination boxes inside the frame, by index: the
-// banknotes 100 to 2 in the first column, 1 and the coins in the second.
-QRect check1Geometry(int index) {
-  constexpr int kFirstColumnRows = 6;
-  if (index < kFirstColumnRows) return fromTwips(120, 360 + 360 * index, 735, 375);
-  return fromTwips(960, 360 + 360 * (index - kFirstColumnRows), 855, 375);
+// largest in the first column, the rest in the second, one row apart.
+QRect check1Geometry(const restomer::Currency& currency, int index) {
+  const int column = currency.first_column_size;
+  if (index < column) return fromTwips(120, 360 + kRowPitchTwips * index, 735, 375);
+  return fromTwips(960, 360 + kRowPitchTwips * (index - column), 855, 375);
 }
 
 // Style sheets, because palettes are not honoured by every style and some
@@ -78,18 +93,20 @@ void setTextIfChanged(QLineEdit* box, const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(const restomer::RegionalSettings& settings, QWidget* parent)
-    : QWidget(parent), settings_(settings) {
+MainWindow::MainWindow(const restomer::RegionalSettings& settings,
+                       const restomer::Currency& currency, QWidget* parent)
+    : QWidget(parent), settings_(settings), currency_(currency) {
   setObjectName(QStringLiteral("Restomer"));
   setWindowTitle(
       QStringLiteral("www.restomer.example Математика - минимален брой монети/банкноти"));
-  setFixedSize(fromTwips(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+  setFixedSize(
+      fromTwips(0, 0, kClientWidthTwips, kClientHeightTwips + extraHeightTwips(currency)).size());
   setAttribute(Qt::WA_StyledBackground);
   setStyleSheet(windowStyleSheet());
 
   createControls();
   chainTabOrder();
-  showContent(restomer::StartUpContent());
+  showContent(restomer::StartUpContent(currency));
   text3_[restomer::kPriceBox]->setFocus();
 }
 
@@ -106,14 +123,15 @@ void MainWindow::createControls() {
   label1_[0]->setAlignment(Qt::AlignCenter);
 
   frame1_ = new QGroupBox(QStringLiteral("Банкнота/монета"), this);
-  frame1_->setGeometry(fromTwips(120, 120, 1935, 3015));
-  for (int k = 0; k < restomer::kDenominationCount; ++k) {
-    check1_[k] = new ResultCheckBox(frame1_);
-    check1_[k]->setGeometry(check1Geometry(k));
+  const int extraHeight = extraHeightTwips(currency_);
+  frame1_->setGeometry(fromTwips(120, 120, 1935, kFrameHeightTwips + extraHeight));
+  for (int k = 0; k < static_cast<int>(currency_.captions.size()); ++k) {
+    check1_.push_back(new ResultCheckBox(frame1_));
+    check1_[k]->setGeometry(check1Geometry(currency_, k));
   }
 
   text1_ = new QPlainTextEdit(this);
-  text1_->setGeometry(fromTwips(120, 3240, 7575, 2535));
+  text1_->setGeometry(fromTwips(120, kTraceTopTwips + extraHeight, 7575, 2535));
   text1_->setReadOnly(true);
   text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   text1_->setFocusPolicy(Qt::StrongFocus);
@@ -144,26 +162,31 @@ void MainWindow::createControls() {
   }
 }
 
+// The denominations of one unit or more come first, then the trace box,
+// the amounts and buttons, then the fractions of a unit.
 void MainWindow::chainTabOrder() {
-  const QList<QWidget*> order = {check1_[0],   check1_[1],  check1_[2],  check1_[3], check1_[4],
-                                 check1_[5],   check1_[6],  text1_,      text3_[0],  command1_[0],
-                                 command1_[1], text3_[1],   text3_[2],   check1_[7], check1_[8],
-                                 check1_[9],   check1_[10], check1_[11], check1_[12]};
+  QList<QWidget*> order;
+  QList<QWidget*> fractions;
+  for (std::size_t k = 0; k < check1_.size(); ++k) {
+    (restomer::ParseAmount(currency_.captions[k]) >= 1 ? order : fractions) << check1_[k];
+  }
+  order << text1_ << text3_[0] << command1_[0] << command1_[1] << text3_[1] << text3_[2]
+        << fractions;
   for (qsizetype k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
 void MainWindow::command1Click(int index) {
   FormContent content = contentOnScreen();
-  restomer::Command1Click(content, static_cast<std::int16_t>(index), settings_);
+  restomer::Command1Click(content, static_cast<std::int16_t>(index), settings_, currency_);
   showContent(content);
 }
 
 FormContent MainWindow::contentOnScreen() const {
   FormContent content;
   for (int k = 0; k < 3; ++k) content.Text3[k].Text = text3_[k]->text().toStdString();
-  for (int k = 0; k < restomer::kDenominationCount; ++k) {
-    content.Check1[k].Caption = check1_[k]->text().toStdString();
-    content.Check1[k].Value = check1_[k]->isChecked() ? 1 : 0;
+  for (const ResultCheckBox* box : check1_) {
+    const std::int16_t value = box->isChecked() ? 1 : 0;
+    content.Check1.push_back({box->text().toStdString(), value});
   }
   content.Text1[0].Text = fromScreenText(text1_->toPlainText());
   for (int k = 0; k < 2; ++k) content.Command1[k].Caption = command1_[k]->text().toStdString();
@@ -172,7 +195,7 @@ FormContent MainWindow::contentOnScreen() const {
 
 void MainWindow::showContent(const FormContent& content) {
   for (int k = 0; k < 3; ++k) setTextIfChanged(text3_[k], content.Text3[k].Text);
-  for (int k = 0; k < restomer::kDenominationCount; ++k) {
+  for (std::size_t k = 0; k < check1_.size(); ++k) {
     check1_[k]->setText(QString::fromStdString(content.Check1[k].Caption));
     check1_[k]->setChecked(content.Check1[k].Value == 1);
   }

@@ -5,7 +5,9 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
+#include "form/currency.h"
 #include "form/form_content.h"
 #include "runtime/conversions.h"
 
@@ -20,11 +22,15 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MainWindow(const restomer::RegionalSettings& settings, QWidget* parent = nullptr);
+  // Shows the banknotes and coins of `currency`, lev unless told otherwise.
+  explicit MainWindow(const restomer::RegionalSettings& settings,
+                      const restomer::Currency& currency = restomer::kLev,
+                      QWidget* parent = nullptr);
 
   // The controls, by the names and indices the logic uses for them.
   QLineEdit* text3(int index) const { return text3_.at(index); }
   ResultCheckBox* check1(int index) const { return check1_.at(index); }
+  int check1Count() const { return static_cast<int>(check1_.size()); }
   QPlainTextEdit* text1() const { return text1_; }
   QPushButton* command1(int index) const { return command1_.at(index); }
   QLabel* label1(int index) const { return label1_.at(index); }
@@ -40,9 +46,10 @@ class MainWindow : public QWidget {
   void showContent(const restomer::FormContent& content);
 
   restomer::RegionalSettings settings_;
+  const restomer::Currency& currency_;
   std::array<QLabel*, 4> label1_{};
   QGroupBox* frame1_ = nullptr;
-  std::array<ResultCheckBox*, restomer::kDenominationCount> check1_{};
+  std::vector<ResultCheckBox*> check1_;
   QPlainTextEdit* text1_ = nullptr;
   std::array<QLineEdit*, 3> text3_{};
   std::array<QPushButton*, 2> command1_{};

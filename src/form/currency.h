@@ -1,0 +1,39 @@
+// The sets of banknotes and coins the window can show. A currency is data the
+// same logic and the same window read: a further set costs one more table.
+#ifndef RESTOMER_FORM_CURRENCY_H_
+#define RESTOMER_FORM_CURRENCY_H_
+
+#include <span>
+#include <string_view>
+
+namespace restomer {
+
+struct Currency {
+  // How the command line names it: "lev", "euro".
+  std::string_view name;
+  // The captions of the denomination boxes, largest first. They stay the only
+  // table of values: the logic reads them back from the boxes at every click.
+  std::span<const char* const> captions;
+  // How many of them, from the largest, the first column of the frame holds;
+  // the rest go to the second column.
+  int first_column_size;
+  // Ends every count-up line: " лв.", " €".
+  std::string_view unit;
+  // The trace box's text at start.
+  const char* task_statement;
+};
+
+// The Bulgarian lev, 100 down to 0.01: the default.
+extern const Currency kLev;
+// The euro, 500 down to 0.01: Bulgaria's currency since 1 January 2026.
+extern const Currency kEuro;
+
+// Every currency the program offers, the default first.
+std::span<const Currency* const> Currencies();
+
+// The currency of that name, or nullptr.
+const Currency* FindCurrency(std::string_view name);
+
+}  // namespace restomer
+
+#endif  // RESTOMER_FORM_CURRENCY_H_

@@ -1,0 +1,83 @@
+#include "window/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QHash>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own texts of the command-line parser, in Bulgarian. Debian ships no
+// Bulgarian translation of them.
+class BulgarianParserTexts : public QTranslator {
+ public:
+  bool isEmpty() const override { return false; }
+
+  QString translate(const char* context, const char* sourceText, const char* = nullptr,
+                    int = -1) const override {
+    static const QHash<QByteArrayView, QString> texts = {
+        {"Displays help on commandline options.", QStringLiteral("Показва тази помощ.")},
+        {"Displays help including Qt specific options.",
+         QStringLiteral("Показва помощта заедно с опциите на Qt.")},
+        {"Displays version information.", QStringLiteral("Показва версията.")},
+        {"Usage: %1", QStringLiteral("Употреба: %1")},
+        {"Options:", QStringLiteral("Опции:")},
+        {"Arguments:", QStringLiteral("Аргументи:")},
+        {"Unknown option '%1'.", QStringLiteral("Непозната опция „%1“.")},
+        {"Unknown options: %1.", QStringLiteral("Непознати опции: %1.")},
+        {"Missing value after '%1'.", QStringLiteral("Липсва стойност след „%1“.")},
+        {"Unexpected value after '%1'.", QStringLiteral("Неочаквана стойност след „%1“.")},
+    };
+    if (QByteArrayView(context) != "QCommandLineParser") return {};
+    return texts.value(QByteArrayView(sourceText));
+  }
+};
+
+QString currencyNames() {
+  QStringList names;
+  for (const restomer::Currency* currency : restomer::Currencies()) {
+    names << QString::fromUtf8(currency->name);
+  }
+  return names.join(QStringLiteral(" или "));
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+  BulgarianParserTexts bulgarian;
+  QCoreApplication::installTranslator(&bulgarian);
+  struct Uninstall {
+    QTranslator* translator;
+    ~Uninstall() { QCoreApplication::removeTranslator(translator); }
+  } uninstall{&bulgarian};
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Показва рестото с най-малко банкноти и монети и как продавачът го отброява."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption currencyOption(
+      QStringLiteral("currency"),
+      QStringLiteral("Банкнотите и монетите: %1 (по подразбиране lev).").arg(currencyNames()),
+      QStringLiteral("валута"), QStringLiteral("lev"));
+  parser.addOption(currencyOption);
+
+  CommandLine commandLine;
+  if (!parser.parse(arguments)) {
+    commandLine.error = parser.errorText();
+    return commandLine;
+  }
+  parser.process(arguments);  // prints help or version and ends the program when asked
+  if (!parser.positionalArguments().isEmpty()) {
+    commandLine.error =
+        QStringLiteral("Излишен аргумент „%1“.").arg(parser.positionalArguments().constFirst());
+    return commandLine;
+  }
+  const QString currency = parser.value(currencyOption);
+  commandLine.currency = restomer::FindCurrency(currency.toStdString());
+  if (commandLine.currency == nullptr) {
+    commandLine.error =
+        QStringLiteral("Непозната валута „%1“: може да бъде %2.").arg(currency, currencyNames());
+  }
+  return commandLine;
+}

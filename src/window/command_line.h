@@ -1,0 +1,22 @@
+// What the program is asked for on its command line.
+#ifndef RESTOMER_WINDOW_COMMAND_LINE_H_
+#define RESTOMER_WINDOW_COMMAND_LINE_H_
+
+#include <QString>
+#include <QStringList>
+
+#include "form/currency.h"
+
+struct CommandLine {
+  const restomer::Currency* currency = &restomer::kLev;
+  // One Bulgarian line naming what was wrong; empty when all was understood.
+  QString error;
+};
+
+// Reads `arguments` (the program's name first) in Bulgarian:
+//   restomer [--currency=lev|euro] [-h|--help] [-v|--version]
+// Help and version are printed, and the program ended, as Qt does it.
+// Needs the application object.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+#endif  // RESTOMER_WINDOW_COMMAND_LINE_H_
