@@ -1,7 +1,8 @@
 // Opens a window and ends the process as soon as the window has been painted
-// once. Built three times: with Restomer's window; with an empty window of the
-// same size, font and style (the baseline); and with that empty window
-// showing one label in the font, which isolates what drawing any text costs.
+// once. Built four times: with Restomer's window in lev and in euro; with an
+// empty window of the same size, font and style (the baseline); and with that
+// empty window showing one label in the font, which isolates what drawing any
+// text costs.
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -43,7 +44,12 @@ int main(int argc, char* argv[]) {
 #endif
 #else
   setUpApplication();
-  MainWindow window(regionalSettingsOf(QLocale::system()));
+#ifdef FIRST_FRAME_EURO
+  const restomer::Currency& currency = restomer::kEuro;
+#else
+  const restomer::Currency& currency = restomer::kLev;
+#endif
+  MainWindow window(regionalSettingsOf(QLocale::system()), currency);
 #endif
   ExitAfterFirstPaint exitAfterFirstPaint;
   window.installEventFilter(&exitAfterFirstPaint);

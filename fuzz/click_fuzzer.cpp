@@ -3,13 +3,14 @@
 // user could not trust.
 //
 // Input: lines separated by '\n'. Line 0 is typed as the price, line 1 as the
-// amount paid, line 2 is the sequence of actions (one byte each, see Act), and
-// the first byte of line 3 picks the regional settings.
-#include <array>
+// amount paid, line 2 is the sequence of actions (one byte each, see Act), the
+// first byte of line 3 picks the regional settings and its second byte the
+// currency.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +32,12 @@ using namespace restomer;
   } while (false)
 
 // The denominations in hundredths, largest first, as a seller knows them.
-constexpr std::array<std::int64_t, kDenominationCount> kHundredths = {
-    10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1};
+std::vector<std::int64_t> Hundredths(const Currency& currency) {
+  if (&currency == &kEuro) {
+    return {50000, 20000, 10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1};
+  }
+  return {10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1};
+}
 
 RegionalSettings PickSettings(unsigned char choice) {
   RegionalSettings settings;
@@ -105,21 +110,25 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // The change in hundredths as the amounts define it, or -1 where it cannot be
 // broken down into 16-bit counts of each denomination.
-std::int64_t ExpectedHundredths(const FormContent& form) {
+std::int64_t ExpectedHundredths(const FormContent& form, const std::vector<std::int64_t>& pieces) {
   const double price = ParseAmount(form.Text3[kPriceBox].Text) * 100;
   const double paid = ParseAmount(form.Text3[kPaidBox].Text) * 100;
   const double change = std::nearbyint(paid - price);
-  if (!std::isfinite(price) || !std::isfinite(paid) || !(change < 327680000.0)) return -1;
+  const double largest_change = 32768.0 * static_cast<double>(pieces.front());
+  if (!std::isfinite(price) || !std::isfinite(paid) || !(change < largest_change)) return -1;
   return static_cast<std::int64_t>(change);
 }
 
-void CheckBreakdown(const FormContent& form, const RegionalSettings& settings) {
-  const std::int64_t expected = ExpectedHundredths(form);
+void CheckBreakdown(const FormContent& form, const RegionalSettings& settings,
+                    const Currency& currency) {
+  const std::vector<std::int64_t> pieces = Hundredths(currency);
+  CHECK(form.Check1.size() == pieces.size());
+  const std::int64_t expected = ExpectedHundredths(form, pieces);
   CHECK(expected >= 0);
   const std::vector<std::string> lines = Lines(form.Text1[0].Text);
   std::size_t line = 0;
   std::int64_t paid_out = 0;
-  for (int k = kDenominationCount - 1; k >= 0; --k) {
+  for (int k = static_cast<int>(pieces.size()) - 1; k >= 0; --k) {
     CHECK(form.Check1[k].Value == 0 || form.Check1[k].Value == 1);
     if (form.Check1[k].Value == 0) continue;
     CHECK(line < lines.size());
@@ -127,10 +136,11 @@ void CheckBreakdown(const FormContent& form, const RegionalSettings& settings) {
     const std::string_view adding = " добавям: ";
     const std::size_t at = text.find(adding);
     CHECK(text.rfind("Към сумата: ", 0) == 0 && at != std::string::npos);
+    CHECK(text.ends_with(currency.unit));
     const long count = std::strtol(text.c_str() + at + adding.size(), nullptr, 10);
     CHECK(count >= 1 && count <= 32767);
-    CHECK(k == 0 || count * kHundredths[k] < kHundredths[k - 1]);  // greedy: no larger piece fits
-    paid_out += count * kHundredths[k];
+    CHECK(k == 0 || count * pieces[k] < pieces[k - 1]);  // greedy: no larger piece fits
+    paid_out += count * pieces[k];
   }
   CHECK(lines.size() == line + 1);
   CHECK(lines.back().rfind("Натрупаната сума е равна на ", 0) == 0);
@@ -149,10 +159,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string paid(lines.size() > 1 ? lines[1] : std::string_view());
   std::string_view actions = lines.size() > 2 ? lines[2] : std::string_view("\1");
   if (actions.size() > 16) actions = actions.substr(0, 16);
-  const RegionalSettings settings =
-      PickSettings(lines.size() > 3 && !lines[3].empty() ? lines[3][0] : 0);
+  const std::string_view choices = lines.size() > 3 ? lines[3] : std::string_view();
+  const RegionalSettings settings = PickSettings(choices.empty() ? 0 : choices[0]);
+  const std::span<const Currency* const> currencies = Currencies();
+  const Currency& currency =
+      *currencies[choices.size() > 1 ? static_cast<unsigned char>(choices[1]) % currencies.size()
+                                     : 0];
 
-  FormContent form = StartUpContent();
+  FormContent form = StartUpContent(currency);
   form.Text3[kPriceBox].Text = price;
   form.Text3[kPaidBox].Text = paid;
   for (unsigned char byte : actions) {
@@ -170,7 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int16_t index = action == Action::kClear   ? kClearButton
                                : action == Action::kEnter ? kEnterButton
                                                           : static_cast<std::int16_t>(byte * 257);
-    Command1Click(form, index, settings);
+    Command1Click(form, index, settings, currency);
 
     // What was typed is never changed, except by "Чисти".
     if (index == kClearButton) {
@@ -198,10 +212,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       unchanged.Text1[0].Text = kUnderpaymentMessage;
       CHECK(form == unchanged);
     } else if (trace == kTooLargeMessage) {
-      CHECK(ExpectedHundredths(form) < 0);
+      CHECK(ExpectedHundredths(form, Hundredths(currency)) < 0);
       for (const CheckBox& box : form.Check1) CHECK(box.Value == 0);
     } else {
-      CheckBreakdown(form, settings);
+      CheckBreakdown(form, settings, currency);
     }
   }
   return 0;

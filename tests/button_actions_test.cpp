@@ -44,6 +44,26 @@ TEST(StartUpContent, TaskStatementFollowsTheOutline) {
   EXPECT_NE(lines[4].find("алчен алгоритъм"), std::string::npos);
 }
 
+TEST(StartUpContent, InEuroHoldsItsCaptionsAndTaskStatement) {
+  const FormContent form = StartUpContent(kEuro);
+  EXPECT_EQ(form.Text3[kPriceBox].Text, "25.18");
+  EXPECT_EQ(form.Text3[kPaidBox].Text, "30");
+  EXPECT_TRUE(TickedCaptions(form).empty());
+  std::vector<std::string> captions;
+  for (const CheckBox& box : form.Check1) captions.push_back(box.Caption);
+  EXPECT_EQ(captions, (Captions{"500", "200", "100", "50", "20", "10", "5", "2", "1", "0.50",
+                                "0.20", "0.10", "0.05", "0.02", "0.01"}));
+  const std::vector<std::string> lines = TraceLines(form);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_NE(lines[0].find("27.18"), std::string::npos);
+  EXPECT_NE(lines[0].find("0.02; 0.10; 0.20; 0.50; 2 €"), std::string::npos);
+  EXPECT_NE(lines[1].find("информатика"), std::string::npos);
+  EXPECT_NE(lines[2].find("Restomer"), std::string::npos);
+  EXPECT_NE(lines[3].find("5, 10, 20, 50, 100, 200, 500 евро"), std::string::npos);
+  EXPECT_NE(lines[3].find("1, 2, 5, 10, 20, 50 евроцента; 1 и 2 евро"), std::string::npos);
+  EXPECT_NE(lines[4].find("алчен алгоритъм"), std::string::npos);
+}
+
 TEST(Clear, EmptiesAmountsTraceAndTicks) {
   FormContent form = EnterAmounts("25.18", "30");
   ASSERT_FALSE(TickedCaptions(form).empty());

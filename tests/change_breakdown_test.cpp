@@ -108,5 +108,34 @@ TEST(BreakDown, ThrowsInsteadOfWrapping) {
   EXPECT_THROW(BreakDownChange(form, {}), OverflowError);
 }
 
+// Each currency breaks down up to 32767 of its largest piece and 0.99 more;
+// one stotinka or cent beyond stops the click with a message instead.
+TEST(BreakDown, RangeOfEachCurrency) {
+  struct Case {
+    const Currency& currency;
+    const char* largest;
+    const char* last_count_up;
+    const char* too_large;
+  };
+  const Case cases[] = {
+      {kLev, "3276799.99", "Към сумата: 99.99 добавям: 32767*100 лв.", "3276800"},
+      {kEuro, "16383999.99", "Към сумата: 499.99 добавям: 32767*500 €", "16384000"},
+  };
+  for (const Case& c : cases) {
+    FormContent form = StartUpContent(c.currency);
+    form.Text3[kPriceBox].Text = "0";
+    form.Text3[kPaidBox].Text = c.largest;
+    Command1Click(form, kEnterButton, {}, c.currency);
+    const Lines lines = TraceLines(form);
+    ASSERT_GE(lines.size(), 2u) << form.Text1[0].Text;
+    EXPECT_EQ(lines[lines.size() - 2], c.last_count_up);
+
+    form.Text3[kPaidBox].Text = c.too_large;
+    Command1Click(form, kEnterButton, {}, c.currency);
+    EXPECT_EQ(form.Text1[0].Text, kTooLargeMessage) << c.too_large;
+    EXPECT_TRUE(TickedCaptions(form).empty());
+  }
+}
+
 }  // namespace
 }  // namespace restomer

@@ -1,5 +1,5 @@
-// Every change from 0 to 10,000.00 leva, checked against an independent
-// fewest-pieces count and against the count-up arithmetic.
+// Every change from 0 to 10,000.00 in each currency, checked against an
+// independent fewest-pieces count and against the count-up arithmetic.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,8 +43,8 @@ std::vector<std::int32_t> FewestPieces(const std::vector<std::int32_t>& denomina
   return fewest;
 }
 
-TEST(ChangeProperty, FewestPiecesAndAnExactCountUp) {
-  const FormContent start = StartUpContent();
+void CheckEveryChange(const Currency& currency) {
+  const FormContent start = StartUpContent(currency);
   std::vector<std::int32_t> denominations;
   for (const CheckBox& box : start.Check1) {
     denominations.push_back(static_cast<std::int32_t>(TextHundredths(box.Caption)));
@@ -59,7 +59,7 @@ TEST(ChangeProperty, FewestPiecesAndAnExactCountUp) {
     const std::int64_t price = (change * 7919LL) % 100'000;  // a varied price
     form.Text3[kPriceBox].Text = HundredthsText(price);
     form.Text3[kPaidBox].Text = HundredthsText(price + change);
-    Command1Click(form, kEnterButton, {});
+    Command1Click(form, kEnterButton, {}, currency);
     SCOPED_TRACE(form.Text3[kPriceBox].Text + " -> " + form.Text3[kPaidBox].Text);
 
     ASSERT_EQ(TextHundredths(form.Text3[kChangeBox].Text), change);
@@ -68,7 +68,7 @@ TEST(ChangeProperty, FewestPiecesAndAnExactCountUp) {
     std::int64_t paid_out = 0;
     std::int32_t pieces = 0;
     std::size_t line = 0;
-    for (int k = kDenominationCount - 1; k >= 0; --k) {
+    for (int k = static_cast<int>(form.Check1.size()) - 1; k >= 0; --k) {
       if (form.Check1[k].Value == 0) continue;
       ASSERT_EQ(form.Check1[k].Value, 1);
       ASSERT_LT(line, lines.size());
@@ -78,7 +78,7 @@ TEST(ChangeProperty, FewestPiecesAndAnExactCountUp) {
       ASSERT_EQ(text.rfind(count_up, 0), 0u) << text;
       ASSERT_NE(at_star, std::string::npos) << text;
       ASSERT_EQ(text.substr(at_star + 1),
-                NumberText(ParseAmount(form.Check1[k].Caption), {}) + " лв.");
+                NumberText(ParseAmount(form.Check1[k].Caption), {}) + std::string(currency.unit));
       ASSERT_EQ(TextHundredths(text.substr(count_up.size(), at_adding - count_up.size())), running);
       const int count = std::stoi(text.substr(at_adding + adding.size()));
       ASSERT_GE(count, 1);
@@ -93,6 +93,10 @@ TEST(ChangeProperty, FewestPiecesAndAnExactCountUp) {
     ASSERT_EQ(pieces, fewest[change]);
   }
 }
+
+TEST(ChangeProperty, FewestPiecesAndAnExactCountUp) { CheckEveryChange(kLev); }
+
+TEST(ChangeProperty, FewestPiecesAndAnExactCountUpInEuro) { CheckEveryChange(kEuro); }
 
 }  // namespace
 }  // namespace restomer

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "form/currency.h"
 #include "form/form_content.h"
 #include "window/main_window.h"
 #include "window/result_check_box.h"
@@ -18,6 +19,8 @@ namespace restomer::testing {
 
 class WindowTest : public ::testing::Test {
  protected:
+  explicit WindowTest(const Currency& currency = kLev) : window_(RegionalSettings{}, currency) {}
+
   void SetUp() override {
     window_.show();
     QApplication::setActiveWindow(&window_);
@@ -41,7 +44,7 @@ class WindowTest : public ::testing::Test {
 
   QStringList ticked() const {
     QStringList captions;
-    for (int k = 0; k < restomer::kDenominationCount; ++k) {
+    for (int k = 0; k < window_.check1Count(); ++k) {
       if (window_.check1(k)->isChecked()) captions << window_.check1(k)->text();
     }
     return captions;
@@ -49,7 +52,7 @@ class WindowTest : public ::testing::Test {
 
   QString trace() const { return window_.text1()->toPlainText(); }
 
-  MainWindow window_{restomer::RegionalSettings{}};
+  MainWindow window_;
 };
 
 }  // namespace restomer::testing

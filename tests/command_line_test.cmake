@@ -1,0 +1,32 @@
+# Runs the program with each command line below and checks its exit status,
+# standard output and standard error. Usage:
+#   cmake -DPROGRAM=path/to/restomer -P command_line_test.cmake
+# Each row: arguments (","-separated) | status | stdout regex | stderr regex
+set(rows
+  "--help|0|^Употреба: .*Опции:.*-h, --help +Показва тази помощ.*--currency <валута> +Банкнотите и монетите: lev или euro|"
+  "-h|0|^Употреба: |"
+  "--version|0|^Restomer 1.00\n$|"
+  "-v|0|^Restomer 1.00\n$|"
+  "--currency=dollar|2|^$|restomer: Непозната валута „dollar“: може да бъде lev или euro.\n$"
+  "--currency|2|^$|restomer: Липсва стойност след „--currency“.\n$"
+  "--colour=red|2|^$|restomer: Непозната опция „colour“.\n$"
+  "--currency=euro,extra|2|^$|restomer: Излишен аргумент „extra“.\n$"
+)
+foreach(row IN LISTS rows)
+  string(REPLACE "|" ";" fields "${row}")
+  list(GET fields 0 arguments)
+  list(GET fields 1 expected_status)
+  list(GET fields 2 expected_out)
+  list(LENGTH fields count)
+  set(expected_err "")
+  if(count GREATER 3)
+    list(GET fields 3 expected_err)
+  endif()
+  string(REPLACE "," ";" arguments "${arguments}")
+  execute_process(COMMAND ${PROGRAM} ${arguments}
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+  if(NOT status STREQUAL expected_status OR NOT out MATCHES "${expected_out}"
+     OR NOT err MATCHES "${expected_err}")
+    message(SEND_ERROR "restomer ${arguments}: status ${status}\n--- stdout:\n${out}--- stderr:\n${err}")
+  endif()
+endforeach()

@@ -1,0 +1,130 @@
+// The window in euro: the lev window with a longer frame, driven offscreen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "form/button_actions.h"
+#include "window/command_line.h"
+#include "window/main_window.h"
+#include "window_test_support.h"
+
+namespace {
+
+using restomer::kChangeBox;
+using restomer::kEnterButton;
+using restomer::kPaidBox;
+using restomer::kPriceBox;
+
+class EuroWindowTest : public ::restomer::testing::WindowTest {
+ protected:
+  EuroWindowTest() : WindowTest(restomer::kEuro) {}
+};
+
+TEST_F(EuroWindowTest, ShowsTheStartUpContent) {
+  QStringList captions;
+  for (int k = 0; k < window_.check1Count(); ++k) captions << window_.check1(k)->text();
+  EXPECT_EQ(captions, (QStringList{"500", "200", "100", "50", "20", "10", "5", "2", "1", "0.50",
+                                   "0.20", "0.10", "0.05", "0.02", "0.01"}));
+  EXPECT_TRUE(ticked().isEmpty());
+  EXPECT_EQ(window_.text3(kPriceBox)->text(), "25.18");
+  EXPECT_EQ(window_.text3(kPaidBox)->text(), "30");
+  EXPECT_EQ(window_.text3(kChangeBox)->text(), "");
+  EXPECT_EQ(trace(), QString::fromUtf8(restomer::kEuro.task_statement).replace("\r\n", "\n"));
+  EXPECT_EQ(window_.windowTitle(),
+            "www.restomer.example Математика - минимален брой монети/банкноти");
+}
+
+TEST_F(EuroWindowTest, EnterShowsChangeTicksAndTrace) {
+  type(kPriceBox, "0.01");
+  type(kPaidBox, "1000");
+  click(kEnterButton);
+  EXPECT_EQ(window_.text3(kChangeBox)->text(), "999.99");
+  EXPECT_EQ(ticked(),
+            (QStringList{"500", "200", "50", "20", "5", "2", "0.50", "0.20", "0.05", "0.02"}));
+  EXPECT_EQ(trace(),
+            "Към сумата: 0.01 добавям: 2*0.02 €\n"
+            "Към сумата: 0.05 добавям: 1*0.05 €\n"
+            "Към сумата: 0.10 добавям: 2*0.2 €\n"
+            "Към сумата: 0.50 добавям: 1*0.5 €\n"
+            "Към сумата: 1.00 добавям: 2*2 €\n"
+            "Към сумата: 5.00 добавям: 1*5 €\n"
+            "Към сумата: 10.00 добавям: 2*20 €\n"
+            "Към сумата: 50.00 добавям: 1*50 €\n"
+            "Към сумата: 100.00 добавям: 2*200 €\n"
+            "Към сумата: 500.00 добавям: 1*500 €\n"
+            "Натрупаната сума е равна на 1,000.00\n");
+}
+
+TEST_F(EuroWindowTest, RangeLimits) {
+  type(kPriceBox, "0");
+  type(kPaidBox, "16383999.99");
+  click(kEnterButton);
+  EXPECT_EQ(window_.text3(kChangeBox)->text(), "16,383,999.99");
+  EXPECT_TRUE(trace().contains("32767*500 €"));
+  type(kPaidBox, "16384000");
+  click(kEnterButton);
+  EXPECT_EQ(trace(), QString::fromUtf8(restomer::kTooLargeMessage));
+  EXPECT_TRUE(ticked().isEmpty());
+}
+
+// One row more in the frame moves the frame's bottom, the trace box and the
+// window's bottom down a row; every other control stays where lev has it.
+TEST_F(EuroWindowTest, EveryControlHasItsPlace) {
+  EXPECT_EQ(window_.size(), QSize(519, 414));
+  EXPECT_EQ(window_.minimumSize(), window_.maximumSize());
+  EXPECT_EQ(window_.frame1()->geometry(), QRect(8, 8, 129, 225));
+  for (int k = 0; k < 7; ++k) {
+    EXPECT_EQ(window_.check1(k)->geometry(), QRect(8, 24 + 24 * k, 49, 25)) << k;
+  }
+  for (int k = 7; k < 15; ++k) {
+    EXPECT_EQ(window_.check1(k)->geometry(), QRect(64, 24 + 24 * (k - 7), 57, 25)) << k;
+  }
+  EXPECT_EQ(window_.text1()->geometry(), QRect(8, 240, 505, 169));
+  const MainWindow lev{restomer::RegionalSettings{}};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(window_.label1(k)->geometry(), lev.label1(k)->geometry());
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(window_.text3(k)->geometry(), lev.text3(k)->geometry());
+  for (int k = 0; k < 2; ++k) {
+    EXPECT_EQ(window_.command1(k)->geometry(), lev.command1(k)->geometry());
+  }
+  EXPECT_EQ(window_.styleSheet(), lev.styleSheet());
+}
+
+TEST_F(EuroWindowTest, TabMovesThroughTheControlsInOrder) {
+  std::vector<QWidget*> order;
+  for (int k = 0; k <= 8; ++k) order.push_back(window_.check1(k));  // 500 ... 1
+  order.insert(order.end(), {window_.text1(), window_.text3(0), window_.command1(0),
+                             window_.command1(1), window_.text3(1), window_.text3(2)});
+  for (int k = 9; k < 15; ++k) order.push_back(window_.check1(k));  // 0.50 ... 0.01
+  order.push_back(window_.check1(0));
+  order.front()->setFocus();
+  for (std::size_t k = 1; k < order.size(); ++k) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), order[k]) << "after Tab number " << k;
+  }
+}
+
+TEST(CommandLine, ChoosesTheCurrency) {
+  const struct {
+    QStringList arguments;
+    const restomer::Currency* currency;
+  } cases[] = {
+      {{"restomer"}, &restomer::kLev},
+      {{"restomer", "--currency=lev"}, &restomer::kLev},
+      {{"restomer", "--currency=euro"}, &restomer::kEuro},
+      {{"restomer", "--currency", "euro"}, &restomer::kEuro},
+  };
+  for (const auto& c : cases) {
+    const CommandLine commandLine = parseCommandLine(c.arguments);
+    EXPECT_EQ(commandLine.error, "") << c.arguments.join(' ').toStdString();
+    EXPECT_EQ(commandLine.currency, c.currency) << c.arguments.join(' ').toStdString();
+  }
+  EXPECT_EQ(parseCommandLine({"restomer", "--currency=Euro"}).error,
+            "Непозната валута „Euro“: може да бъде lev или euro.");
+}
+
+}  // namespace
