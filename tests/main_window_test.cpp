@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "form/button_actions.h"
 #include "window/application.h"
@@ -207,6 +208,52 @@ TEST_F(MainWindowTest, ColoursShowExactly) {
   }
   EXPECT_EQ(colourAt(window_.command1(kClearButton), 5, 12), qRgb(255, 0, 0));
   EXPECT_EQ(colourAt(window_.command1(kEnterButton), 5, 12), qRgb(0, 255, 0));
+}
+
+// Black text on the coloured labels and on white boxes, and a selection that
+// shows, whatever palette the desktop imposes.
+TEST_F(MainWindowTest, TextIsBlackAndBoxesWhite) {
+  click(kEnterButton);
+  window_.text3(kPriceBox)->setFocus();
+  window_.text3(kPriceBox)->selectAll();
+  const QImage image = window_.grab().toImage();
+  const qreal scale = image.devicePixelRatio();
+  const auto region = [&](QWidget* widget, int left = 0) {
+    const QRect rect(widget->mapTo(&window_, QPoint(left, 0)),
+                     QSize(widget->width() - left, widget->height()));
+    QList<QColor> pixels;
+    for (int y = qRound(rect.top() * scale); y < qRound((rect.bottom() + 1) * scale); ++y) {
+      for (int x = qRound(rect.left() * scale); x < qRound((rect.right() + 1) * scale); ++x) {
+        pixels << image.pixelColor(x, y);
+      }
+    }
+    return pixels;
+  };
+  const auto darkest = [&](QWidget* widget, int left = 0) {
+    int value = 255;
+    for (const QColor& pixel : region(widget, left)) value = std::min(value, pixel.value());
+    return value;
+  };
+  const auto share = [&](QWidget* widget, QRgb colour) {
+    const QList<QColor> pixels = region(widget);
+    return double(std::count(pixels.begin(), pixels.end(), QColor(colour))) / pixels.size();
+  };
+  for (int k = 0; k < 4; ++k) EXPECT_LT(darkest(window_.label1(k)), 40) << "label " << k;
+  for (int k = 0; k < window_.check1Count(); ++k) {
+    EXPECT_LT(darkest(window_.check1(k), 20), 40) << "denomination " << k;
+  }
+  EXPECT_LT(darkest(window_.command1(kClearButton)), 40);
+  EXPECT_LT(darkest(window_.command1(kEnterButton)), 40);
+  for (int k : {kPaidBox, kChangeBox}) {
+    EXPECT_LT(darkest(window_.text3(k)), 40) << "amount box " << k;
+    EXPECT_GT(share(window_.text3(k), qRgb(255, 255, 255)), 0.5) << "amount box " << k;
+  }
+  EXPECT_LT(darkest(window_.text1()->viewport()), 40);
+  EXPECT_GT(share(window_.text1()->viewport(), qRgb(255, 255, 255)), 0.5);
+  const QList<QColor> selected = region(window_.text3(kPriceBox));
+  EXPECT_TRUE(std::any_of(selected.begin(), selected.end(), [](const QColor& pixel) {
+    return pixel.blue() > pixel.red() + 80;  // the blue of a selection
+  }));
 }
 
 TEST_F(MainWindowTest, FocusedButtonKeepsItsColourInsideAFrame) {

@@ -10,6 +10,7 @@
 
 #include "form/button_actions.h"
 #include "window/application.h"
+#include "window/light_palette.h"
 #include "window/result_check_box.h"
 
 using restomer::FormContent;
@@ -105,9 +106,20 @@ MainWindow::MainWindow(const restomer::RegionalSettings& settings,
   setStyleSheet(windowStyleSheet());
 
   createControls();
+  pinLightPalette();
   chainTabOrder();
   showContent(restomer::StartUpContent(currency));
   text3_[restomer::kPriceBox]->setFocus();
+}
+
+// The colours are backgrounds; the text and the boxes would otherwise take
+// the desktop's palette, and a dark one puts white text on the orange labels
+// and black boxes beside them. Each control gets the light palette itself: a
+// control with a style sheet does not inherit its parent's palette.
+void MainWindow::pinLightPalette() {
+  const QPalette light = lightPalette();
+  setPalette(light);
+  for (QWidget* control : findChildren<QWidget*>()) control->setPalette(light);
 }
 
 void MainWindow::createControls() {

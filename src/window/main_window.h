@@ -39,6 +39,7 @@ class MainWindow : public QWidget {
  private:
   void createControls();
   void chainTabOrder();
+  void pinLightPalette();
   // Runs the click of Command1(index) on what the controls hold and shows
   // the result.
   void command1Click(int index);
