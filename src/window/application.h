@@ -1,4 +1,5 @@
-// What the whole application shares: its name, version, icon and font.
+// What the whole application shares: its name, version, desktop entry, icon
+// and font.
 #ifndef RESTOMER_WINDOW_APPLICATION_H_
 #define RESTOMER_WINDOW_APPLICATION_H_
 
