@@ -1,7 +1,10 @@
 // Starts the application with its one window; closing it ends the program.
 #include <QApplication>
 #include <QLocale>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 
 #include "window/application.h"
 #include "window/command_line.h"
@@ -16,7 +19,13 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "restomer: %s\n", qPrintable(commandLine.error));
     return 2;
   }
-  MainWindow window(regionalSettingsOf(QLocale::system()), *commandLine.currency);
+  std::optional<std::uint64_t> practiceSeed;
+  if (commandLine.practice) {
+    // Without a seed every start sets other tasks.
+    practiceSeed =
+        commandLine.seed.value_or(std::chrono::system_clock::now().time_since_epoch().count());
+  }
+  MainWindow window(regionalSettingsOf(QLocale::system()), *commandLine.currency, practiceSeed);
   window.show();
   return app.exec();
 }

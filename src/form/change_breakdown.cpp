@@ -12,12 +12,16 @@ double Denomination(const FormContent& form, int k) { return ParseAmount(form.Ch
 
 }  // namespace
 
-void BreakDownChange(FormContent& form, const RegionalSettings& settings,
-                     const Currency& currency) {
+std::int32_t ChangeInHundredths(const FormContent& form) {
   const double price_hundredths = CheckedMultiply(ParseAmount(form.Text3[kPriceBox].Text), 100);
   const double paid_hundredths = CheckedMultiply(ParseAmount(form.Text3[kPaidBox].Text), 100);
   // Only the difference is rounded, so 25.185 -> 30 is 481.5 -> 482 hundredths.
-  std::int32_t Remainder = RoundToLong(paid_hundredths - price_hundredths);
+  return RoundToLong(paid_hundredths - price_hundredths);
+}
+
+void BreakDownChange(FormContent& form, const RegionalSettings& settings,
+                     const Currency& currency) {
+  std::int32_t Remainder = ChangeInHundredths(form);
 
   // Largest denomination first: that is what makes the breakdown greedy.
   const int denominations = static_cast<int>(form.Check1.size());

@@ -2,6 +2,8 @@
 #ifndef RESTOMER_FORM_CHANGE_BREAKDOWN_H_
 #define RESTOMER_FORM_CHANGE_BREAKDOWN_H_
 
+#include <cstdint>
+
 #include "form/currency.h"
 #include "form/form_content.h"
 #include "runtime/conversions.h"
@@ -18,6 +20,11 @@ namespace restomer {
 // was.
 void BreakDownChange(FormContent& form, const RegionalSettings& settings,
                      const Currency& currency = kLev);
+
+// The change the price and paid boxes define, in hundredths: the amounts are
+// scaled and only their difference is rounded, ties to even. Throws
+// OverflowError when it leaves the 32-bit range or an amount is not finite.
+std::int32_t ChangeInHundredths(const FormContent& form);
 
 }  // namespace restomer
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QTranslator>
+#include <limits>
 
 namespace {
 
@@ -61,6 +62,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       QStringLiteral("Банкнотите и монетите: %1 (по подразбиране lev).").arg(currencyNames()),
       QStringLiteral("валута"), QStringLiteral("lev"));
   parser.addOption(currencyOption);
+  const QCommandLineOption practiceOption(
+      QStringLiteral("practice"),
+      QStringLiteral("Упражнение: програмата дава покупка, ученикът пише рестото и отбелязва "
+                     "банкнотите и монетите, „Въведи“ проверява."));
+  parser.addOption(practiceOption);
+  const QCommandLineOption seedOption(
+      QStringLiteral("seed"),
+      QStringLiteral("Начало на поредицата задачи в упражнението: с едно и също число задачите "
+                     "са едни и същи."),
+      QStringLiteral("число"));
+  parser.addOption(seedOption);
 
   CommandLine commandLine;
   if (!parser.parse(arguments)) {
@@ -78,6 +90,20 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   if (commandLine.currency == nullptr) {
     commandLine.error =
         QStringLiteral("Непозната валута „%1“: може да бъде %2.").arg(currency, currencyNames());
+    return commandLine;
+  }
+  commandLine.practice = parser.isSet(practiceOption);
+  if (parser.isSet(seedOption)) {
+    const QString seed = parser.value(seedOption);
+    bool isNumber = false;
+    commandLine.seed = seed.toULongLong(&isNumber);
+    if (!isNumber || !seed.front().isDigit()) {
+      commandLine.error = QStringLiteral("Стойността на --seed „%1“ не е цяло число от 0 до %2.")
+                              .arg(seed)
+                              .arg(std::numeric_limits<std::uint64_t>::max());
+    } else if (!commandLine.practice) {
+      commandLine.error = QStringLiteral("--seed е само за упражнението: добавете --practice.");
+    }
   }
   return commandLine;
 }

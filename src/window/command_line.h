@@ -4,17 +4,22 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <optional>
 
 #include "form/currency.h"
 
 struct CommandLine {
   const restomer::Currency* currency = &restomer::kLev;
+  bool practice = false;
+  // The seed of the practice tasks, when it was given.
+  std::optional<std::uint64_t> seed;
   // One Bulgarian line naming what was wrong; empty when all was understood.
   QString error;
 };
 
 // Reads `arguments` (the program's name first) in Bulgarian:
-//   restomer [--currency=lev|euro] [-h|--help] [-v|--version]
+//   restomer [--currency=lev|euro] [--practice [--seed=N]] [-h|--help] [-v|--version]
 // Help and version are printed, and the program ended, as Qt does it.
 // Needs the application object.
 CommandLine parseCommandLine(const QStringList& arguments);

@@ -95,7 +95,8 @@ void setTextIfChanged(QLineEdit* box, const std::string& text) {
 }  // namespace
 
 MainWindow::MainWindow(const restomer::RegionalSettings& settings,
-                       const restomer::Currency& currency, QWidget* parent)
+                       const restomer::Currency& currency,
+                       std::optional<std::uint64_t> practiceSeed, QWidget* parent)
     : QWidget(parent), settings_(settings), currency_(currency) {
   setObjectName(QStringLiteral("Restomer"));
   setWindowTitle(
@@ -108,8 +109,25 @@ MainWindow::MainWindow(const restomer::RegionalSettings& settings,
   createControls();
   pinLightPalette();
   chainTabOrder();
-  showContent(restomer::StartUpContent(currency));
+  FormContent content = restomer::StartUpContent(currency);
   text3_[restomer::kPriceBox]->setFocus();
+  if (practiceSeed) {
+    practice_.emplace(*practiceSeed, currency, settings);
+    practice_->SetNextTask(content);
+    letTheLearnerAnswer();
+  }
+  showContent(content);
+}
+
+// The change box takes the learner's change, Enter in it checks the answer,
+// and the denomination boxes take ticks.
+void MainWindow::letTheLearnerAnswer() {
+  QLineEdit* change = text3_[restomer::kChangeBox];
+  change->setReadOnly(false);
+  connect(change, &QLineEdit::returnPressed, this,
+          [this] { command1Click(restomer::kEnterButton); });
+  for (ResultCheckBox* box : check1_) box->setTickable(true);
+  change->setFocus();
 }
 
 // The colours are backgrounds; the text and the boxes would otherwise take
@@ -189,7 +207,12 @@ void MainWindow::chainTabOrder() {
 
 void MainWindow::command1Click(int index) {
   FormContent content = contentOnScreen();
-  restomer::Command1Click(content, static_cast<std::int16_t>(index), settings_, currency_);
+  const auto Index = static_cast<std::int16_t>(index);
+  if (practice_) {
+    practice_->Click(content, Index);
+  } else {
+    restomer::Command1Click(content, Index, settings_, currency_);
+  }
   showContent(content);
 }
 

@@ -5,10 +5,13 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "form/currency.h"
 #include "form/form_content.h"
+#include "form/practice.h"
 #include "runtime/conversions.h"
 
 class QGroupBox;
@@ -23,8 +26,11 @@ class MainWindow : public QWidget {
 
  public:
   // Shows the banknotes and coins of `currency`, lev unless told otherwise.
+  // With a practice seed the window sets that seed's tasks, the learner types
+  // the change and ticks the pieces, and "Въведи" checks them.
   explicit MainWindow(const restomer::RegionalSettings& settings,
                       const restomer::Currency& currency = restomer::kLev,
+                      std::optional<std::uint64_t> practiceSeed = std::nullopt,
                       QWidget* parent = nullptr);
 
   // The controls, by the names and indices the logic uses for them.
@@ -40,6 +46,7 @@ class MainWindow : public QWidget {
   void createControls();
   void chainTabOrder();
   void pinLightPalette();
+  void letTheLearnerAnswer();
   // Runs the click of Command1(index) on what the controls hold and shows
   // the result.
   void command1Click(int index);
@@ -48,6 +55,7 @@ class MainWindow : public QWidget {
 
   restomer::RegionalSettings settings_;
   const restomer::Currency& currency_;
+  std::optional<restomer::Practice> practice_;
   std::array<QLabel*, 4> label1_{};
   QGroupBox* frame1_ = nullptr;
   std::vector<ResultCheckBox*> check1_;
