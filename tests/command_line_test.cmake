@@ -3,7 +3,7 @@
 #   cmake -DPROGRAM=path/to/restomer -P command_line_test.cmake
 # Each row: arguments (","-separated) | status | stdout regex | stderr regex
 set(rows
-  "--help|0|^Употреба: .*Опции:.*-h, --help +Показва тази помощ.*--currency <валута> +Банкнотите и монетите: lev или euro|"
+  "--help|0|^Употреба: .*Опции:.*-h, --help +Показва тази помощ.*--currency <валута> +Банкнотите и монетите: lev или euro.*--practice +Упражнение.*--seed <число>|"
   "-h|0|^Употреба: |"
   "--version|0|^Restomer 1.00\n$|"
   "-v|0|^Restomer 1.00\n$|"
@@ -11,6 +11,10 @@ set(rows
   "--currency|2|^$|restomer: Липсва стойност след „--currency“.\n$"
   "--colour=red|2|^$|restomer: Непозната опция „colour“.\n$"
   "--currency=euro,extra|2|^$|restomer: Излишен аргумент „extra“.\n$"
+  "--seed=5|2|^$|restomer: --seed е само за упражнението: добавете --practice.\n$"
+  "--practice,--seed=-1|2|^$|restomer: Стойността на --seed „-1“ не е цяло число от 0 до 18446744073709551615.\n$"
+  "--practice,--seed=18446744073709551616|2|^$|„18446744073709551616“ не е цяло число"
+  "--practice,--seed=x1|2|^$|„x1“ не е цяло число"
 )
 foreach(row IN LISTS rows)
   string(REPLACE "|" ";" fields "${row}")

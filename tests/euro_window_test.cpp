@@ -117,12 +117,19 @@ TEST(CommandLine, ChoosesTheCurrency) {
       {{"restomer", "--currency=lev"}, &restomer::kLev},
       {{"restomer", "--currency=euro"}, &restomer::kEuro},
       {{"restomer", "--currency", "euro"}, &restomer::kEuro},
+      {{"restomer", "--practice", "--currency=euro"}, &restomer::kEuro},
   };
   for (const auto& c : cases) {
     const CommandLine commandLine = parseCommandLine(c.arguments);
     EXPECT_EQ(commandLine.error, "") << c.arguments.join(' ').toStdString();
     EXPECT_EQ(commandLine.currency, c.currency) << c.arguments.join(' ').toStdString();
   }
+  const CommandLine practice =
+      parseCommandLine({"restomer", "--practice", "--seed=18446744073709551615"});
+  EXPECT_TRUE(practice.practice);
+  EXPECT_EQ(practice.seed, 18446744073709551615ull);
+  EXPECT_FALSE(parseCommandLine({"restomer", "--practice"}).seed.has_value());
+  EXPECT_FALSE(parseCommandLine({"restomer"}).practice);
   EXPECT_EQ(parseCommandLine({"restomer", "--currency=Euro"}).error,
             "Непозната валута „Euro“: може да бъде lev или euro.");
 }

@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cstdint>
+#include <optional>
 
 #include "form/currency.h"
 #include "form/form_content.h"
@@ -19,7 +21,9 @@ namespace restomer::testing {
 
 class WindowTest : public ::testing::Test {
  protected:
-  explicit WindowTest(const Currency& currency = kLev) : window_(RegionalSettings{}, currency) {}
+  explicit WindowTest(const Currency& currency = kLev,
+                      std::optional<std::uint64_t> practiceSeed = std::nullopt)
+      : window_(RegionalSettings{}, currency, practiceSeed) {}
 
   void SetUp() override {
     window_.show();

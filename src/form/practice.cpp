@@ -55,8 +55,8 @@ std::string ChangeMistake(const std::string& typed, std::int32_t change,
     return "Рестото не е написано; то е " + change_text + ".\r\n";
   }
   std::string line = "Рестото не е „" + typed + "“";
-  // Say how the text was read where it reads as another amount ("4,82" is 4).
-  if (std::isfinite(read) && FormatAmount(read, settings) != typed) {
+  // Say how a text with more than a number in it was read: "4,82" is 4.
+  if (std::isfinite(read) && typed.find_first_not_of("0123456789.+- \t") != std::string::npos) {
     line += " (прочетено като " + FormatAmount(read, settings) + ")";
   }
   return line + ", а " + change_text + ".\r\n";

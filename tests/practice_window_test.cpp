@@ -1,0 +1,83 @@
+// A round of practice in the real window, with the mouse and the keyboard.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "form/button_actions.h"
+#include "form/practice.h"
+#include "window/main_window.h"
+#include "window_test_support.h"
+
+namespace {
+
+using restomer::kChangeBox;
+using restomer::kClearButton;
+using restomer::kEnterButton;
+using restomer::kPaidBox;
+using restomer::kPriceBox;
+
+constexpr std::uint64_t kSeed = 7;
+
+class PracticeWindowTest : public ::restomer::testing::WindowTest {
+ protected:
+  PracticeWindowTest() : WindowTest(restomer::kEuro, kSeed) {}
+
+  // What the demonstration answers for the amounts on screen.
+  restomer::FormContent rightAnswer() const {
+    restomer::FormContent form = restomer::StartUpContent(restomer::kEuro);
+    form.Text3[kPriceBox].Text = window_.text3(kPriceBox)->text().toStdString();
+    form.Text3[kPaidBox].Text = window_.text3(kPaidBox)->text().toStdString();
+    restomer::Command1Click(form, kEnterButton, {}, restomer::kEuro);
+    return form;
+  }
+
+  void expectTask(const restomer::PracticeTask& task) {
+    EXPECT_EQ(qRound64(window_.text3(kPriceBox)->text().toDouble() * 100), task.price);
+    EXPECT_EQ(qRound64(window_.text3(kPaidBox)->text().toDouble() * 100), task.paid);
+    EXPECT_EQ(window_.text3(kChangeBox)->text(), "");
+    EXPECT_TRUE(ticked().isEmpty());
+    EXPECT_TRUE(trace().startsWith("Клиентът купува за " + window_.text3(kPriceBox)->text() +
+                                   " и дава " + window_.text3(kPaidBox)->text() + "."));
+  }
+};
+
+TEST_F(PracticeWindowTest, ARoundWithMouseAndKeyboard) {
+  restomer::TaskGenerator tasks(kSeed);
+  expectTask(tasks.Next());
+  EXPECT_EQ(QApplication::focusWidget(), window_.text3(kChangeBox));
+
+  // The right answer: the change typed, the pieces ticked with the mouse,
+  // the last one with Space.
+  const restomer::FormContent right = rightAnswer();
+  type(kChangeBox, QString::fromStdString(right.Text3[kChangeBox].Text));
+  std::vector<int> needed;
+  for (int k = 0; k < window_.check1Count(); ++k) {
+    if (right.Check1[k].Value == 1) needed.push_back(k);
+  }
+  ASSERT_FALSE(needed.empty());
+  for (std::size_t k = 0; k + 1 < needed.size(); ++k) {
+    QTest::mouseClick(window_.check1(needed[k]), Qt::LeftButton);
+  }
+  window_.check1(needed.back())->setFocus();
+  QTest::keyClick(window_.check1(needed.back()), Qt::Key_Space);
+  click(kEnterButton);
+  const QString count_up = QString::fromStdString(right.Text1[0].Text).replace("\r\n", "\n");
+  EXPECT_EQ(trace(), "Вярно!\n" + count_up + "Верни отговори: 1 от 1\n");
+
+  // "Чисти": the seed's next task. A wrong change, and Enter in the change box.
+  click(kClearButton);
+  expectTask(tasks.Next());
+  type(kChangeBox, "0.01");
+  QTest::keyClick(window_.text3(kChangeBox), Qt::Key_Return);
+  const restomer::FormContent second = rightAnswer();
+  EXPECT_TRUE(trace().startsWith("Рестото не е „0.01“, а " +
+                                 QString::fromStdString(second.Text3[kChangeBox].Text) + ".\n"));
+  EXPECT_TRUE(trace().endsWith("Верни отговори: 1 от 2\n"));
+  EXPECT_EQ(window_.text3(kChangeBox)->text().toStdString(), second.Text3[kChangeBox].Text);
+  EXPECT_EQ(ticked().size(), std::count_if(second.Check1.begin(), second.Check1.end(),
+                                           [](const auto& box) { return box.Value == 1; }));
+}
+
+}  // namespace
