@@ -4,8 +4,9 @@
 //
 // Input: lines separated by '\n'. Line 0 is typed as the price, line 1 as the
 // amount paid, line 2 is the sequence of actions (one byte each, see Act), the
-// first byte of line 3 picks the regional settings and its second byte the
-// currency.
+// bytes of line 3 pick the regional settings, the currency, the practice mode
+// (an odd byte) and its seed, and line 4 is what the learner types as the
+// change in practice.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +18,7 @@
 
 #include "form/button_actions.h"
 #include "form/form_content.h"
+#include "form/practice.h"
 #include "runtime/conversions.h"
 
 namespace {
@@ -148,7 +150,97 @@ void CheckBreakdown(const FormContent& form, const RegionalSettings& settings,
   CHECK(IsTwoDecimalAmount(form.Text3[kChangeBox].Text, settings));
 }
 
-enum class Action { kClear, kEnter, kRetype, kSwap, kOtherIndex };
+enum class Action { kClear, kEnter, kRetype, kSwap, kOtherIndex, kTick, kTypeChange };
+
+// A click in the demonstration: what was typed is never changed, except by
+// "Чисти", and "Въведи" shows a message or the fewest-pieces breakdown.
+void CheckDemonstrationClick(const FormContent& before, const FormContent& form, std::int16_t index,
+                             const RegionalSettings& settings, const Currency& currency) {
+  if (index == kClearButton) {
+    FormContent cleared = before;
+    for (TextBox& box : cleared.Text3) box.Text.clear();
+    for (CheckBox& box : cleared.Check1) box.Value = 0;
+    cleared.Text1[0].Text.clear();
+    CHECK(form == cleared);
+    return;
+  }
+  if (index != kEnterButton) {
+    CHECK(form == before);
+    return;
+  }
+  CHECK(form.Text3[kPriceBox].Text == before.Text3[kPriceBox].Text);
+  CHECK(form.Text3[kPaidBox].Text == before.Text3[kPaidBox].Text);
+  CHECK(form.Text3[kChangeBox].Text.empty() ||
+        IsTwoDecimalAmount(form.Text3[kChangeBox].Text, settings));
+  const std::string& trace = form.Text1[0].Text;
+  const bool underpaid =
+      ParseAmount(form.Text3[kPaidBox].Text) < ParseAmount(form.Text3[kPriceBox].Text);
+  CHECK(underpaid == (trace == kUnderpaymentMessage));
+  if (underpaid) {
+    FormContent unchanged = before;
+    unchanged.Text1[0].Text = kUnderpaymentMessage;
+    CHECK(form == unchanged);
+  } else if (trace == kTooLargeMessage) {
+    CHECK(ExpectedHundredths(form, Hundredths(currency)) < 0);
+    for (const CheckBox& box : form.Check1) CHECK(box.Value == 0);
+  } else {
+    CheckBreakdown(form, settings, currency);
+  }
+}
+
+std::vector<std::int16_t> Ticks(const FormContent& form) {
+  std::vector<std::int16_t> ticks;
+  for (const CheckBox& box : form.Check1) ticks.push_back(box.Value);
+  return ticks;
+}
+
+// A click in practice: "Чисти" sets a task a pupil meets; "Въведи" shows the
+// demonstration's answer, after a verdict that is "Вярно!" exactly when the
+// change typed and the pieces ticked were right, and the score.
+void CheckPracticeClick(const FormContent& before, const FormContent& form, std::int16_t index,
+                        const RegionalSettings& settings, const Currency& currency,
+                        int answers_before, const Practice& practice) {
+  if (index == kClearButton) {
+    CHECK(IsTwoDecimalAmount(form.Text3[kPriceBox].Text, {}));
+    CHECK(IsTwoDecimalAmount(form.Text3[kPaidBox].Text, {}));
+    const std::int64_t change = ExpectedHundredths(form, Hundredths(currency));
+    CHECK(change >= 1 && change <= 20000);
+    CHECK(form.Text3[kChangeBox].Text.empty());
+    for (const CheckBox& box : form.Check1) CHECK(box.Value == 0);
+    CHECK(form.Text1[0].Text.starts_with("Клиентът купува за "));
+    CHECK(practice.answers() == answers_before);
+    return;
+  }
+  if (index != kEnterButton) {
+    CHECK(form == before);
+    return;
+  }
+  FormContent shown = before;
+  Command1Click(shown, kEnterButton, settings, currency);
+  const std::string& demonstration = shown.Text1[0].Text;
+  if (demonstration == kUnderpaymentMessage || demonstration == kTooLargeMessage) {
+    CHECK(form == shown);
+    CHECK(practice.answers() == answers_before);
+    return;
+  }
+  CHECK(form.Text3 == shown.Text3);
+  CHECK(Ticks(form) == Ticks(shown));
+  const std::string score = "Верни отговори: " + std::to_string(practice.right_answers()) + " от " +
+                            std::to_string(practice.answers()) + "\r\n";
+  const std::string& trace = form.Text1[0].Text;
+  CHECK(trace.ends_with(demonstration + score));
+  const std::string verdict = trace.substr(0, trace.size() - demonstration.size() - score.size());
+  const double typed = ParseAmount(before.Text3[kChangeBox].Text);
+  const bool right = Ticks(before) == Ticks(shown) && std::isfinite(typed) &&
+                     std::nearbyint(typed * 100) == ExpectedHundredths(shown, Hundredths(currency));
+  CHECK((verdict == "Вярно!\r\n") == right);
+  for (const std::string& line : Lines(verdict)) {
+    CHECK(line == "Вярно!" || line.starts_with("Рестото не е") ||
+          line.starts_with("Не са нужни: ") || line.starts_with("Липсват: "));
+  }
+  CHECK(practice.answers() - answers_before <= 1);
+  CHECK(practice.right_answers() <= practice.answers());
+}
 
 }  // namespace
 
@@ -160,17 +252,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view actions = lines.size() > 2 ? lines[2] : std::string_view("\1");
   if (actions.size() > 16) actions = actions.substr(0, 16);
   const std::string_view choices = lines.size() > 3 ? lines[3] : std::string_view();
-  const RegionalSettings settings = PickSettings(choices.empty() ? 0 : choices[0]);
+  const auto choice = [&](std::size_t k) -> unsigned char {
+    return k < choices.size() ? choices[k] : 0;
+  };
+  const RegionalSettings settings = PickSettings(choice(0));
   const std::span<const Currency* const> currencies = Currencies();
-  const Currency& currency =
-      *currencies[choices.size() > 1 ? static_cast<unsigned char>(choices[1]) % currencies.size()
-                                     : 0];
+  const Currency& currency = *currencies[choice(1) % currencies.size()];
+  const bool practising = choice(2) % 2 == 1;
+  const std::string typed_change(lines.size() > 4 ? lines[4] : std::string_view());
 
+  Practice practice(choice(3), currency, settings);
   FormContent form = StartUpContent(currency);
-  form.Text3[kPriceBox].Text = price;
-  form.Text3[kPaidBox].Text = paid;
+  if (practising) practice.SetNextTask(form);
   for (unsigned char byte : actions) {
-    const Action action = static_cast<Action>(byte % 5);
+    const Action action = static_cast<Action>(byte % 7);
     if (action == Action::kRetype) {
       form.Text3[kPriceBox].Text = price;
       form.Text3[kPaidBox].Text = paid;
@@ -180,42 +275,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::swap(form.Text3[kPriceBox].Text, form.Text3[kPaidBox].Text);
       continue;
     }
+    if (action == Action::kTick) {
+      CheckBox& box = form.Check1[byte / 7 % form.Check1.size()];
+      box.Value = box.Value == 1 ? 0 : 1;
+      continue;
+    }
+    if (action == Action::kTypeChange) {
+      if (practising) form.Text3[kChangeBox].Text = typed_change;  // read-only otherwise
+      continue;
+    }
     const FormContent before = form;
     const std::int16_t index = action == Action::kClear   ? kClearButton
                                : action == Action::kEnter ? kEnterButton
                                                           : static_cast<std::int16_t>(byte * 257);
-    Command1Click(form, index, settings, currency);
-
-    // What was typed is never changed, except by "Чисти".
-    if (index == kClearButton) {
-      FormContent cleared = before;
-      for (TextBox& box : cleared.Text3) box.Text.clear();
-      for (CheckBox& box : cleared.Check1) box.Value = 0;
-      cleared.Text1[0].Text.clear();
-      CHECK(form == cleared);
-      continue;
-    }
-    if (index != kEnterButton) {
-      CHECK(form == before);
-      continue;
-    }
-    CHECK(form.Text3[kPriceBox].Text == before.Text3[kPriceBox].Text);
-    CHECK(form.Text3[kPaidBox].Text == before.Text3[kPaidBox].Text);
-    CHECK(form.Text3[kChangeBox].Text.empty() ||
-          IsTwoDecimalAmount(form.Text3[kChangeBox].Text, settings));
-    const std::string& trace = form.Text1[0].Text;
-    const bool underpaid =
-        ParseAmount(form.Text3[kPaidBox].Text) < ParseAmount(form.Text3[kPriceBox].Text);
-    CHECK(underpaid == (trace == kUnderpaymentMessage));
-    if (underpaid) {
-      FormContent unchanged = before;
-      unchanged.Text1[0].Text = kUnderpaymentMessage;
-      CHECK(form == unchanged);
-    } else if (trace == kTooLargeMessage) {
-      CHECK(ExpectedHundredths(form, Hundredths(currency)) < 0);
-      for (const CheckBox& box : form.Check1) CHECK(box.Value == 0);
+    if (practising) {
+      const int answers_before = practice.answers();
+      practice.Click(form, index);
+      CheckPracticeClick(before, form, index, settings, currency, answers_before, practice);
     } else {
-      CheckBreakdown(form, settings, currency);
+      Command1Click(form, index, settings, currency);
+      CheckDemonstrationClick(before, form, index, settings, currency);
     }
   }
   return 0;
