@@ -1,5 +1,6 @@
 // Starts the application with its one window; closing it ends the program.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <chrono>
 #include <cstdint>
@@ -11,14 +12,26 @@
 #include "window/main_window.h"
 #include "window/regional_settings.h"
 
+namespace {
+
+// Reads the command line before the window system is reached, so that help,
+// version and a bad command line need no display.
+CommandLine readCommandLine(int argc, char* argv[]) {
+  QCoreApplication core(argc, argv);
+  setUpApplicationIdentity();
+  return parseCommandLine(QCoreApplication::arguments());
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  setUpApplication();
-  const CommandLine commandLine = parseCommandLine(QApplication::arguments());
+  const CommandLine commandLine = readCommandLine(argc, argv);
   if (!commandLine.error.isEmpty()) {
     std::fprintf(stderr, "restomer: %s\n", qPrintable(commandLine.error));
     return 2;
   }
+  QApplication app(argc, argv);
+  setUpApplication();
   std::optional<std::uint64_t> practiceSeed;
   if (commandLine.practice) {
     // Without a seed every start sets other tasks.

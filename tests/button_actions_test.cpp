@@ -108,6 +108,8 @@ TEST(Enter, WritesTheChange) {
       {"-5", "30", "35.00"},   {"0", "1000", "1,000.00"}, {"25.185", "30", "4.82"},
       {"abc", "2.5x", "2.50"}, {"-10", "-4", "6.00"},     {"0", "3276799.99", "3,276,799.99"},
       {"0", "1e20", "1.00"},  // no exponents: the amount is 1
+      // The change in the box is the change the ticks pay out.
+      {"25.175", "30", "4.82"}, {"0.005", "0.01", "0.00"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(EnterAmounts(c.price, c.paid).Text3[kChangeBox].Text, c.change)

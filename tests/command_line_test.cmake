@@ -1,15 +1,18 @@
-# Runs the program with each command line below and checks its exit status,
-# standard output and standard error. Usage:
+# Runs the program with each command line below, with no display at all, and
+# checks its exit status, standard output and standard error. Usage:
 #   cmake -DPROGRAM=path/to/restomer -P command_line_test.cmake
 # Each row: arguments (","-separated) | status | stdout regex | stderr regex
 set(rows
-  "--help|0|^Употреба: .*Опции:.*-h, --help +Показва тази помощ.*--currency <валута> +Банкнотите и монетите: lev или euro.*--practice +Упражнение.*--seed <число>|"
+  "--help|0|^Употреба: [^ ]*restomer \\[опции\\].*Опции:.*-h, --help +Показва тази помощ.*--currency <валута> +Банкнотите и монетите: lev или euro.*--practice +Упражнение.*--seed <число>|"
   "-h|0|^Употреба: |"
   "--version|0|^Restomer 1.00\n$|"
   "-v|0|^Restomer 1.00\n$|"
   "--currency=dollar|2|^$|restomer: Непозната валута „dollar“: може да бъде lev или euro.\n$"
   "--currency|2|^$|restomer: Липсва стойност след „--currency“.\n$"
-  "--colour=red|2|^$|restomer: Непозната опция „colour“.\n$"
+  "--colour=red|2|^$|restomer: Непозната опция „--colour“.\n$"
+  "-bogus,--wrong|2|^$|restomer: Непознати опции: „-bogus“, „--wrong“.\n$"
+  "-platform,offscreen,-style=Fusion,--version|0|^Restomer 1.00\n$|"
+  "-practice,--seed=x1|2|^$|restomer: Стойността на --seed „x1“"
   "--currency=euro,extra|2|^$|restomer: Излишен аргумент „extra“.\n$"
   "--seed=5|2|^$|restomer: --seed е само за упражнението: добавете --practice.\n$"
   "--practice,--seed=-1|2|^$|restomer: Стойността на --seed „-1“ не е цяло число от 0 до 18446744073709551615.\n$"
@@ -27,7 +30,9 @@ foreach(row IN LISTS rows)
     list(GET fields 3 expected_err)
   endif()
   string(REPLACE "," ";" arguments "${arguments}")
-  execute_process(COMMAND ${PROGRAM} ${arguments}
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+            ${PROGRAM} ${arguments}
     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
   if(NOT status STREQUAL expected_status OR NOT out MATCHES "${expected_out}"
      OR NOT err MATCHES "${expected_err}")

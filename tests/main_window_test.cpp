@@ -114,6 +114,11 @@ TEST_F(MainWindowTest, DenominationBoxesAreResultsOnly) {
   window_.check1(3)->setFocus();
   QTest::keyClick(window_.check1(3), Qt::Key_Space);
   EXPECT_TRUE(ticked().isEmpty());
+  // Nor does a screen reader's toggle action.
+  QAccessible::queryAccessibleInterface(window_.check1(5))
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_TRUE(ticked().isEmpty());
 }
 
 TEST_F(MainWindowTest, OutputBoxesAreReadOnlyButSelectable) {

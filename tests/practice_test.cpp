@@ -14,91 +14,212 @@
 namespace restomer {
 namespace {
 
+using ::restomer::testing::EnterAmounts;
 using ::restomer::testing::TickedCaptions;
 using ::restomer::testing::TraceLines;
 using Lines = std::vector<std::string>;
 
+RegionalSettings Bulgarian() {
+  RegionalSettings settings;
+  settings.decimal_separator = ",";
+  settings.group_separator = "\u00a0";
+  return settings;
+}
+
+void Tick(FormContent& form, const Lines& captions) {
+  for (CheckBox& box : form.Check1) {
+    box.Value = std::find(captions.begin(), captions.end(), box.Caption) != captions.end();
+  }
+}
+
 // The start-up amounts 25.18 and 30: the change 4.82 takes 2, 0.50, 0.20,
 // 0.10 and 0.02.
 TEST(Practice, ChecksTheChangeAndThePieces) {
-  const Lines count_up = TraceLines(testing::EnterAmounts("25.18", "30"));
+  const Lines count_up = TraceLines(EnterAmounts("25.18", "30"));
+  const Lines right_pieces = {"2", "0.50", "0.20", "0.10", "0.02"};
   struct Case {
     const char* change;
     Lines ticked;
     Lines verdict;
+    RegionalSettings settings = {};
   };
   const Case cases[] = {
-      {"4.82", {"2", "0.50", "0.20", "0.10", "0.02"}, {"Вярно!"}},
-      {" 4.820", {"2", "0.50", "0.20", "0.10", "0.02"}, {"Вярно!"}},
-      {"4.28", {"2", "0.50", "0.20", "0.10", "0.02"}, {"Рестото не е „4.28“, а 4.82."}},
-      {"4,82",
-       {"2", "0.50", "0.20", "0.10", "0.02"},
-       {"Рестото не е „4,82“ (прочетено като 4.00), а 4.82."}},
-      {"4.82", {"2", "1", "0.50", "0.20", "0.02"}, {"Не са нужни: 1.", "Липсват: 0.10."}},
+      {"4.82", right_pieces, {"Вярно!"}},
+      {" 4.820", right_pieces, {"Вярно!"}},
+      {"4,82", right_pieces, {"Вярно!"}, Bulgarian()},
+      {"4.82", right_pieces, {"Вярно!"}, Bulgarian()},
+      {"4.28", right_pieces, {"Рестото не е „4.28“, а 4.82."}},
+      {"4.815", right_pieces, {"Рестото не е „4.815“, а 4.82."}},
+      {"4.825", right_pieces, {"Рестото не е „4.825“, а 4.82."}},
+      {"4,824", right_pieces, {"Рестото не е „4,824“, а 4,82."}, Bulgarian()},
+      {"4,82", right_pieces, {"Рестото не е „4,82“ (прочетено като 4.00), а 4.82."}},
+      {"4.82 лв. и още нещо",
+       right_pieces,
+       {"Рестото не е „4.82 лв. и още н…“ (прочетено като 4.82), а 4.82."}},
+      {"4.82", {"2", "1", "0.50", "0.20", "0.02"}, {"Не е нужна: 1.", "Липсва: 0.10."}},
       {"", {}, {"Рестото не е написано; то е 4.82.", "Липсват: 2, 0.50, 0.20, 0.10, 0.02."}},
       {"5",
-       {"5"},
-       {"Рестото не е „5“, а 4.82.", "Не са нужни: 5.", "Липсват: 2, 0.50, 0.20, 0.10, 0.02."}},
+       {"5", "1"},
+       {"Рестото не е „5“, а 4.82.", "Не са нужни: 5, 1.", "Липсват: 2, 0.50, 0.20, 0.10, 0.02."}},
   };
-  Practice practice(1, kLev, {});
-  int right = 0;
-  for (std::size_t k = 0; k < std::size(cases); ++k) {
-    const Case& c = cases[k];
+  for (const Case& c : cases) {
+    Practice practice(1, kLev, c.settings);
     FormContent form = StartUpContent();
     form.Text3[kChangeBox].Text = c.change;
-    for (CheckBox& box : form.Check1) {
-      box.Value = std::find(c.ticked.begin(), c.ticked.end(), box.Caption) != c.ticked.end();
-    }
+    Tick(form, c.ticked);
     practice.Click(form, kEnterButton);
-    right += c.verdict == Lines{"Вярно!"};
 
+    const bool right = c.verdict == Lines{"Вярно!"};
     Lines expected = c.verdict;
-    expected.insert(expected.end(), count_up.begin(), count_up.end());
-    expected.push_back("Верни отговори: " + std::to_string(right) + " от " + std::to_string(k + 1));
+    expected.push_back(right ? "Верни отговори: 1 от 1" : "Верни отговори: 0 от 1");
+    const Lines shown_count_up = TraceLines(EnterAmounts("25.18", "30", c.settings));
+    expected.insert(expected.end(), shown_count_up.begin(), shown_count_up.end());
     EXPECT_EQ(TraceLines(form), expected) << c.change;
     // The right answer is then on show.
-    EXPECT_EQ(form.Text3[kChangeBox].Text, "4.82");
-    EXPECT_EQ(TickedCaptions(form), (Lines{"2", "0.50", "0.20", "0.10", "0.02"}));
-
-    // "Въведи" once more on the same task, now showing the right answer,
-    // does not count again; other amounts are another task.
-    practice.Click(form, kEnterButton);
-    EXPECT_EQ(TraceLines(form).back(), expected.back());
-    practice.SetNextTask(form);  // a new task, though the next case has the same amounts
+    EXPECT_EQ(form.Text3[kChangeBox].Text, c.settings.decimal_separator == "," ? "4,82" : "4.82");
+    EXPECT_EQ(TickedCaptions(form), right_pieces);
   }
-  EXPECT_EQ(practice.answers(), static_cast<int>(std::size(cases)));
-  EXPECT_EQ(practice.right_answers(), 2);
 }
 
-TEST(Practice, AmountsThatCannotBeAnsweredDoNotCount) {
-  Practice practice(1, kEuro, {});
-  FormContent form = StartUpContent(kEuro);
-  for (const char* paid : {"20", "99999999"}) {
+// A score a teacher can trust: a purchase counts once however it is retyped,
+// "Въведи" again says so, and "Чисти" on an unchecked task counts it skipped.
+TEST(Practice, CountsEveryTaskOnce) {
+  Practice practice(1, kLev, {});
+  FormContent form = StartUpContent();
+  const auto enter = [&](const char* price, const char* paid, const char* change,
+                         const Lines& ticked = {"2", "0.50", "0.20", "0.10", "0.02"}) {
+    form.Text3[kPriceBox].Text = price;
     form.Text3[kPaidBox].Text = paid;
+    form.Text3[kChangeBox].Text = change;
+    Tick(form, ticked);
     practice.Click(form, kEnterButton);
+    return TraceLines(form);
+  };
+  const Lines wrong = enter("25.18", "30", "4");
+  EXPECT_EQ(wrong[1], "Верни отговори: 0 от 1");
+  for (const char* price : {"25.18", "25.18 ", "25.180"}) {
+    const Lines again = enter(price, "30.00", "4.82");
+    EXPECT_EQ(again[0], "Тази задача вече е проверена. „Чисти“ дава нова задача.") << price;
+    EXPECT_EQ(again[1], "Верни отговори: 0 от 1");
+    EXPECT_EQ(Lines(again.begin() + 2, again.end()), Lines(wrong.begin() + 2, wrong.end()));
+  }
+  EXPECT_EQ(enter("25.18", "31", "5.82", {"5", "0.50", "0.20", "0.10", "0.02"})[0],
+            "Вярно!");  // another purchase, another task
+
+  // Amounts that cannot be answered are no task.
+  for (const char* paid : {"20", "99999999"}) {
+    enter("25.18", paid, "1");
     EXPECT_TRUE(form.Text1[0].Text == kUnderpaymentMessage ||
                 form.Text1[0].Text == kTooLargeMessage)
         << form.Text1[0].Text;
+    practice.Click(form, kClearButton);
   }
-  EXPECT_EQ(practice.answers(), 0);
+  EXPECT_EQ(TraceLines(form).back(), "Верни отговори: 1 от 2");
+  practice.Click(form, kClearButton);  // the task just set, skipped
+  EXPECT_EQ(TraceLines(form).back(), "Верни отговори: 1 от 3 (пропуснати: 1)");
+  EXPECT_EQ(practice.answers(), 2);
+  EXPECT_EQ(practice.skipped(), 1);
 }
 
 TEST(Practice, ClearSetsTheNextTaskOfTheSeed) {
-  Practice practice(42, kLev, {});
-  TaskGenerator tasks(42);
-  FormContent form = StartUpContent();
-  practice.SetNextTask(form);
-  tasks.Next();
-  form.Check1[0].Value = 1;
-  form.Text3[kChangeBox].Text = "1";
-  practice.Click(form, kClearButton);
-  const PracticeTask task = tasks.Next();
-  EXPECT_EQ(ParseAmount(form.Text3[kPriceBox].Text) * 100, static_cast<double>(task.price));
-  EXPECT_EQ(ParseAmount(form.Text3[kPaidBox].Text) * 100, static_cast<double>(task.paid));
-  EXPECT_EQ(form.Text3[kChangeBox].Text, "");
-  EXPECT_TRUE(TickedCaptions(form).empty());
-  EXPECT_EQ(TraceLines(form).front(), "Клиентът купува за " + form.Text3[kPriceBox].Text +
-                                          " и дава " + form.Text3[kPaidBox].Text + ".");
+  for (const Currency* currency : Currencies()) {
+    Practice practice(42, *currency, {});
+    TaskGenerator tasks(42);
+    FormContent form = StartUpContent(*currency);
+    practice.SetNextTask(form);
+    tasks.Next();
+    form.Check1[0].Value = 1;
+    form.Text3[kChangeBox].Text = "1";
+    practice.Click(form, kClearButton);
+    const PracticeTask task = tasks.Next();
+    EXPECT_EQ(ParseAmount(form.Text3[kPriceBox].Text) * 100, static_cast<double>(task.price));
+    EXPECT_EQ(ParseAmount(form.Text3[kPaidBox].Text) * 100, static_cast<double>(task.paid));
+    EXPECT_EQ(form.Text3[kChangeBox].Text, "");
+    EXPECT_TRUE(TickedCaptions(form).empty());
+    const std::string unit(currency->unit);
+    EXPECT_EQ(TraceLines(form).front(), "Клиентът купува за " + form.Text3[kPriceBox].Text + unit +
+                                            " и дава " + form.Text3[kPaidBox].Text + unit +
+                                            (unit.ends_with('.') ? "" : "."));
+  }
+}
+
+// An amount written the program's way: "2,997.00" with the C locale's
+// separators, "2 997,00" with Bulgarian ones.
+std::string Written(std::int64_t hundredths, const std::string& decimal, const std::string& group) {
+  std::string units = std::to_string(hundredths / 100);
+  for (int at = static_cast<int>(units.size()) - 3; at > 0; at -= 3) units.insert(at, group);
+  const std::string cents = std::to_string(hundredths % 100);
+  return units + decimal + (cents.size() < 2 ? "0" : "") + cents;
+}
+
+// The pieces the count-up adds, in hundredths.
+std::int64_t PaidOut(const FormContent& form, const RegionalSettings& settings) {
+  std::int64_t paid_out = 0;
+  for (std::string line : TraceLines(form)) {
+    const std::size_t adding = line.find(" добавям: ");
+    if (adding == std::string::npos) continue;
+    std::replace(line.begin(), line.end(), settings.decimal_separator[0], '.');
+    const std::size_t star = line.find('*');
+    paid_out += std::stoll(line.substr(adding + std::string(" добавям: ").size())) *
+                std::llround(ParseAmount(line.substr(star + 1)) * 100);
+  }
+  return paid_out;
+}
+
+// The change in the box is always the change the ticks pay out, and a typed
+// answer is right exactly when it denotes that change, in either notation.
+TEST(Practice, TheVerdictFollowsTheChangeTheTicksPayOut) {
+  std::vector<std::pair<std::string, std::string>> purchases = {
+      {"25.175", "30"}, {"25.185", "30"},      {"0.005", "0.01"}, {"0.015", "1"},
+      {"3.5", "3000"},  {"1.23456789", "500"}, {"7", "2004.996"}};
+  TaskGenerator tasks(3);
+  for (int k = 0; k < 300; ++k) {
+    const PracticeTask task = tasks.Next();
+    purchases.emplace_back(Written(task.price, ".", ""), Written(task.paid, ".", ""));
+  }
+  for (const RegionalSettings& settings : {RegionalSettings{}, Bulgarian()}) {
+    const std::string& decimal = settings.decimal_separator;
+    for (const auto& [price, paid] : purchases) {
+      SCOPED_TRACE(price + " -> " + paid + " with " + decimal);
+      const FormContent answer = EnterAmounts(price, paid, settings);
+      const std::int64_t change = PaidOut(answer, settings);
+      ASSERT_EQ(answer.Text3[kChangeBox].Text, Written(change, decimal, settings.group_separator));
+
+      const std::string plain = Written(change, ".", "");
+      const std::pair<std::string, bool> typed[] = {
+          {Written(change, decimal, settings.group_separator), true},
+          {Written(change, decimal, " "), change < 100'000 || settings.group_separator != ","},
+          {plain, true},
+          {plain + "0", true},
+          {plain + "5", false},
+          {Written(change + 1, decimal, settings.group_separator), false},
+      };
+      for (const auto& [text, right] : typed) {
+        Practice practice(1, kLev, settings);
+        FormContent form = StartUpContent();
+        form.Text3[kPriceBox].Text = price;
+        form.Text3[kPaidBox].Text = paid;
+        form.Text3[kChangeBox].Text = text;
+        for (std::size_t k = 0; k < form.Check1.size(); ++k) {
+          form.Check1[k].Value = answer.Check1[k].Value;
+        }
+        practice.Click(form, kEnterButton);
+        EXPECT_EQ(TraceLines(form)[0] == "Вярно!", right) << text;
+      }
+    }
+  }
+}
+
+// The whole class gets the same tasks from a seed, whichever build each
+// computer runs: the first tasks of one seed, as every build must draw them.
+TEST(TaskGenerator, TheSameTasksOnEveryBuild) {
+  TaskGenerator tasks(2026);
+  std::vector<PracticeTask> first;
+  for (int k = 0; k < 6; ++k) first.push_back(tasks.Next());
+  EXPECT_EQ(
+      first,
+      (std::vector<PracticeTask>{
+          {22004, 22100}, {36146, 36200}, {499, 5000}, {6762, 7000}, {491, 10000}, {844, 900}}));
 }
 
 TEST(TaskGenerator, PurchasesAPupilMeets) {

@@ -3,7 +3,11 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include "form/button_actions.h"
 #include "form/practice.h"
@@ -39,7 +43,7 @@ class PracticeWindowTest : public ::restomer::testing::WindowTest {
     EXPECT_EQ(window_.text3(kChangeBox)->text(), "");
     EXPECT_TRUE(ticked().isEmpty());
     EXPECT_TRUE(trace().startsWith("Клиентът купува за " + window_.text3(kPriceBox)->text() +
-                                   " и дава " + window_.text3(kPaidBox)->text() + "."));
+                                   " € и дава " + window_.text3(kPaidBox)->text() + " €.\n"));
   }
 };
 
@@ -64,7 +68,8 @@ TEST_F(PracticeWindowTest, ARoundWithMouseAndKeyboard) {
   QTest::keyClick(window_.check1(needed.back()), Qt::Key_Space);
   click(kEnterButton);
   const QString count_up = QString::fromStdString(right.Text1[0].Text).replace("\r\n", "\n");
-  EXPECT_EQ(trace(), "Вярно!\n" + count_up + "Верни отговори: 1 от 1\n");
+  EXPECT_EQ(trace(), "Вярно!\nВерни отговори: 1 от 1\n" + count_up);
+  EXPECT_EQ(QApplication::focusWidget(), window_.text3(kChangeBox));
 
   // "Чисти": the seed's next task. A wrong change, and Enter in the change box.
   click(kClearButton);
@@ -74,10 +79,42 @@ TEST_F(PracticeWindowTest, ARoundWithMouseAndKeyboard) {
   const restomer::FormContent second = rightAnswer();
   EXPECT_TRUE(trace().startsWith("Рестото не е „0.01“, а " +
                                  QString::fromStdString(second.Text3[kChangeBox].Text) + ".\n"));
-  EXPECT_TRUE(trace().endsWith("Верни отговори: 1 от 2\n"));
+  EXPECT_TRUE(trace().contains("\nВерни отговори: 1 от 2\nКъм сумата: "));
   EXPECT_EQ(window_.text3(kChangeBox)->text().toStdString(), second.Text3[kChangeBox].Text);
   EXPECT_EQ(ticked().size(), std::count_if(second.Check1.begin(), second.Check1.end(),
                                            [](const auto& box) { return box.Value == 1; }));
+}
+
+// A teacher's own purchase: typing makes it a new task at once, and Enter in
+// the amount boxes checks nothing. After a check with three mistakes the
+// verdict and the score are in view without scrolling.
+TEST_F(PracticeWindowTest, ATeachersTaskAndTheVerdictInView) {
+  type(kChangeBox, "7");
+  QTest::mouseClick(window_.check1(0), Qt::LeftButton);
+  type(kPriceBox, "3.27");
+  type(kPaidBox, "500");
+  EXPECT_EQ(window_.text3(kChangeBox)->text(), "");
+  EXPECT_TRUE(ticked().isEmpty());
+  EXPECT_TRUE(trace().startsWith("Клиентът купува за 3.27 € и дава 500 €.\n"));
+  QTest::keyClick(window_.text3(kPaidBox), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), window_.text3(kChangeBox));
+  EXPECT_TRUE(trace().startsWith("Клиентът купува за 3.27 €"));
+
+  type(kChangeBox, "496,73");  // the euro window here writes "." for decimals
+  QTest::mouseClick(window_.check1(0), Qt::LeftButton);  // 500: not needed
+  click(kEnterButton);
+  const QStringList lines = trace().split('\n');
+  ASSERT_EQ(
+      lines.mid(0, 3),
+      (QStringList{"Рестото не е „496,73“ (прочетено като 496.00), а 496.73.", "Не е нужна: 500.",
+                   "Липсват: 200, 50, 20, 5, 1, 0.50, 0.20, 0.02, 0.01."}));
+  EXPECT_EQ(lines[3], "Верни отговори: 0 от 1");
+  // The score line's bottom lies inside the trace box's visible area.
+  QPlainTextEdit* box = window_.text1();
+  QTextCursor cursor(box->document()->findBlockByNumber(3));
+  cursor.movePosition(QTextCursor::EndOfBlock);
+  EXPECT_LE(box->cursorRect(cursor).bottom(), box->viewport()->height());
+  EXPECT_EQ(box->verticalScrollBar()->value(), 0);
 }
 
 }  // namespace

@@ -12,39 +12,43 @@ const char* const kTooLargeMessage =
 
 namespace {
 
-void Enter(FormContent& form, const RegionalSettings& settings, const Currency& currency) {
+ClickOutcome Enter(FormContent& form, const RegionalSettings& settings, const Currency& currency) {
   const double price = ParseAmount(form.Text3[kPriceBox].Text);
   const double paid = ParseAmount(form.Text3[kPaidBox].Text);
   if (paid < price) {
     form.Text1[0].Text = kUnderpaymentMessage;
-    return;
+    return ClickOutcome::kUnderpaid;
   }
   try {
-    form.Text3[kChangeBox].Text = FormatAmount(paid - price, settings);
+    // The change is rounded to hundredths once, as the breakdown pays it out:
+    // 30 - 25.175 is 482 hundredths in the box and in the ticks alike.
+    form.Text3[kChangeBox].Text = FormatAmount(ChangeInHundredths(form) / 100.0, settings);
     BreakDownChange(form, settings, currency);
+    return ClickOutcome::kChangeShown;
   } catch (const OverflowError&) {
-    // A change that is not finite could not be written: clear the box rather
-    // than leave an earlier click's change beside the new amounts.
-    if (!std::isfinite(paid - price)) form.Text3[kChangeBox].Text.clear();
+    // Show a change that is a finite amount, and clear the box otherwise
+    // rather than leave an earlier click's change beside the new amounts.
+    const double change = paid - price;
+    form.Text3[kChangeBox].Text = std::isfinite(change) ? FormatAmount(change, settings) : "";
     for (CheckBox& box : form.Check1) box.Value = 0;
     form.Text1[0].Text = kTooLargeMessage;
+    return ClickOutcome::kTooLarge;
   }
 }
 
 }  // namespace
 
-void Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings,
-                   const Currency& currency) {
+ClickOutcome Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings,
+                           const Currency& currency) {
   switch (Index) {
     case kClearButton:
       ClearAmounts(form);
       form.Text1[0].Text.clear();
-      break;
+      return ClickOutcome::kCleared;
     case kEnterButton:
-      Enter(form, settings, currency);
-      break;
+      return Enter(form, settings, currency);
     default:
-      break;
+      return ClickOutcome::kNothing;
   }
 }
 

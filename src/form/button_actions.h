@@ -17,14 +17,24 @@ extern const char* const kUnderpaymentMessage;
 // 16,384,000.00 euro or more; or an amount is not a finite number).
 extern const char* const kTooLargeMessage;
 
+// What a click did.
+enum class ClickOutcome {
+  kNothing,      // an index that is no button
+  kCleared,      // "Чисти"
+  kChangeShown,  // the change, its breakdown and the count-up
+  kUnderpaid,    // kUnderpaymentMessage
+  kTooLarge,     // kTooLargeMessage
+};
+
 // The click of button `Index` of Command1: kClearButton or kEnterButton; any
-// other index does nothing. Never throws: a change too large to break down
+// other index does nothing. The change box shows the change in the hundredths
+// the breakdown pays out, so the two always agree. Never throws: a change too large to break down
 // ends the click with kTooLargeMessage in the trace box, no denomination
 // ticked, the amounts typed left as they are and the change box showing the
 // change only if it is a finite amount. The count-up is written in
 // `currency`'s unit; the denominations are the captions `form` holds.
-void Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings,
-                   const Currency& currency = kLev);
+ClickOutcome Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings,
+                           const Currency& currency = kLev);
 
 // Unticks every denomination and empties the three amount boxes.
 void ClearAmounts(FormContent& form);

@@ -5,9 +5,13 @@
 
 QFont windowFont() { return QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal); }
 
+void setUpApplicationIdentity() {
+  QCoreApplication::setApplicationName(QStringLiteral("Restomer"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(RESTOMER_VERSION));
+}
+
 void setUpApplication() {
-  QApplication::setApplicationName(QStringLiteral("Restomer"));
-  QApplication::setApplicationVersion(QStringLiteral(RESTOMER_VERSION));
+  setUpApplicationIdentity();
   // The window's app id under Wayland: its desktop entry's id.
   QApplication::setDesktopFileName(QStringLiteral(RESTOMER_APP_ID));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/restomer.xpm")));

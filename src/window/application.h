@@ -8,6 +8,10 @@
 // "Times New Roman", 12 pt, normal weight: the font of every control.
 QFont windowFont();
 
+// The application's name and version, which --version prints; needs no
+// display.
+void setUpApplicationIdentity();
+
 // Call once after creating the QApplication and before the window. Making
 // windowFont() the application's font before any control exists spares
 // loading Qt's default font only for text that is laid out again at once.

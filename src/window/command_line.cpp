@@ -22,6 +22,7 @@ class BulgarianParserTexts : public QTranslator {
          QStringLiteral("Показва помощта заедно с опциите на Qt.")},
         {"Displays version information.", QStringLiteral("Показва версията.")},
         {"Usage: %1", QStringLiteral("Употреба: %1")},
+        {"[options]", QStringLiteral("[опции]")},
         {"Options:", QStringLiteral("Опции:")},
         {"Arguments:", QStringLiteral("Аргументи:")},
         {"Unknown option '%1'.", QStringLiteral("Непозната опция „%1“.")},
@@ -42,6 +43,53 @@ QString currencyNames() {
   return names.join(QStringLiteral(" или "));
 }
 
+// The options QApplication takes for itself (-platform, -style …), so that
+// the parser passes them over: it reads the command line before the
+// application object that removes them exists.
+void passOverQtOptions(QCommandLineParser& parser) {
+  static const char* const kWithValue[] = {"platform",      "platformpluginpath",
+                                           "platformtheme", "plugin",
+                                           "qmljsdebugger", "qwindowgeometry",
+                                           "qwindowicon",   "qwindowtitle",
+                                           "session",       "display",
+                                           "geometry",      "name",
+                                           "title",         "icon",
+                                           "style",         "stylesheet",
+                                           "dialogs"};
+  static const char* const kWithoutValue[] = {"reverse", "widgetcount", "nograb",
+                                              "dograb",  "visual",      "sync"};
+  for (const char* name : kWithValue) {
+    QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  for (const char* name : kWithoutValue) {
+    QCommandLineOption option(QString::fromLatin1(name));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+}
+
+// "Непозната опция „--bogus“.": the options as they were written, dashes
+// and all.
+QString unknownOptionsError(const QStringList& names, const QStringList& arguments) {
+  QStringList written;
+  for (const QString& name : names) {
+    QString shown = QStringLiteral("--") + name;
+    for (const QString& argument : arguments.mid(1)) {
+      const QString option = argument.section(QLatin1Char('='), 0, 0);
+      if (option.startsWith(QLatin1Char('-')) &&
+          option.mid(option.startsWith(QStringLiteral("--")) ? 2 : 1) == name) {
+        shown = option;
+        break;
+      }
+    }
+    written << QStringLiteral("„%1“").arg(shown);
+  }
+  if (written.size() == 1) return QStringLiteral("Непозната опция %1.").arg(written.front());
+  return QStringLiteral("Непознати опции: %1.").arg(written.join(QStringLiteral(", ")));
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -53,6 +101,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   } uninstall{&bulgarian};
 
   QCommandLineParser parser;
+  // "-practice" is "--practice", as "-platform" is Qt's option.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  passOverQtOptions(parser);
   parser.setApplicationDescription(QStringLiteral(
       "Показва рестото с най-малко банкноти и монети и как продавачът го отброява."));
   parser.addHelpOption();
@@ -76,7 +127,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
   CommandLine commandLine;
   if (!parser.parse(arguments)) {
-    commandLine.error = parser.errorText();
+    const QStringList unknown = parser.unknownOptionNames();
+    commandLine.error =
+        unknown.isEmpty() ? parser.errorText() : unknownOptionsError(unknown, arguments);
     return commandLine;
   }
   parser.process(arguments);  // prints help or version and ends the program when asked

@@ -20,8 +20,10 @@ struct CommandLine {
 
 // Reads `arguments` (the program's name first) in Bulgarian:
 //   restomer [--currency=lev|euro] [--practice [--seed=N]] [-h|--help] [-v|--version]
-// Help and version are printed, and the program ended, as Qt does it.
-// Needs the application object.
+// Help and version are printed, and the program ended, as Qt does it. Needs
+// an application object, and no display: a QCoreApplication will do. Qt's
+// own options (-platform, -style …) are passed over, and a single dash works
+// as two ("-practice").
 CommandLine parseCommandLine(const QStringList& arguments);
 
 #endif  // RESTOMER_WINDOW_COMMAND_LINE_H_

@@ -127,6 +127,14 @@ void MainWindow::letTheLearnerAnswer() {
   connect(change, &QLineEdit::returnPressed, this,
           [this] { command1Click(restomer::kEnterButton); });
   for (ResultCheckBox* box : check1_) box->setTickable(true);
+  // Amounts a teacher types are a new task at once.
+  for (int k : {restomer::kPriceBox, restomer::kPaidBox}) {
+    connect(text3_[k], &QLineEdit::textEdited, this, [this] {
+      FormContent content = contentOnScreen();
+      practice_->SetOwnTask(content);
+      showContent(content);
+    });
+  }
   change->setFocus();
 }
 
@@ -178,8 +186,14 @@ void MainWindow::createControls() {
   }
   text3_[restomer::kChangeBox]->setReadOnly(true);
   for (int k : {restomer::kPriceBox, restomer::kPaidBox}) {
-    connect(text3_[k], &QLineEdit::returnPressed, this,
-            [this] { command1Click(restomer::kEnterButton); });
+    connect(text3_[k], &QLineEdit::returnPressed, this, [this] {
+      // In practice the amounts are a task to set, not an answer to check.
+      if (practice_) {
+        text3_[restomer::kChangeBox]->setFocus();
+      } else {
+        command1Click(restomer::kEnterButton);
+      }
+    });
   }
 
   const QRect command1Geometry[] = {fromTwips(4080, 2520, 975, 375),
@@ -214,6 +228,8 @@ void MainWindow::command1Click(int index) {
     restomer::Command1Click(content, Index, settings_, currency_);
   }
   showContent(content);
+  // The learner types the next answer at once.
+  if (practice_) text3_[restomer::kChangeBox]->setFocus();
 }
 
 FormContent MainWindow::contentOnScreen() const {
@@ -232,7 +248,7 @@ void MainWindow::showContent(const FormContent& content) {
   for (int k = 0; k < 3; ++k) setTextIfChanged(text3_[k], content.Text3[k].Text);
   for (std::size_t k = 0; k < check1_.size(); ++k) {
     check1_[k]->setText(QString::fromStdString(content.Check1[k].Caption));
-    check1_[k]->setChecked(content.Check1[k].Value == 1);
+    check1_[k]->showTick(content.Check1[k].Value == 1);
   }
   const QString trace = toScreenText(content.Text1[0].Text);
   if (text1_->toPlainText() != trace) text1_->setPlainText(trace);

@@ -1,0 +1,34 @@
+// An amount as a learner types it, read exactly: the way to tell whether a
+// typed answer is the change, to the last digit.
+#ifndef RESTOMER_RUNTIME_TYPED_AMOUNT_H_
+#define RESTOMER_RUNTIME_TYPED_AMOUNT_H_
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "runtime/conversions.h"
+
+namespace restomer {
+
+struct TypedAmount {
+  // The whole text, blanks around it aside, is one amount: written plainly
+  // ("4.82", "4", "2997.00") or as the region writes amounts ("4,82",
+  // "2 997,00" under Bulgarian settings, "2,997.00" under the C locale).
+  bool is_amount = false;
+  // Its value in hundredths when it is a whole number of them: "4.820" is
+  // 482, while "4.815" has none. Empty too beyond 15 digits before the
+  // decimal separator.
+  std::optional<std::int64_t> hundredths;
+};
+
+// Reads `text` as a plain amount or in `settings`' notation, whichever the
+// whole text is. A group separator that is a blank of any kind (space,
+// no-break space, narrow no-break space) stands for all of them, so that
+// what a user copies and what a user types read alike. Groups are of
+// `settings.group_size` digits after a first one of up to as many.
+TypedAmount ReadTypedAmount(std::string_view text, const RegionalSettings& settings);
+
+}  // namespace restomer
+
+#endif  // RESTOMER_RUNTIME_TYPED_AMOUNT_H_
