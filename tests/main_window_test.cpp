@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "form/button_actions.h"
+#include "runtime/typed_amount.h"
 #include "window/application.h"
 #include "window/regional_settings.h"
 #include "window/result_check_box.h"
@@ -316,6 +317,12 @@ TEST(RegionalSettings, ComeFromTheLocale) {
   EXPECT_EQ(bulgarian.decimal_separator, ",");
   EXPECT_EQ(restomer::FormatAmount(-1234.5, bulgarian),
             "-1" + QLocale(QLocale::Bulgarian).groupSeparator().toStdString() + "234,50");
+  // An answer the program writes reads back as that answer.
+  for (const restomer::RegionalSettings& settings : {c, bulgarian}) {
+    EXPECT_EQ(
+        restomer::ReadTypedAmount(restomer::FormatAmount(2997, settings), settings).hundredths,
+        299700);
+  }
 }
 
 }  // namespace
