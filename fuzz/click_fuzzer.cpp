@@ -5,8 +5,8 @@
 // Input: lines separated by '\n'. Line 0 is typed as the price, line 1 as the
 // amount paid, line 2 is the sequence of actions (one byte each, see Act), the
 // bytes of line 3 pick the regional settings, the currency, the practice mode
-// (an odd byte) and its seed, and line 4 is what the learner types as the
-// change in practice.
+// (an odd byte), its seed and its level, and line 4 is what the learner types
+// as the change in practice.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -286,10 +286,12 @@ void CheckPracticeClick(const FormContent& before, const FormContent& form, std:
                         const RegionalSettings& settings, const Currency& currency,
                         int answers_before, const Practice& practice) {
   if (index == kClearButton) {
-    CHECK(IsTwoDecimalAmount(form.Text3[kPriceBox].Text, {}));
-    CHECK(IsTwoDecimalAmount(form.Text3[kPaidBox].Text, {}));
+    RegionalSettings plain;  // how tasks are written: "1234.56"
+    plain.group_size = 0;
+    CHECK(IsTwoDecimalAmount(form.Text3[kPriceBox].Text, plain));
+    CHECK(IsTwoDecimalAmount(form.Text3[kPaidBox].Text, plain));
     const std::int64_t change = ExpectedHundredths(form, Hundredths(currency));
-    CHECK(change >= 1 && change <= 20000);
+    CHECK(change >= 1 && change <= 100000);
     CHECK(form.Text3[kChangeBox].Text.empty());
     for (const CheckBox& box : form.Check1) CHECK(box.Value == 0);
     CHECK(form.Text1[0].Text.starts_with("Клиентът купува за "));
@@ -353,7 +355,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool practising = choice(2) % 2 == 1;
   const std::string typed_change(lines.size() > 4 ? lines[4] : std::string_view());
 
-  Practice practice(choice(3), currency, settings);
+  const std::span<const Level> levels = Levels();
+  Practice practice({choice(3), levels[choice(4) % levels.size()]}, currency, settings);
   FormContent form = StartUpContent(currency);
   if (practising) practice.SetNextTask(form);
   for (unsigned char byte : actions) {

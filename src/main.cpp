@@ -11,6 +11,7 @@
 #include "window/command_line.h"
 #include "window/main_window.h"
 #include "window/regional_settings.h"
+#include "window/results_file.h"
 
 namespace {
 
@@ -22,23 +23,35 @@ CommandLine readCommandLine(int argc, char* argv[]) {
   return parseCommandLine(QCoreApplication::arguments());
 }
 
+int fail(const QString& error) {
+  std::fprintf(stderr, "restomer: %s\n", qPrintable(error));
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   const CommandLine commandLine = readCommandLine(argc, argv);
-  if (!commandLine.error.isEmpty()) {
-    std::fprintf(stderr, "restomer: %s\n", qPrintable(commandLine.error));
-    return 2;
+  if (!commandLine.error.isEmpty()) return fail(commandLine.error);
+  // Without a seed every start sets other tasks.
+  const std::uint64_t seed =
+      commandLine.seed.value_or(std::chrono::system_clock::now().time_since_epoch().count());
+  const restomer::Level& level = *restomer::FindLevel(commandLine.level);
+
+  std::optional<ResultsFile> results;
+  if (!commandLine.results.isEmpty()) {
+    results.emplace(commandLine.results,
+                    restomer::ResultsContext{loginName(), commandLine.name.toStdString(),
+                                             commandLine.currency, level.number, seed});
+    if (const QString error = results->open(); !error.isEmpty()) return fail(error);
   }
+
   QApplication app(argc, argv);
   setUpApplication();
-  std::optional<std::uint64_t> practiceSeed;
-  if (commandLine.practice) {
-    // Without a seed every start sets other tasks.
-    practiceSeed =
-        commandLine.seed.value_or(std::chrono::system_clock::now().time_since_epoch().count());
-  }
-  MainWindow window(regionalSettingsOf(QLocale::system()), *commandLine.currency, practiceSeed);
+  std::optional<restomer::PracticeOptions> practice;
+  if (commandLine.practice) practice.emplace(seed, level, commandLine.tasks);
+  MainWindow window(regionalSettingsOf(QLocale::system()), *commandLine.currency, practice);
+  if (results) window.keepResultsIn(&*results);
   window.show();
   return app.exec();
 }

@@ -1,9 +1,9 @@
 # Runs the program with each command line below, with no display at all, and
 # checks its exit status, standard output and standard error. Usage:
-#   cmake -DPROGRAM=path/to/restomer -P command_line_test.cmake
+#   cmake -DPROGRAM=path/to/restomer [-DEMULATOR=wine] -P command_line_test.cmake
 # Each row: arguments (","-separated) | status | stdout regex | stderr regex
 set(rows
-  "--help|0|^Употреба: [^ ]*restomer \\[опции\\].*Опции:.*-h, --help +Показва тази помощ.*--currency <валута> +Банкнотите и монетите: lev или euro.*--practice +Упражнение.*--seed <число>|"
+  "--help|0|^Употреба: [^ ]*restomer(\\.exe)? \\[опции\\].*Опции:.*-h, --help +Показва тази помощ.*--currency <валута> +Банкнотите и монетите: lev или euro.*--practice +Упражнение.*--seed <число>.*--level <ниво>.*--tasks <брой>.*--results <файл>.*--name <име>|"
   "-h|0|^Употреба: |"
   "--version|0|^Restomer 1.00\n$|"
   "-v|0|^Restomer 1.00\n$|"
@@ -14,7 +14,12 @@ set(rows
   "-platform,offscreen,-style=Fusion,--version|0|^Restomer 1.00\n$|"
   "-practice,--seed=x1|2|^$|restomer: Стойността на --seed „x1“"
   "--currency=euro,extra|2|^$|restomer: Излишен аргумент „extra“.\n$"
-  "--seed=5|2|^$|restomer: --seed е само за упражнението: добавете --practice.\n$"
+  "--seed=5|2|^$|restomer: --seed е само за упражнението \\(--practice\\) и работния лист \\(--worksheet\\).\n$"
+  "--level=2|2|^$|restomer: --level е само за упражнението"
+  "--name=Иван|2|^$|restomer: --name е само за упражнението: добавете --practice.\n$"
+  "--practice,--level=0|2|^$|„0“ не е цяло число от 1 до 5.\n$"
+  "--practice,--tasks=101|2|^$|„101“ не е цяло число от 1 до 100.\n$"
+  "--practice,--results=/no such folder/r.csv|2|^$|restomer: Файлът с резултатите „/no such folder/r.csv“ не може да се отвори за добавяне.\n$"
   "--practice,--seed=-1|2|^$|restomer: Стойността на --seed „-1“ не е цяло число от 0 до 18446744073709551615.\n$"
   "--practice,--seed=18446744073709551616|2|^$|„18446744073709551616“ не е цяло число"
   "--practice,--seed=x1|2|^$|„x1“ не е цяло число"
@@ -32,8 +37,11 @@ foreach(row IN LISTS rows)
   string(REPLACE "," ";" arguments "${arguments}")
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-            ${PROGRAM} ${arguments}
+            ${EMULATOR} ${PROGRAM} ${arguments}
     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+  # Windows writes its line ends as CR LF.
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REPLACE "\r\n" "\n" err "${err}")
   if(NOT status STREQUAL expected_status OR NOT out MATCHES "${expected_out}"
      OR NOT err MATCHES "${expected_err}")
     message(SEND_ERROR "restomer ${arguments}: status ${status}\n--- stdout:\n${out}--- stderr:\n${err}")

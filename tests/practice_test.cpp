@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <regex>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -224,32 +224,100 @@ TEST(TaskGenerator, TheSameTasksOnEveryBuild) {
 
 TEST(TaskGenerator, PurchasesAPupilMeets) {
   const std::regex amount(R"(\d+\.\d\d)");
-  for (std::uint64_t seed : {0ull, 1ull, 2026ull, 18446744073709551615ull}) {
-    TaskGenerator tasks(seed), again(seed);
-    Practice practice(seed, kLev, {});
-    std::set<std::int64_t> steps;
-    for (int k = 0; k < 10'000; ++k) {
-      const PracticeTask task = tasks.Next();
-      const PracticeTask same = again.Next();
-      ASSERT_EQ(task.price, same.price);
-      ASSERT_EQ(task.paid, same.paid);
-      ASSERT_GE(task.price, 1);
-      ASSERT_GE(task.paid - task.price, 1);
-      ASSERT_LE(task.paid - task.price, 20'000);
-      ASSERT_EQ(task.paid % 100, 0) << "paid with a round amount";
+  // Each level's bounds, in hundredths: the prices, the largest change, and
+  // what the amount paid is a multiple of.
+  struct Bounds {
+    std::int64_t least_price, most_price, most_change, paid_multiple;
+  };
+  const Bounds bounds[] = {{1, 999, 99, 100},
+                           {1, 9999, 999, 500},
+                           {1, 9999, 9999, 500},
+                           {1, 49999, 20000, 100},
+                           {100001, 999999, 100000, 10000}};
+  for (const Level& level : Levels()) {
+    const Bounds& in = bounds[level.number - 1];
+    for (std::uint64_t seed : {0ull, 1ull, 2026ull, 18446744073709551615ull}) {
+      TaskGenerator tasks(seed, level), again(seed, level);
+      Practice practice({seed, level}, kLev, {});
+      for (int k = 0; k < 10'000; ++k) {
+        const PracticeTask task = tasks.Next();
+        ASSERT_EQ(task, again.Next());
+        ASSERT_GE(task.price, in.least_price) << level.number;
+        ASSERT_LE(task.price, in.most_price) << level.number;
+        ASSERT_GE(task.paid - task.price, 1);
+        ASSERT_LE(task.paid - task.price, in.most_change) << level.number;
+        ASSERT_EQ(task.paid % in.paid_multiple, 0) << level.number;
 
-      FormContent form = StartUpContent();
-      practice.SetNextTask(form);
-      ASSERT_TRUE(std::regex_match(form.Text3[kPriceBox].Text, amount));
-      ASSERT_TRUE(std::regex_match(form.Text3[kPaidBox].Text, amount));
-      ASSERT_EQ(std::llround(ParseAmount(form.Text3[kPriceBox].Text) * 100), task.price);
-      ASSERT_EQ(std::llround(ParseAmount(form.Text3[kPaidBox].Text) * 100), task.paid);
+        FormContent form = StartUpContent();
+        practice.SetNextTask(form);
+        ASSERT_TRUE(std::regex_match(form.Text3[kPriceBox].Text, amount));
+        ASSERT_TRUE(std::regex_match(form.Text3[kPaidBox].Text, amount));
+        ASSERT_EQ(std::llround(ParseAmount(form.Text3[kPriceBox].Text) * 100), task.price);
+        ASSERT_EQ(std::llround(ParseAmount(form.Text3[kPaidBox].Text) * 100), task.paid);
+        ASSERT_EQ(TraceLines(form)[1], LevelText(level, " лв."));
+      }
     }
   }
   TaskGenerator one(1), two(2);
   bool differ = false;
   for (int k = 0; k < 5; ++k) differ |= one.Next().price != two.Next().price;
   EXPECT_TRUE(differ) << "another seed, other tasks";
+}
+
+// A round of three tasks: one right, one wrong, one skipped, then the summary
+// and the next round.
+TEST(Practice, ARoundEndsWithItsSummary) {
+  Practice practice({7, *FindLevel(2), 3}, kLev, {});
+  TaskGenerator tasks(7, *FindLevel(2));
+  FormContent form = StartUpContent();
+  practice.SetNextTask(form);
+  EXPECT_EQ(TraceLines(form).back(), "Задача 1 от 3");
+  std::vector<std::string> summary;
+  for (int k = 1; k <= 3; ++k) {
+    const PracticeTask task = tasks.Next();
+    const FormContent answer = EnterAmounts(form.Text3[kPriceBox].Text, form.Text3[kPaidBox].Text);
+    const std::string purchase = std::to_string(k) + ". " + form.Text3[kPriceBox].Text + " → " +
+                                 form.Text3[kPaidBox].Text + " лв.: ";
+    const std::string right = answer.Text3[kChangeBox].Text;
+    std::string pieces;
+    for (const std::string& caption : TickedCaptions(answer)) {
+      pieces += (pieces.empty() ? "" : ", ") + caption;
+    }
+    std::optional<TaskRecord> record;
+    if (k == 1) {
+      form.Text3[kChangeBox].Text = right;
+      form.Check1 = answer.Check1;
+      record = practice.Click(form, kEnterButton);
+      summary.push_back(purchase + "„" + right + "“ — вярно.");
+      EXPECT_EQ(TraceLines(form)[1], "Задача 1 от 3. Верни отговори: 1 от 1");
+    } else if (k == 2) {
+      form.Text3[kChangeBox].Text = "0";
+      record = practice.Click(form, kEnterButton);
+      summary.push_back(purchase + "„0“ и без отметки — грешно; вярно е " + right + " и " + pieces +
+                        ".");
+    } else {
+      record = practice.Click(form, kClearButton);
+      summary.push_back(purchase + "пропусната; вярно е " + right + " и " + pieces + ".");
+    }
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->number, k);
+    EXPECT_EQ(record->change, right);
+    EXPECT_EQ(std::llround(ParseAmount(record->price) * 100), task.price);
+    if (k < 3) practice.Click(form, kClearButton);
+  }
+  summary.insert(summary.begin(), "Край на кръга: верни отговори 1 от 3, пропуснати 1.");
+  summary.push_back("„Чисти“ започва нов кръг.");
+  Lines shown = TraceLines(form);
+  EXPECT_EQ(shown.front(), "Задача 3 от 3. Верни отговори: 1 от 3 (пропуснати: 1)");
+  EXPECT_EQ(Lines(shown.begin() + 1, shown.end()), summary);
+
+  // "Въведи" now shows the summary again and counts nothing; "Чисти" starts
+  // the next round with the seed's next task.
+  EXPECT_FALSE(practice.Click(form, kEnterButton).has_value());
+  EXPECT_FALSE(practice.Click(form, kClearButton).has_value());
+  const PracticeTask next = tasks.Next();
+  EXPECT_EQ(std::llround(ParseAmount(form.Text3[kPriceBox].Text) * 100), next.price);
+  EXPECT_EQ(TraceLines(form).back(), "Задача 1 от 3");
 }
 
 }  // namespace

@@ -19,12 +19,19 @@ std::string AmountText(std::int64_t hundredths) {
   return std::to_string(hundredths / 100) + (cents.size() < 2 ? ".0" : ".") + cents;
 }
 
-// An amount the instruction names, in the currency's unit: "25.18 лв.".
-std::string Priced(const std::string& box_text, const Currency& currency) {
+// The text of an amount box without the blanks around it; "0" when empty,
+// as the box is read.
+std::string AmountOf(const std::string& box_text) {
   const std::size_t first = box_text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "0" + std::string(currency.unit);
-  const std::size_t last = box_text.find_last_not_of(" \t");
-  return box_text.substr(first, last - first + 1) + std::string(currency.unit);
+  if (first == std::string::npos) return "0";
+  return box_text.substr(first, box_text.find_last_not_of(" \t") - first + 1);
+}
+
+// "2, 0.50", or "без отметки" for none.
+std::string CaptionList(const std::vector<std::string>& captions) {
+  std::string list;
+  for (const std::string& caption : captions) list += (list.empty() ? "" : ", ") + caption;
+  return list.empty() ? "без отметки" : list;
 }
 
 // The start of a long text, so that a verdict line stays one line.
@@ -90,32 +97,15 @@ std::string ChangeMistake(const std::string& typed, std::int32_t change,
 
 }  // namespace
 
-std::uint64_t TaskGenerator::Below(std::uint64_t bound) {
-  // 2^64 mod bound: rejecting the values below it leaves a whole number of
-  // runs of `bound` values, so every remainder is equally likely.
-  const std::uint64_t rejected = -bound % bound;
-  std::uint64_t value = engine_();
-  while (value < rejected) value = engine_();
-  return value % bound;
-}
-
-PracticeTask TaskGenerator::Next() {
-  // Prices under 10, under 100 and under 500 alike often.
-  static constexpr std::int64_t kLargestUnits[] = {9, 99, 499};
-  static constexpr std::int64_t kPaidSteps[] = {1, 5, 10, 20, 50, 100, 200};
-  const std::int64_t largest = kLargestUnits[Below(std::size(kLargestUnits))];
-  const auto units = static_cast<std::int64_t>(Below(largest + 1));
-  const auto cents = static_cast<std::int64_t>(1 + Below(99));
-  const std::int64_t step = 100 * kPaidSteps[Below(std::size(kPaidSteps))];
-  const std::int64_t price = units * 100 + cents;
-  return {price, (price / step + 1) * step};
-}
-
 Practice::Purchase Practice::PurchaseOf(const FormContent& form) {
   return {ParseAmount(form.Text3[kPriceBox].Text), ParseAmount(form.Text3[kPaidBox].Text)};
 }
 
 void Practice::SetNextTask(FormContent& form) {
+  if (RoundIsOver()) {  // the next round
+    answers_ = right_answers_ = skipped_ = 0;
+    round_.clear();
+  }
   const PracticeTask task = tasks_.Next();
   form.Text3[kPriceBox].Text = AmountText(task.price);
   form.Text3[kPaidBox].Text = AmountText(task.paid);
@@ -130,68 +120,143 @@ void Practice::SetOwnTask(FormContent& form) {
   form.Text1[0].Text = Instruction(form);
 }
 
-void Practice::Click(FormContent& form, std::int16_t Index) {
+std::optional<TaskRecord> Practice::Click(FormContent& form, std::int16_t Index) {
   switch (Index) {
     case kClearButton:
-      if (!checked_.contains(PurchaseOf(form)) && CanBeAnswered(form)) ++skipped_;
-      SetNextTask(form);
-      break;
+      return Skip(form);
     case kEnterButton:
-      Check(form);
-      break;
+      return Check(form);
     default:
-      break;
+      return std::nullopt;
   }
 }
 
-bool Practice::CanBeAnswered(const FormContent& form) const {
-  FormContent answered = form;
-  return Command1Click(answered, kEnterButton, settings_, currency_) == ClickOutcome::kChangeShown;
+TaskRecord Practice::Record(const FormContent& before, const FormContent& answered,
+                            TaskRecord::Verdict verdict) const {
+  return {answers_ + skipped_ + 1,
+          AmountOf(before.Text3[kPriceBox].Text),
+          AmountOf(before.Text3[kPaidBox].Text),
+          before.Text3[kChangeBox].Text,
+          TickedCaptions(before),
+          answered.Text3[kChangeBox].Text,
+          TickedCaptions(answered),
+          verdict};
 }
 
-void Practice::Check(FormContent& form) {
-  const std::string typed = form.Text3[kChangeBox].Text;
-  const std::vector<std::string> ticked = TickedCaptions(form);
-  // The demonstration's answer: the change, the ticks and the count-up, or
-  // its message for amounts that cannot be answered.
-  if (Command1Click(form, kEnterButton, settings_, currency_) != ClickOutcome::kChangeShown) return;
+void Practice::Count(const TaskRecord& record) {
+  ++(record.verdict == TaskRecord::Verdict::kSkipped ? skipped_ : answers_);
+  if (record.verdict == TaskRecord::Verdict::kRight) ++right_answers_;
+  if (options_.round_size > 0) round_.push_back(record);
+}
 
-  std::string verdict;
-  if (!checked_.insert(PurchaseOf(form)).second) {
-    verdict = "Тази задача вече е проверена. „Чисти“ дава нова задача.\r\n";
-  } else {
-    const std::vector<std::string> needed = TickedCaptions(form);
-    verdict =
-        ChangeMistake(typed, ChangeInHundredths(form), form.Text3[kChangeBox].Text, settings_) +
-        PiecesLine(CaptionsMissingFrom(ticked, needed), "Не е нужна", "Не са нужни") +
-        PiecesLine(CaptionsMissingFrom(needed, ticked), "Липсва", "Липсват");
-    ++answers_;
-    if (verdict.empty()) {
-      ++right_answers_;
-      verdict = "Вярно!\r\n";
+bool Practice::RoundIsOver() const {
+  return options_.round_size > 0 && answers_ + skipped_ >= options_.round_size;
+}
+
+std::optional<TaskRecord> Practice::Skip(FormContent& form) {
+  std::optional<TaskRecord> record;
+  FormContent answered = form;
+  if (!RoundIsOver() && !checked_.contains(PurchaseOf(form)) &&
+      Command1Click(answered, kEnterButton, settings_, currency_) == ClickOutcome::kChangeShown) {
+    record = Record(form, answered, TaskRecord::Verdict::kSkipped);
+    Count(*record);
+    checked_.insert(PurchaseOf(form));
+    if (RoundIsOver()) {  // the last task of the round: its summary, not a new task
+      form.Text1[0].Text = Score(record->number) + Summary();
+      return record;
     }
   }
+  SetNextTask(form);
+  return record;
+}
+
+std::optional<TaskRecord> Practice::Check(FormContent& form) {
+  const FormContent before = form;
+  // The demonstration's answer: the change, the ticks and the count-up, or
+  // its message for amounts that cannot be answered.
+  if (Command1Click(form, kEnterButton, settings_, currency_) != ClickOutcome::kChangeShown) {
+    return std::nullopt;
+  }
+  std::optional<TaskRecord> record;
+  std::string verdict;
+  if (RoundIsOver()) {
+    // The summary says so.
+  } else if (!checked_.insert(PurchaseOf(form)).second) {
+    verdict = "Тази задача вече е проверена. „Чисти“ дава нова задача.\r\n";
+  } else {
+    const std::vector<std::string> ticked = TickedCaptions(before);
+    const std::vector<std::string> needed = TickedCaptions(form);
+    verdict = ChangeMistake(before.Text3[kChangeBox].Text, ChangeInHundredths(form),
+                            form.Text3[kChangeBox].Text, settings_) +
+              PiecesLine(CaptionsMissingFrom(ticked, needed), "Не е нужна", "Не са нужни") +
+              PiecesLine(CaptionsMissingFrom(needed, ticked), "Липсва", "Липсват");
+    record = Record(before, form,
+                    verdict.empty() ? TaskRecord::Verdict::kRight : TaskRecord::Verdict::kWrong);
+    Count(*record);
+    if (verdict.empty()) verdict = "Вярно!\r\n";
+  }
   // The verdict and the score first, where the trace box shows them without
-  // scrolling, then the count-up that explains the answer.
-  form.Text1[0].Text = verdict + Score() + form.Text1[0].Text;
+  // scrolling, then the round's summary after its last task, then the
+  // count-up that explains the answer.
+  form.Text1[0].Text =
+      verdict + Score(answers_ + skipped_) + (RoundIsOver() ? Summary() : "") + form.Text1[0].Text;
+  return record;
 }
 
 std::string Practice::Instruction(const FormContent& form) const {
-  std::string paid = Priced(form.Text3[kPaidBox].Text, currency_);
+  std::string paid = AmountOf(form.Text3[kPaidBox].Text) + std::string(currency_.unit);
   if (!paid.ends_with('.')) paid += '.';
-  return "Клиентът купува за " + Priced(form.Text3[kPriceBox].Text, currency_) + " и дава " + paid +
+  return "Клиентът купува за " + AmountOf(form.Text3[kPriceBox].Text) +
+         std::string(currency_.unit) + " и дава " + paid + "\r\n" +
+         LevelText(*options_.level, currency_.unit) +
          "\r\n"
          "Напишете рестото в полето „Сума за ресто:“ и отбележете банкнотите и монетите, с "
          "които то се връща с най-малко бройки. После натиснете „Въведи“.\r\n"
          "„Чисти“ дава нова задача.\r\n" +
-         (answers_ + skipped_ > 0 ? Score() : "");
+         Score(answers_ + skipped_ + 1);
 }
 
-std::string Practice::Score() const {
-  std::string score = "Верни отговори: " + std::to_string(right_answers_) + " от " +
-                      std::to_string(answers_ + skipped_);
-  if (skipped_ > 0) score += " (пропуснати: " + std::to_string(skipped_) + ")";
-  return score + "\r\n";
+// "Задача 3 от 10. Верни отговори: 2 от 3 (пропуснати: 1)": the task's place
+// in the round, and the score once there is one.
+std::string Practice::Score(int task) const {
+  std::string score;
+  if (options_.round_size > 0) {
+    score = "Задача " + std::to_string(task) + " от " + std::to_string(options_.round_size);
+  }
+  if (answers_ + skipped_ > 0) {
+    score += (score.empty() ? "" : ". ") + std::string("Верни отговори: ") +
+             std::to_string(right_answers_) + " от " + std::to_string(answers_ + skipped_);
+    if (skipped_ > 0) score += " (пропуснати: " + std::to_string(skipped_) + ")";
+  }
+  return score.empty() ? "" : score + "\r\n";
+}
+
+// The round in a few lines: the score, then each task with what was answered
+// and, where it was not right, the answer.
+std::string Practice::Summary() const {
+  std::string summary = "Край на кръга: верни отговори " + std::to_string(right_answers_) + " от " +
+                        std::to_string(options_.round_size);
+  if (skipped_ > 0) summary += ", пропуснати " + std::to_string(skipped_);
+  summary += ".\r\n";
+  const std::string unit(currency_.unit);
+  for (const TaskRecord& task : round_) {
+    summary += std::to_string(task.number) + ". " + task.price + " → " + task.paid + unit + ": ";
+    const std::string answer = "вярно е " + task.change + " и " + CaptionList(task.pieces) + ".";
+    switch (task.verdict) {
+      case TaskRecord::Verdict::kRight:
+        summary += "„" + Abbreviated(task.typed) + "“ — вярно.";
+        break;
+      case TaskRecord::Verdict::kWrong:
+        summary += "„" + Abbreviated(task.typed) + "“ и " + CaptionList(task.ticked) +
+                   " — грешно; " + answer;
+        break;
+      case TaskRecord::Verdict::kSkipped:
+        summary += "пропусната; " + answer;
+        break;
+    }
+    summary += "\r\n";
+  }
+  return summary + "„Чисти“ започва нов кръг.\r\n";
 }
 
 }  // namespace restomer

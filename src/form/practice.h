@@ -5,47 +5,52 @@
 #define RESTOMER_FORM_PRACTICE_H_
 
 #include <cstdint>
-#include <random>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "form/currency.h"
 #include "form/form_content.h"
+#include "form/task_generator.h"
 #include "runtime/conversions.h"
 
 namespace restomer {
 
-// A purchase as a pupil meets it, in hundredths.
-struct PracticeTask {
-  std::int64_t price;
-  std::int64_t paid;
-  bool operator==(const PracticeTask&) const = default;
+// What practice is asked for: the seed of its tasks, their level, and how
+// many tasks a round has (0: no rounds, practice goes on).
+struct PracticeOptions {
+  PracticeOptions(std::uint64_t seed, const Level& level = *FindLevel(kDefaultLevel),
+                  int round_size = 0)
+      : seed(seed), level(&level), round_size(round_size) {}
+  std::uint64_t seed;
+  const Level* level;
+  int round_size;
 };
 
-// The purchases of one seed, always the same sequence on every build: a
-// price with stotinki or cents from 0.01 to 499.99, paid with the next whole
-// unit above it or the next multiple of 5, 10, 20, 50, 100 or 200. The change
-// is therefore between 0.01 and 200.00.
-class TaskGenerator {
- public:
-  explicit TaskGenerator(std::uint64_t seed) : engine_(seed) {}
-  PracticeTask Next();
-
- private:
-  // A number from 0 to bound - 1. Drawn from the engine's output, which the
-  // C++ standard fixes to the bit, by arithmetic of our own: the standard
-  // library's distributions differ from one library to the next.
-  std::uint64_t Below(std::uint64_t bound);
-
-  std::mt19937_64 engine_;
+// A task checked or skipped, as the round's summary and a results file tell it.
+struct TaskRecord {
+  enum class Verdict { kRight, kWrong, kSkipped };
+  int number;                       // in the round, or since the start
+  std::string price;                // as the price box held it
+  std::string paid;                 // as the paid box held it
+  std::string typed;                // the change typed
+  std::vector<std::string> ticked;  // the captions ticked
+  std::string change;               // the change, as the change box shows it
+  std::vector<std::string> pieces;  // the captions of the fewest pieces
+  Verdict verdict;
 };
 
 // The practice in one window: the tasks and the score.
 class Practice {
  public:
-  Practice(std::uint64_t seed, const Currency& currency, const RegionalSettings& settings)
-      : tasks_(seed), currency_(currency), settings_(settings) {}
+  Practice(const PracticeOptions& options, const Currency& currency,
+           const RegionalSettings& settings)
+      : options_(options),
+        tasks_(options.seed, *options.level),
+        currency_(currency),
+        settings_(settings) {}
 
   // Writes the seed's next task: the amounts into the price and paid boxes,
   // an empty change box, no tick, and the instruction into the trace box.
@@ -59,9 +64,11 @@ class Practice {
   // The click of button `Index`. "Чисти" sets the next task, counting the
   // task on screen as skipped when it was not checked. "Въведи" checks the
   // change typed and the pieces ticked, once a task, then shows the right
-  // answer: the verdict, the score and the count-up. Any other index does
-  // nothing.
-  void Click(FormContent& form, std::int16_t Index);
+  // answer: the verdict, the score and the count-up. After the last task of
+  // a round the trace box shows the round's summary, and "Чисти" starts the
+  // next round. Any other index does nothing. Returns the task this click
+  // checked or skipped, if it did.
+  std::optional<TaskRecord> Click(FormContent& form, std::int16_t Index);
 
   int answers() const { return answers_; }
   int right_answers() const { return right_answers_; }
@@ -73,11 +80,17 @@ class Practice {
   using Purchase = std::pair<double, double>;
   static Purchase PurchaseOf(const FormContent& form);
 
-  bool CanBeAnswered(const FormContent& form) const;
-  void Check(FormContent& form);
+  TaskRecord Record(const FormContent& before, const FormContent& answered,
+                    TaskRecord::Verdict verdict) const;
+  void Count(const TaskRecord& record);
+  bool RoundIsOver() const;
+  std::optional<TaskRecord> Skip(FormContent& form);
+  std::optional<TaskRecord> Check(FormContent& form);
   std::string Instruction(const FormContent& form) const;
-  std::string Score() const;
+  std::string Score(int task) const;
+  std::string Summary() const;
 
+  PracticeOptions options_;
   TaskGenerator tasks_;
   const Currency& currency_;
   RegionalSettings settings_;
@@ -87,6 +100,7 @@ class Practice {
   int answers_ = 0;
   int right_answers_ = 0;
   int skipped_ = 0;
+  std::vector<TaskRecord> round_;
 };
 
 }  // namespace restomer

@@ -5,6 +5,9 @@
 #include <QHash>
 #include <QTranslator>
 #include <limits>
+#include <optional>
+
+#include "form/task_generator.h"
 
 namespace {
 
@@ -52,10 +55,9 @@ void passOverQtOptions(QCommandLineParser& parser) {
                                            "qmljsdebugger", "qwindowgeometry",
                                            "qwindowicon",   "qwindowtitle",
                                            "session",       "display",
-                                           "geometry",      "name",
-                                           "title",         "icon",
-                                           "style",         "stylesheet",
-                                           "dialogs"};
+                                           "geometry",      "title",
+                                           "icon",          "style",
+                                           "stylesheet",    "dialogs"};
   static const char* const kWithoutValue[] = {"reverse", "widgetcount", "nograb",
                                               "dograb",  "visual",      "sync"};
   for (const char* name : kWithValue) {
@@ -90,6 +92,31 @@ QString unknownOptionsError(const QStringList& names, const QStringList& argumen
   return QStringLiteral("Непознати опции: %1.").arg(written.join(QStringLiteral(", ")));
 }
 
+// The levels in words, for the help: "Ниво 1: ресто под 1 лв., само монети. …"
+QString levelDescriptions() {
+  QStringList levels;
+  for (const restomer::Level& level : restomer::Levels()) {
+    levels << QString::fromStdString(restomer::LevelText(level, restomer::kLev.unit));
+  }
+  return levels.join(QLatin1Char(' '));
+}
+
+// The value of a whole-number option from `least` to `most`, or nothing with
+// `error` saying what was wrong.
+std::optional<std::uint64_t> numberOption(const QCommandLineParser& parser,
+                                          const QCommandLineOption& option, std::uint64_t least,
+                                          std::uint64_t most, QString& error) {
+  const QString text = parser.value(option);
+  bool isNumber = false;
+  const std::uint64_t value = text.toULongLong(&isNumber);
+  if (isNumber && text.front().isDigit() && value >= least && value <= most) return value;
+  error = QStringLiteral("Стойността на --%1 „%2“ не е цяло число от %3 до %4.")
+              .arg(option.names().constFirst(), text)
+              .arg(least)
+              .arg(most);
+  return std::nullopt;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -120,10 +147,39 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   parser.addOption(practiceOption);
   const QCommandLineOption seedOption(
       QStringLiteral("seed"),
-      QStringLiteral("Начало на поредицата задачи в упражнението: с едно и също число задачите "
-                     "са едни и същи."),
+      QStringLiteral("Начало на поредицата задачи: с едно и също число задачите са едни и същи."),
       QStringLiteral("число"));
   parser.addOption(seedOption);
+  const QCommandLineOption levelOption(
+      QStringLiteral("level"),
+      QStringLiteral("Трудност на задачите, от 1 до 5 (по подразбиране %1). %2")
+          .arg(restomer::kDefaultLevel)
+          .arg(levelDescriptions()),
+      QStringLiteral("ниво"));
+  parser.addOption(levelOption);
+  const QCommandLineOption tasksOption(
+      QStringLiteral("tasks"),
+      QStringLiteral("Кръг от толкова задачи (от 1 до %1), после обобщение; в работен лист — "
+                     "броят задачи (по подразбиране %2).")
+          .arg(kMostTasks)
+          .arg(kWorksheetTasks),
+      QStringLiteral("брой"));
+  parser.addOption(tasksOption);
+  const QCommandLineOption resultsOption(
+      QStringLiteral("results"),
+      QStringLiteral("Добавя ред за всяка проверена или пропусната задача към този CSV файл."),
+      QStringLiteral("файл"));
+  parser.addOption(resultsOption);
+  const QCommandLineOption nameOption(QStringLiteral("name"),
+                                      QStringLiteral("Името на ученика във файла с резултатите."),
+                                      QStringLiteral("име"));
+  parser.addOption(nameOption);
+  const QCommandLineOption worksheetOption(
+      QStringLiteral("worksheet"),
+      QStringLiteral("Записва работен лист с задачите и ключ с отговорите в този PDF файл, "
+                     "без прозорец."),
+      QStringLiteral("файл.pdf"));
+  parser.addOption(worksheetOption);
 
   CommandLine commandLine;
   if (!parser.parse(arguments)) {
@@ -146,17 +202,44 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return commandLine;
   }
   commandLine.practice = parser.isSet(practiceOption);
-  if (parser.isSet(seedOption)) {
-    const QString seed = parser.value(seedOption);
-    bool isNumber = false;
-    commandLine.seed = seed.toULongLong(&isNumber);
-    if (!isNumber || !seed.front().isDigit()) {
-      commandLine.error = QStringLiteral("Стойността на --seed „%1“ не е цяло число от 0 до %2.")
-                              .arg(seed)
-                              .arg(std::numeric_limits<std::uint64_t>::max());
-    } else if (!commandLine.practice) {
-      commandLine.error = QStringLiteral("--seed е само за упражнението: добавете --practice.");
+  commandLine.worksheet = parser.value(worksheetOption);
+  commandLine.results = parser.value(resultsOption);
+  commandLine.name = parser.value(nameOption);
+  if (commandLine.practice && parser.isSet(worksheetOption)) {
+    commandLine.error = QStringLiteral("--worksheet и --practice не вървят заедно.");
+    return commandLine;
+  }
+  const bool tasksAreSet = commandLine.practice || parser.isSet(worksheetOption);
+  for (const QCommandLineOption* option :
+       {&seedOption, &levelOption, &tasksOption, &resultsOption, &nameOption}) {
+    const bool forPractice = option == &resultsOption || option == &nameOption;
+    if (parser.isSet(*option) && !(forPractice ? commandLine.practice : tasksAreSet)) {
+      commandLine.error = QStringLiteral("--%1 е само за %2.")
+                              .arg(option->names().constFirst(),
+                                   forPractice ? QStringLiteral("упражнението: добавете --practice")
+                                               : QStringLiteral("упражнението (--practice) и "
+                                                                "работния лист (--worksheet)"));
+      return commandLine;
     }
+  }
+  if (parser.isSet(seedOption)) {
+    const std::optional<std::uint64_t> seed = numberOption(
+        parser, seedOption, 0, std::numeric_limits<std::uint64_t>::max(), commandLine.error);
+    if (!seed) return commandLine;
+    commandLine.seed = seed;
+  }
+  if (parser.isSet(levelOption)) {
+    const auto level = numberOption(parser, levelOption, 1, 5, commandLine.error);
+    if (!level) return commandLine;
+    commandLine.level = static_cast<int>(*level);
+  }
+  if (parser.isSet(tasksOption)) {
+    const auto tasks = numberOption(parser, tasksOption, 1, kMostTasks, commandLine.error);
+    if (!tasks) return commandLine;
+    commandLine.tasks = static_cast<int>(*tasks);
+  }
+  if (parser.isSet(resultsOption) && commandLine.results.isEmpty()) {
+    commandLine.error = QStringLiteral("--results иска име на файл.");
   }
   return commandLine;
 }

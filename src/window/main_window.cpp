@@ -12,6 +12,7 @@
 #include "window/application.h"
 #include "window/light_palette.h"
 #include "window/result_check_box.h"
+#include "window/results_file.h"
 
 using restomer::FormContent;
 
@@ -96,7 +97,7 @@ void setTextIfChanged(QLineEdit* box, const std::string& text) {
 
 MainWindow::MainWindow(const restomer::RegionalSettings& settings,
                        const restomer::Currency& currency,
-                       std::optional<std::uint64_t> practiceSeed, QWidget* parent)
+                       std::optional<restomer::PracticeOptions> practice, QWidget* parent)
     : QWidget(parent), settings_(settings), currency_(currency) {
   setObjectName(QStringLiteral("Restomer"));
   setWindowTitle(
@@ -111,8 +112,8 @@ MainWindow::MainWindow(const restomer::RegionalSettings& settings,
   chainTabOrder();
   FormContent content = restomer::StartUpContent(currency);
   text3_[restomer::kPriceBox]->setFocus();
-  if (practiceSeed) {
-    practice_.emplace(*practiceSeed, currency, settings);
+  if (practice) {
+    practice_.emplace(*practice, currency, settings);
     practice_->SetNextTask(content);
     letTheLearnerAnswer();
   }
@@ -223,7 +224,13 @@ void MainWindow::command1Click(int index) {
   FormContent content = contentOnScreen();
   const auto Index = static_cast<std::int16_t>(index);
   if (practice_) {
-    practice_->Click(content, Index);
+    const std::optional<restomer::TaskRecord> record = practice_->Click(content, Index);
+    if (record && results_) {
+      // Practice goes on when the file cannot take the row; the trace box
+      // says so first.
+      const QString error = results_->append(*record);
+      if (!error.isEmpty()) content.Text1[0].Text.insert(0, error.toStdString() + "\r\n");
+    }
   } else {
     restomer::Command1Click(content, Index, settings_, currency_);
   }

@@ -20,18 +20,24 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class ResultCheckBox;
+class ResultsFile;
 
 class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
   // Shows the banknotes and coins of `currency`, lev unless told otherwise.
-  // With a practice seed the window sets that seed's tasks, the learner types
-  // the change and ticks the pieces, and "Въведи" checks them.
+  // In practice the window sets the tasks of the options' seed and level,
+  // the learner types the change and ticks the pieces, and "Въведи" checks
+  // them.
   explicit MainWindow(const restomer::RegionalSettings& settings,
                       const restomer::Currency& currency = restomer::kLev,
-                      std::optional<std::uint64_t> practiceSeed = std::nullopt,
+                      std::optional<restomer::PracticeOptions> practice = std::nullopt,
                       QWidget* parent = nullptr);
+
+  // In practice, appends a row to `results` for every task checked or
+  // skipped. The file must outlive the window.
+  void keepResultsIn(ResultsFile* results) { results_ = results; }
 
   // The controls, by the names and indices the logic uses for them.
   QLineEdit* text3(int index) const { return text3_.at(index); }
@@ -56,6 +62,7 @@ class MainWindow : public QWidget {
   restomer::RegionalSettings settings_;
   const restomer::Currency& currency_;
   std::optional<restomer::Practice> practice_;
+  ResultsFile* results_ = nullptr;
   std::array<QLabel*, 4> label1_{};
   QGroupBox* frame1_ = nullptr;
   std::vector<ResultCheckBox*> check1_;

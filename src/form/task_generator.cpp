@@ -1,0 +1,62 @@
+#include "form/task_generator.h"
+
+#include <string_view>
+
+namespace restomer {
+namespace {
+
+constexpr std::int64_t kUnder10[] = {9};
+constexpr std::int64_t kUnder10Or100[] = {9, 99};
+constexpr std::int64_t kUnder10Or100Or500[] = {9, 99, 499};
+constexpr std::int64_t kUnder10000[] = {9999};
+constexpr std::int64_t kNextUnit[] = {1};
+constexpr std::int64_t kNext5Or10[] = {5, 10};
+constexpr std::int64_t kNext5To100[] = {5, 10, 20, 50, 100};
+constexpr std::int64_t kNext1To200[] = {1, 5, 10, 20, 50, 100, 200};
+constexpr std::int64_t kNext100To1000[] = {100, 200, 500, 1000};
+
+constexpr Level kLevels[] = {
+    {1, 0, kUnder10, kNextUnit, "ресто под 1{}, само монети"},
+    {2, 0, kUnder10Or100, kNext5Or10, "ресто под 10{}"},
+    {3, 0, kUnder10Or100, kNext5To100, "покупки под 100{}"},
+    {4, 0, kUnder10Or100Or500, kNext1To200, "покупки под 500{}, ресто до 200{}"},
+    {5, 1000, kUnder10000, kNext100To1000, "покупки за хиляди{}, ресто до 1000{}"},
+};
+
+}  // namespace
+
+std::span<const Level> Levels() { return kLevels; }
+
+const Level* FindLevel(int number) {
+  for (const Level& level : kLevels) {
+    if (level.number == number) return &level;
+  }
+  return nullptr;
+}
+
+std::string LevelText(const Level& level, std::string_view unit) {
+  std::string text = "Ниво " + std::to_string(level.number) + ": " + level.description;
+  for (std::size_t at; (at = text.find("{}")) != std::string::npos;) text.replace(at, 2, unit);
+  return text + (text.ends_with('.') ? "" : ".");
+}
+
+std::uint64_t TaskGenerator::Below(std::uint64_t bound) {
+  // 2^64 mod bound: rejecting the values below it leaves a whole number of
+  // runs of `bound` values, so every remainder is equally likely.
+  const std::uint64_t rejected = -bound % bound;
+  std::uint64_t value = engine_();
+  while (value < rejected) value = engine_();
+  return value % bound;
+}
+
+PracticeTask TaskGenerator::Next() {
+  const std::int64_t largest = level_.largest_units[Below(level_.largest_units.size())];
+  const auto units =
+      level_.smallest_units + static_cast<std::int64_t>(Below(largest - level_.smallest_units + 1));
+  const auto cents = static_cast<std::int64_t>(1 + Below(99));
+  const std::int64_t step = 100 * level_.paid_steps[Below(level_.paid_steps.size())];
+  const std::int64_t price = units * 100 + cents;
+  return {price, (price / step + 1) * step};
+}
+
+}  // namespace restomer

@@ -1,0 +1,63 @@
+// The purchases practice sets, by level, the same for a seed on every build.
+#ifndef RESTOMER_FORM_TASK_GENERATOR_H_
+#define RESTOMER_FORM_TASK_GENERATOR_H_
+
+#include <cstdint>
+#include <random>
+#include <span>
+#include <string>
+
+namespace restomer {
+
+// A purchase as a pupil meets it, in hundredths.
+struct PracticeTask {
+  std::int64_t price;
+  std::int64_t paid;
+  bool operator==(const PracticeTask&) const = default;
+};
+
+// How hard the purchases are. A price has stotinki or cents and a whole part
+// from `smallest_units` up to one of `largest_units` (each as often); it is
+// paid with the next multiple of one of `paid_steps` above it.
+struct Level {
+  int number;
+  std::int64_t smallest_units;
+  std::span<const std::int64_t> largest_units;
+  std::span<const std::int64_t> paid_steps;
+  // In words, with "{}" for the currency's unit: "ресто под 10{}".
+  const char* description;
+};
+
+inline constexpr int kDefaultLevel = 4;
+
+// Levels 1 to 5, each harder than the one before: change under one unit in
+// coins, change under 10, prices under 100, prices under 500 with change up
+// to 200 (the default), and prices in the thousands.
+std::span<const Level> Levels();
+
+// The level of that number, or nullptr.
+const Level* FindLevel(int number);
+
+// "Ниво 2: ресто под 10 лв.": the level in words, in `unit`.
+std::string LevelText(const Level& level, std::string_view unit);
+
+// The purchases of one seed and level, always the same sequence.
+class TaskGenerator {
+ public:
+  explicit TaskGenerator(std::uint64_t seed, const Level& level = *FindLevel(kDefaultLevel))
+      : engine_(seed), level_(level) {}
+  PracticeTask Next();
+
+ private:
+  // A number from 0 to bound - 1. Drawn from the engine's output, which the
+  // C++ standard fixes to the bit, by arithmetic of our own: the standard
+  // library's distributions differ from one library to the next.
+  std::uint64_t Below(std::uint64_t bound);
+
+  std::mt19937_64 engine_;
+  const Level& level_;
+};
+
+}  // namespace restomer
+
+#endif  // RESTOMER_FORM_TASK_GENERATOR_H_

@@ -1,0 +1,28 @@
+// Appends rows to a results file as one of many programs sharing it would.
+// Usage: append_results FILE ROWS WRITER
+#include <QCoreApplication>
+#include <QString>
+
+#include "form/currency.h"
+#include "window/results_file.h"
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  if (argc != 4) return 2;
+  ResultsFile file(QString::fromLocal8Bit(argv[1]),
+                   {"pupil", argv[3], &restomer::kLev, restomer::kDefaultLevel, 1});
+  if (!file.open().isEmpty()) return 1;
+  const int rows = QString::fromLatin1(argv[2]).toInt();
+  for (int k = 1; k <= rows; ++k) {
+    const restomer::TaskRecord record{k,
+                                      "25.18",
+                                      "30.00",
+                                      "4.82",
+                                      {"2", "0.50"},
+                                      "4.82",
+                                      {"2", "0.50", "0.20", "0.10", "0.02"},
+                                      restomer::TaskRecord::Verdict::kWrong};
+    if (!file.append(record).isEmpty()) return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,102 @@
+// The results file: whole rows, across runs and programs, safe in a
+// spreadsheet, and practice going on when the file fails.
+#include "window/results_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "form/form_content.h"
+#include "window/main_window.h"
+
+namespace {
+
+using restomer::TaskRecord;
+
+QStringList linesOf(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+  if (lines.back().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+TEST(ResultsFile, AppendsRowsAcrossRunsThatNoSpreadsheetRuns) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("резултати.csv"));
+  const TaskRecord typedFormula{1,  "25.18", "30.00", "=1+1",
+                                {}, "4.82",  {"2"},   TaskRecord::Verdict::kWrong};
+  const TaskRecord skipped{
+      2, "-5", "30", "", {}, "35.00", {"20", "10", "5"}, TaskRecord::Verdict::kSkipped};
+  for (const TaskRecord& record : {typedFormula, skipped}) {  // two runs
+    ResultsFile file(path, {"pupil", "Иван, \"Ванко\"", &restomer::kEuro, 2, 7});
+    ASSERT_EQ(file.open(), "");
+    ASSERT_EQ(file.append(record), "");
+  }
+  const QStringList lines = linesOf(path);
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_TRUE(lines[0].startsWith("време,потребител,име,валута,ниво,начало,задача,цена"));
+  EXPECT_TRUE(
+      lines[1].contains(R"(,pupil,"Иван, ""Ванко""",euro,2,7,1,25.18,30.00,'=1+1,,4.82,2,грешно)"));
+  EXPECT_TRUE(lines[2].endsWith(R"(,2,'-5,30,,,35.00,20 10 5,пропусната)"));
+
+  for (const QString& unwritable :
+       {dir.path(), dir.filePath(QStringLiteral("no such folder/резултати.csv"))}) {
+    EXPECT_TRUE(ResultsFile(unwritable, {}).open().startsWith("Файлът с резултатите"));
+  }
+}
+
+TEST(ResultsFile, TwoProgramsAppendWholeRows) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("results.csv"));
+  QProcess writers[2];
+  for (int k = 0; k < 2; ++k) {
+    writers[k].start(QStringLiteral(APPEND_RESULTS),
+                     {path, QStringLiteral("200"), QStringLiteral("writer%1").arg(k)});
+  }
+  for (QProcess& writer : writers) {
+    ASSERT_TRUE(writer.waitForFinished(120'000));
+    EXPECT_EQ(writer.exitCode(), 0);
+  }
+  const QStringList lines = linesOf(path);
+  ASSERT_EQ(lines.size(), 401);
+  EXPECT_TRUE(lines[0].startsWith("време,"));
+  int rows[2] = {};
+  for (const QString& line : lines.mid(1)) {
+    const QStringList fields = line.split(',');
+    ASSERT_EQ(fields.size(), 14) << line.toStdString();
+    const int writer = fields[2] == "writer1" ? 1 : 0;
+    EXPECT_EQ(fields[6].toInt(), ++rows[writer]) << "rows in order, none lost";
+  }
+  EXPECT_EQ(rows[0], 200);
+  EXPECT_EQ(rows[1], 200);
+}
+
+// A write that fails later is said in the trace box, and practice goes on.
+TEST(ResultsFile, PracticeGoesOnWhenAWriteFails) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("results.csv"));
+  ResultsFile file(path, {"pupil", "", &restomer::kLev, 4, 3});
+  ASSERT_EQ(file.open(), "");
+  MainWindow window(restomer::RegionalSettings{}, restomer::kLev, restomer::PracticeOptions(3));
+  window.keepResultsIn(&file);
+  QTest::mouseClick(window.command1(restomer::kClearButton), Qt::LeftButton);  // a skip
+  ASSERT_EQ(linesOf(path).size(), 2);
+
+  QFile::remove(path);
+  ASSERT_TRUE(QDir().mkdir(path));  // the share is gone: nothing can be appended
+  const QString price = window.text3(restomer::kPriceBox)->text();
+  QTest::mouseClick(window.command1(restomer::kClearButton), Qt::LeftButton);
+  EXPECT_TRUE(
+      window.text1()->toPlainText().startsWith("Задача 2 не е записана във файла с резултатите"));
+  EXPECT_NE(window.text3(restomer::kPriceBox)->text(), price) << "the next task";
+}
+
+}  // namespace
