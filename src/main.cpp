@@ -1,6 +1,8 @@
 // Starts the application with its one window; closing it ends the program.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDate>
+#include <QGuiApplication>
 #include <QLocale>
 #include <chrono>
 #include <cstdint>
@@ -12,6 +14,7 @@
 #include "window/main_window.h"
 #include "window/regional_settings.h"
 #include "window/results_file.h"
+#include "window/worksheet.h"
 
 namespace {
 
@@ -28,6 +31,22 @@ int fail(const QString& error) {
   return 2;
 }
 
+// Writes a worksheet and ends, on Qt's offscreen platform: no window, and
+// no display needed.
+int writeWorksheet(int argc, char* argv[], const CommandLine& commandLine, std::uint64_t seed) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  WorksheetOptions options;
+  options.currency = commandLine.currency;
+  options.level = restomer::FindLevel(commandLine.level);
+  options.tasks = commandLine.tasks > 0 ? commandLine.tasks : kWorksheetTasks;
+  options.seed = seed;
+  options.settings = regionalSettingsOf(QLocale::system());
+  options.date = QDate::currentDate();
+  const QString error = writeWorksheet(commandLine.worksheet, options);
+  return error.isEmpty() ? 0 : fail(error);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -36,6 +55,7 @@ int main(int argc, char* argv[]) {
   // Without a seed every start sets other tasks.
   const std::uint64_t seed =
       commandLine.seed.value_or(std::chrono::system_clock::now().time_since_epoch().count());
+  if (!commandLine.worksheet.isEmpty()) return writeWorksheet(argc, argv, commandLine, seed);
   const restomer::Level& level = *restomer::FindLevel(commandLine.level);
 
   std::optional<ResultsFile> results;

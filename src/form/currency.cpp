@@ -46,8 +46,8 @@ const char* const kTaskStatement = kLevTaskStatement;
 
 static_assert(std::size(kLevCaptions) == kDenominationCount);
 
-const Currency kLev = {"lev", kLevCaptions, 6, " лв.", kLevTaskStatement};
-const Currency kEuro = {"euro", kEuroCaptions, 7, " €", kEuroTaskStatement};
+const Currency kLev = {"lev", kLevCaptions, 6, " лв.", kLevTaskStatement, "лев"};
+const Currency kEuro = {"euro", kEuroCaptions, 7, " €", kEuroTaskStatement, "евро"};
 
 std::span<const Currency* const> Currencies() { return kCurrencies; }
 

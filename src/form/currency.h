@@ -21,6 +21,8 @@ struct Currency {
   std::string_view unit;
   // The trace box's text at start.
   const char* task_statement;
+  // How a worksheet names it: "лев", "евро".
+  std::string_view bulgarian_name;
 };
 
 // The Bulgarian lev, 100 down to 0.01: the default.

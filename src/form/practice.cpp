@@ -12,13 +12,6 @@
 namespace restomer {
 namespace {
 
-// "25.18": how the program writes the amounts of a task, which the amount
-// boxes read back whatever the region.
-std::string AmountText(std::int64_t hundredths) {
-  const std::string cents = std::to_string(hundredths % 100);
-  return std::to_string(hundredths / 100) + (cents.size() < 2 ? ".0" : ".") + cents;
-}
-
 // The text of an amount box without the blanks around it; "0" when empty,
 // as the box is read.
 std::string AmountOf(const std::string& box_text) {

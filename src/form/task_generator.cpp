@@ -27,6 +27,11 @@ constexpr Level kLevels[] = {
 
 std::span<const Level> Levels() { return kLevels; }
 
+std::string AmountText(std::int64_t hundredths) {
+  const std::string cents = std::to_string(hundredths % 100);
+  return std::to_string(hundredths / 100) + (cents.size() < 2 ? ".0" : ".") + cents;
+}
+
 const Level* FindLevel(int number) {
   for (const Level& level : kLevels) {
     if (level.number == number) return &level;

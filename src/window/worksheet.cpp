@@ -1,0 +1,241 @@
+#include "window/worksheet.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <string>
+#include <vector>
+
+#include "form/button_actions.h"
+#include "form/form_content.h"
+#include "window/application.h"
+
+namespace {
+
+// The layout, in millimetres: margins a printer keeps, and the spacing of
+// the denomination boxes and of the tasks.
+constexpr double kMarginMm = 15;
+constexpr double kBoxMm = 3.5;
+constexpr double kCaptionGapMm = 1.5;  // between a box and its caption
+constexpr double kPieceGapMm = 3;      // between one denomination and the next
+constexpr double kAnswerLineMm = 35;   // the line to write the change on
+constexpr double kTaskGapMm = 7;
+constexpr int kTitlePoints = 16;
+constexpr int kResolutionDpi = 300;
+
+// A task as the sheet shows it and as the window answers it.
+struct SheetTask {
+  int number;
+  QString price;
+  QString paid;
+  QString change;
+  QStringList captions;
+  std::vector<bool> ticked;
+  QStringList countUp;
+};
+
+// The seed's tasks in practice's order, each answered by the change logic
+// itself, so that the sheet and the window cannot disagree.
+std::vector<SheetTask> tasksOf(const WorksheetOptions& options) {
+  restomer::TaskGenerator generator(options.seed, *options.level);
+  std::vector<SheetTask> tasks;
+  for (int number = 1; number <= options.tasks; ++number) {
+    const restomer::PracticeTask task = generator.Next();
+    restomer::FormContent form = restomer::StartUpContent(*options.currency);
+    form.Text3[restomer::kPriceBox].Text = restomer::AmountText(task.price);
+    form.Text3[restomer::kPaidBox].Text = restomer::AmountText(task.paid);
+    restomer::Command1Click(form, restomer::kEnterButton, options.settings, *options.currency);
+    SheetTask sheet{number,
+                    QString::fromStdString(form.Text3[restomer::kPriceBox].Text),
+                    QString::fromStdString(form.Text3[restomer::kPaidBox].Text),
+                    QString::fromStdString(form.Text3[restomer::kChangeBox].Text),
+                    {},
+                    {},
+                    QString::fromStdString(form.Text1[0].Text)
+                        .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)};
+    for (const restomer::CheckBox& box : form.Check1) {
+      sheet.captions << QString::fromStdString(box.Caption);
+      sheet.ticked.push_back(box.Value == 1);
+    }
+    tasks.push_back(std::move(sheet));
+  }
+  return tasks;
+}
+
+// Lays blocks out from the top of a page down, starting a new page where a
+// block does not fit, so that no task is split. Each block is measured
+// first with `draw` false, then drawn.
+class Sheet {
+ public:
+  explicit Sheet(QPdfWriter& writer) : writer_(writer), painter_(&writer) {}
+
+  bool isActive() const { return painter_.isActive(); }
+  bool finish() { return painter_.end(); }
+
+  double mm(double millimetres) const { return millimetres * kResolutionDpi / 25.4; }
+
+  void startPage() {
+    if (y_ > 0) writer_.newPage();
+    y_ = 0;
+  }
+
+  // Makes room for a block `height` high.
+  void fit(double height) {
+    if (y_ > 0 && y_ + height > writer_.height()) startPage();
+  }
+
+  double text(const QString& text, const QFont& font, bool draw, double indent = 0) {
+    const QRectF area(indent, y_, writer_.width() - indent, writer_.height());
+    painter_.setFont(font);
+    const QRectF used = painter_.boundingRect(area, Qt::TextWordWrap, text);
+    if (draw) painter_.drawText(area, Qt::TextWordWrap, text);
+    return advance(used.height(), draw);
+  }
+
+  // "Ресто: ____": a label and a line to write on.
+  double answerLine(const QString& label, const QFont& font, bool draw) {
+    const QFontMetricsF metrics(font, &writer_);
+    if (draw) {
+      painter_.setFont(font);
+      painter_.drawText(QPointF(0, y_ + metrics.ascent()), label);
+      const double x = metrics.horizontalAdvance(label + QLatin1Char(' '));
+      const double baseline = y_ + metrics.ascent() + metrics.descent() / 2;
+      painter_.drawLine(QPointF(x, baseline), QPointF(x + mm(kAnswerLineMm), baseline));
+    }
+    return advance(metrics.lineSpacing(), draw);
+  }
+
+  // The denomination boxes in the window's order, each with its caption,
+  // in as many rows as the page's width needs; ticked where `ticked` says.
+  double boxes(const SheetTask& task, const QFont& font, bool withTicks, bool draw) {
+    const QFontMetricsF metrics(font, &writer_);
+    const double box = mm(kBoxMm);
+    const double rowHeight = std::max(box, metrics.height()) + mm(1.5);
+    painter_.setFont(font);
+    double x = 0;
+    double top = y_;
+    for (qsizetype k = 0; k < task.captions.size(); ++k) {
+      const double width = box + mm(kCaptionGapMm) + metrics.horizontalAdvance(task.captions[k]);
+      if (x > 0 && x + width > writer_.width()) {
+        x = 0;
+        top += rowHeight;
+      }
+      if (draw) {
+        const QRectF square(x, top + (metrics.height() - box) / 2, box, box);
+        painter_.drawRect(square);
+        if (withTicks && task.ticked[k]) drawTick(square);
+        painter_.drawText(QPointF(x + box + mm(kCaptionGapMm), top + metrics.ascent()),
+                          task.captions[k]);
+      }
+      x += width + mm(kPieceGapMm);
+    }
+    return advance(top + rowHeight - y_, draw);
+  }
+
+  double gap(double millimetres, bool draw) { return advance(mm(millimetres), draw); }
+
+ private:
+  void drawTick(const QRectF& square) {
+    QPainterPath tick;
+    tick.moveTo(square.left() + square.width() * 0.15, square.top() + square.height() * 0.55);
+    tick.lineTo(square.left() + square.width() * 0.4, square.bottom() - square.height() * 0.15);
+    tick.lineTo(square.right() - square.width() * 0.1, square.top() + square.height() * 0.1);
+    const QPen pen = painter_.pen();
+    painter_.setPen(QPen(Qt::black, mm(0.4)));
+    painter_.drawPath(tick);
+    painter_.setPen(pen);
+  }
+
+  double advance(double height, bool draw) {
+    if (draw) y_ += height;
+    return height;
+  }
+
+  QPdfWriter& writer_;
+  QPainter painter_;
+  double y_ = 0;
+};
+
+QFont titleFont() {
+  QFont font = windowFont();
+  font.setPointSize(kTitlePoints);
+  return font;
+}
+
+QString header(const WorksheetOptions& options) {
+  return QStringLiteral("Валута: %1. %2 Начално число: %3. Дата: %4.")
+      .arg(QString::fromUtf8(options.currency->bulgarian_name))
+      .arg(QString::fromStdString(restomer::LevelText(*options.level, options.currency->unit)))
+      .arg(options.seed)
+      .arg(options.date.toString(QStringLiteral("dd.MM.yyyy")));
+}
+
+// One task for the pupil: the purchase, a line for the change, the boxes.
+double drawTask(Sheet& sheet, const SheetTask& task, const QString& unit, bool draw) {
+  const QFont font = windowFont();
+  return sheet.text(QStringLiteral("%1. Клиентът купува за %2%3 и дава %4%3%5")
+                        .arg(task.number)
+                        .arg(task.price, unit, task.paid,
+                             unit.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")),
+                    font, draw) +
+         sheet.answerLine(QStringLiteral("Ресто:"), font, draw) + sheet.gap(1, draw) +
+         sheet.boxes(task, font, false, draw) + sheet.gap(kTaskGapMm, draw);
+}
+
+// One task of the key: the change, the pieces ticked, the count-up.
+double drawAnswer(Sheet& sheet, const SheetTask& task, const QString& unit, bool draw) {
+  const QFont font = windowFont();
+  double height = sheet.text(QStringLiteral("%1. %2 → %3%4: ресто %5")
+                                 .arg(task.number)
+                                 .arg(task.price, task.paid, unit, task.change),
+                             font, draw) +
+                  sheet.gap(1, draw) + sheet.boxes(task, font, true, draw);
+  for (const QString& line : task.countUp) height += sheet.text(line, font, draw, sheet.mm(5));
+  return height + sheet.gap(kTaskGapMm, draw);
+}
+
+}  // namespace
+
+QString writeWorksheet(const QString& path, const WorksheetOptions& options) {
+  const QString failed = QStringLiteral("Работният лист „%1“ не може да бъде записан.").arg(path);
+  // Written beside the file and renamed at the end: never a half sheet.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return failed;
+  {
+    QPdfWriter writer(&file);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                          QPageLayout::Millimeter);
+    writer.setResolution(kResolutionDpi);
+    writer.setTitle(QStringLiteral("Restomer — работен лист"));
+    writer.setCreator(QStringLiteral("Restomer"));
+    Sheet sheet(writer);
+    if (!sheet.isActive()) return failed;
+
+    const std::vector<SheetTask> tasks = tasksOf(options);
+    const QString unit = QString::fromUtf8(options.currency->unit);
+    sheet.text(QStringLiteral("Restomer — работен лист"), titleFont(), true);
+    sheet.text(header(options), windowFont(), true);
+    sheet.gap(3, true);
+    sheet.answerLine(QStringLiteral("Име:"), windowFont(), true);
+    sheet.gap(kTaskGapMm, true);
+    for (const SheetTask& task : tasks) {
+      sheet.fit(drawTask(sheet, task, unit, false));
+      drawTask(sheet, task, unit, true);
+    }
+
+    sheet.startPage();
+    sheet.text(QStringLiteral("Restomer — ключ с отговорите"), titleFont(), true);
+    sheet.text(header(options), windowFont(), true);
+    sheet.gap(kTaskGapMm, true);
+    for (const SheetTask& task : tasks) {
+      sheet.fit(drawAnswer(sheet, task, unit, false));
+      drawAnswer(sheet, task, unit, true);
+    }
+    if (!sheet.finish()) return failed;
+  }
+  return file.commit() ? QString() : failed;
+}

@@ -1,0 +1,72 @@
+// The worksheet as a reader of the PDF sees it: the tasks practice sets for
+// the seed, in order, and the key with every count-up line; fonts embedded.
+#include "window/worksheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "form/button_actions.h"
+#include "form/practice.h"
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished(60'000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(Worksheet, HoldsPracticesTasksAndTheirCountUp) {
+  for (const restomer::Currency* currency : restomer::Currencies()) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("лист.pdf"));
+    WorksheetOptions options;
+    options.currency = currency;
+    options.level = restomer::FindLevel(3);
+    options.tasks = 12;
+    options.seed = 2026;
+    options.date = QDate(2026, 12, 8);
+    ASSERT_EQ(writeWorksheet(path, options), "");
+
+    // The text in reading order: each expected line found after the last.
+    const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    qsizetype at = 0;
+    const auto expectNext = [&](const std::string& line) {
+      const qsizetype found = text.indexOf(QString::fromStdString(line), at);
+      EXPECT_GE(found, 0) << line << " after character " << at;
+      if (found >= 0) at = found + 1;
+    };
+    const std::string unit(currency->unit);
+    restomer::Practice practice({2026, *options.level}, *currency, {});
+    std::vector<restomer::FormContent> answers;
+    for (int k = 1; k <= options.tasks; ++k) {
+      restomer::FormContent form = restomer::StartUpContent(*currency);
+      practice.SetNextTask(form);
+      expectNext(std::to_string(k) + ". Клиентът купува за " + form.Text3[0].Text + unit +
+                 " и дава " + form.Text3[1].Text + unit);
+      restomer::Command1Click(form, restomer::kEnterButton, {}, *currency);
+      answers.push_back(form);
+    }
+    expectNext("Restomer — ключ с отговорите");
+    for (const restomer::FormContent& answer : answers) {
+      expectNext(": ресто " + answer.Text3[restomer::kChangeBox].Text);
+      for (const QString& line :
+           QString::fromStdString(answer.Text1[0].Text).split("\r\n", Qt::SkipEmptyParts)) {
+        expectNext(line.toStdString());
+      }
+    }
+    // Every font embedded: the "emb" column of pdffonts says "yes".
+    const QStringList fonts =
+        run(QStringLiteral("pdffonts"), {path}).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GT(fonts.size(), 2);
+    const qsizetype embedded = fonts[0].indexOf(QStringLiteral("emb"));
+    for (const QString& font : fonts.mid(2)) {
+      EXPECT_EQ(font.mid(embedded, 3), "yes") << font.toStdString();
+    }
+  }
+}
+
+}  // namespace
