@@ -26,8 +26,15 @@ CommandLine readCommandLine(int argc, char* argv[]) {
   return parseCommandLine(QCoreApplication::arguments());
 }
 
+// UTF-8 on every system, Windows too, where the local 8-bit code page has
+// no Cyrillic.
+void print(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
 int fail(const QString& error) {
-  std::fprintf(stderr, "restomer: %s\n", qPrintable(error));
+  print(stderr, QStringLiteral("restomer: %1\n").arg(error));
   return 2;
 }
 
@@ -52,6 +59,10 @@ int writeWorksheet(int argc, char* argv[], const CommandLine& commandLine, std::
 int main(int argc, char* argv[]) {
   const CommandLine commandLine = readCommandLine(argc, argv);
   if (!commandLine.error.isEmpty()) return fail(commandLine.error);
+  if (!commandLine.output.isEmpty()) {
+    print(stdout, commandLine.output);
+    return 0;
+  }
   // Without a seed every start sets other tasks.
   const std::uint64_t seed =
       commandLine.seed.value_or(std::chrono::system_clock::now().time_since_epoch().count());

@@ -133,8 +133,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   passOverQtOptions(parser);
   parser.setApplicationDescription(QStringLiteral(
       "Показва рестото с най-малко банкноти и монети и как продавачът го отброява."));
-  parser.addHelpOption();
-  parser.addVersionOption();
+  const QCommandLineOption helpOption = parser.addHelpOption();
+  const QCommandLineOption versionOption = parser.addVersionOption();
   const QCommandLineOption currencyOption(
       QStringLiteral("currency"),
       QStringLiteral("Банкнотите и монетите: %1 (по подразбиране lev).").arg(currencyNames()),
@@ -188,7 +188,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         unknown.isEmpty() ? parser.errorText() : unknownOptionsError(unknown, arguments);
     return commandLine;
   }
-  parser.process(arguments);  // prints help or version and ends the program when asked
+  // Printed by the program itself, in UTF-8 on every system: Qt would show
+  // them in a message box on Windows.
+  if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+    commandLine.output = parser.helpText();
+    return commandLine;
+  }
+  if (parser.isSet(versionOption)) {
+    commandLine.output = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                       QCoreApplication::applicationVersion());
+    return commandLine;
+  }
   if (!parser.positionalArguments().isEmpty()) {
     commandLine.error =
         QStringLiteral("Излишен аргумент „%1“.").arg(parser.positionalArguments().constFirst());

@@ -30,14 +30,16 @@ struct CommandLine {
   QString worksheet;
   // One Bulgarian line naming what was wrong; empty when all was understood.
   QString error;
+  // The help or the version, when asked for: to print, and end.
+  QString output;
 };
 
 // Reads `arguments` (the program's name first) in Bulgarian:
 //   restomer [--currency=lev|euro] [--practice [--seed=N] [--level=N] [--tasks=N]
 //            [--results=FILE [--name=NAME]]] [-h|--help] [-v|--version]
 //   restomer --worksheet=FILE.pdf [--currency=…] [--seed=N] [--level=N] [--tasks=N]
-// Help and version are printed, and the program ended, as Qt does it. Needs
-// an application object, and no display: a QCoreApplication will do. Qt's
+// Help and version come back as `output`. Needs an application object, and
+// no display: a QCoreApplication will do. Qt's
 // own options (-platform, -style …) are passed over, and a single dash works
 // as two ("-practice").
 CommandLine parseCommandLine(const QStringList& arguments);
