@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <vector>
 
 #include "form/button_actions.h"
@@ -48,7 +47,7 @@ std::vector<std::string> TickedCaptions(const FormContent& form) {
   return ticked;
 }
 
-// "2, 0.50": the captions of `among` that are not in `but_not`.
+// The captions of `among` that are not in `but_not`.
 std::vector<std::string> CaptionsMissingFrom(const std::vector<std::string>& among,
                                              const std::vector<std::string>& but_not) {
   std::vector<std::string> missing;
@@ -65,9 +64,8 @@ std::vector<std::string> CaptionsMissingFrom(const std::vector<std::string>& amo
 std::string PiecesLine(const std::vector<std::string>& captions, const char* one,
                        const char* several) {
   if (captions.empty()) return "";
-  std::string line = captions.size() == 1 ? one : several;
-  for (std::size_t k = 0; k < captions.size(); ++k) line += (k == 0 ? ": " : ", ") + captions[k];
-  return line + ".\r\n";
+  return std::string(captions.size() == 1 ? one : several) + ": " + CaptionList(captions) +
+         ".\r\n";
 }
 
 // The line on a change typed wrong, or nothing when the text denotes exactly
