@@ -40,7 +40,7 @@ int fail(const QString& error) {
 
 // Writes a worksheet and ends, on Qt's offscreen platform: no window, and
 // no display needed.
-int writeWorksheet(int argc, char* argv[], const CommandLine& commandLine, std::uint64_t seed) {
+int makeWorksheet(int argc, char* argv[], const CommandLine& commandLine, std::uint64_t seed) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   WorksheetOptions options;
@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
   // Without a seed every start sets other tasks.
   const std::uint64_t seed =
       commandLine.seed.value_or(std::chrono::system_clock::now().time_since_epoch().count());
-  if (!commandLine.worksheet.isEmpty()) return writeWorksheet(argc, argv, commandLine, seed);
+  if (!commandLine.worksheet.isEmpty()) return makeWorksheet(argc, argv, commandLine, seed);
   const restomer::Level& level = *restomer::FindLevel(commandLine.level);
 
   std::optional<ResultsFile> results;

@@ -20,6 +20,9 @@ QString run(const QString& program, const QStringList& arguments) {
 }
 
 TEST(Worksheet, HoldsPracticesTasksAndTheirCountUp) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "the sheet is read back with poppler's tools, which run on Linux";
+#endif
   for (const restomer::Currency* currency : restomer::Currencies()) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("лист.pdf"));
