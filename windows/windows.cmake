@@ -1,0 +1,20 @@
+# What a Windows build does differently, in one place: one static program
+# that needs no DLL beyond Windows' own, with its icon and version record.
+# Included from src/CMakeLists.txt for WIN32, after the program's target.
+
+# The icon at every size Explorer, the taskbar and Alt+Tab ask for, drawn
+# from the same SVG as the Linux icons (`icon_pngs`, rendered beside them).
+find_program(ICOTOOL icotool REQUIRED)
+set(icon_ico ${CMAKE_CURRENT_BINARY_DIR}/restomer.ico)
+list(FILTER icon_pngs EXCLUDE REGEX "/256/")
+add_custom_command(OUTPUT ${icon_ico}
+  COMMAND ${ICOTOOL} --create --output=${icon_ico} ${icon_pngs}
+          --raw=${CMAKE_CURRENT_BINARY_DIR}/icons/256/${app_id}.png
+  DEPENDS icons VERBATIM)
+configure_file(${PROJECT_SOURCE_DIR}/windows/restomer.rc.in restomer.rc @ONLY)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/restomer.rc PROPERTIES
+  OBJECT_DEPENDS ${icon_ico})
+target_sources(restomer PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/restomer.rc)
+
+# Worksheets are drawn on Qt's offscreen platform, as on Linux.
+qt_import_plugins(restomer INCLUDE Qt6::QOffscreenIntegrationPlugin)
