@@ -1,19 +1,23 @@
-// Starts the application with its one window; closing it ends the program.
+// Starts the program in the mode its command line asks for: help or
+// version, a worksheet, the demonstration, practice or the teacher's window.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
-#include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 
+#include "form/lesson.h"
+#include "form/results_row.h"
 #include "window/application.h"
 #include "window/command_line.h"
 #include "window/main_window.h"
+#include "window/pupil_name.h"
 #include "window/regional_settings.h"
 #include "window/results_file.h"
+#include "window/teacher_window.h"
+#include "window/user_messages.h"
 #include "window/worksheet.h"
 
 namespace {
@@ -26,63 +30,83 @@ CommandLine readCommandLine(int argc, char* argv[]) {
   return parseCommandLine(QCoreApplication::arguments());
 }
 
-// UTF-8 on every system, Windows too, where the local 8-bit code page has
-// no Cyrillic.
-void print(std::FILE* stream, const QString& text) {
-  const QByteArray bytes = text.toUtf8();
-  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-}
-
-int fail(const QString& error) {
-  print(stderr, QStringLiteral("restomer: %1\n").arg(error));
-  return 2;
-}
-
 // Writes a worksheet and ends, on Qt's offscreen platform: no window, and
 // no display needed.
-int makeWorksheet(int argc, char* argv[], const CommandLine& commandLine, std::uint64_t seed) {
+int makeWorksheet(int argc, char* argv[], const CommandLine& commandLine) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  WorksheetOptions options;
-  options.currency = commandLine.currency;
-  options.level = restomer::FindLevel(commandLine.level);
-  options.tasks = commandLine.tasks > 0 ? commandLine.tasks : kWorksheetTasks;
-  options.seed = seed;
-  options.settings = regionalSettingsOf(QLocale::system());
-  options.date = QDate::currentDate();
-  const QString error = writeWorksheet(commandLine.worksheet, options);
-  return error.isEmpty() ? 0 : fail(error);
+  const QString error =
+      writeWorksheet(commandLine.worksheet, worksheetOptionsOf(commandLine.lesson));
+  return error.isEmpty() ? 0 : showError(argc, argv, error, false);
+}
+
+int showDemonstration(int argc, char* argv[], const CommandLine& commandLine) {
+  QApplication app(argc, argv);
+  setUpApplication();
+  MainWindow window(regionalSettingsOf(QLocale::system()), *commandLine.lesson.currency);
+  window.show();
+  return app.exec();
+}
+
+int practise(int argc, char* argv[], const CommandLine& commandLine) {
+  restomer::Lesson lesson = commandLine.lesson;
+  const std::uint64_t seed = lesson.seed.value_or(restomer::NewSeed());
+  // The results file is tried before the window system is reached, so that
+  // a file that cannot be opened needs no display to be said.
+  std::optional<ResultsFile> results;
+  if (!lesson.results.empty()) {
+    results.emplace(
+        QString::fromStdString(lesson.results),
+        restomer::ResultsContext{loginName(), lesson.name, lesson.currency, lesson.level, seed});
+    if (const QString error = results->open(); !error.isEmpty()) {
+      return showError(argc, argv, error, true);
+    }
+  }
+  QApplication app(argc, argv);
+  setUpApplication();
+  if (lesson.ask_name) {
+    const std::optional<QString> name = askPupilName();
+    if (!name) return 0;
+    lesson.name = name->toStdString();
+    if (results) results->setPupilName(lesson.name);
+  }
+  MainWindow window(
+      regionalSettingsOf(QLocale::system()), *lesson.currency,
+      restomer::PracticeOptions(seed, *restomer::FindLevel(lesson.level), lesson.tasks));
+  window.showPupilName(QString::fromStdString(lesson.name));
+  if (results) window.keepResultsIn(&*results);
+  window.show();
+  return app.exec();
+}
+
+int teach(int argc, char* argv[], const CommandLine& commandLine) {
+  QApplication app(argc, argv);
+  setUpApplication();
+  TeacherWindow window;
+  window.setLesson(commandLine.lesson, commandLine.lessonFile);
+  window.show();
+  return app.exec();
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   const CommandLine commandLine = readCommandLine(argc, argv);
-  if (!commandLine.error.isEmpty()) return fail(commandLine.error);
-  if (!commandLine.output.isEmpty()) {
-    print(stdout, commandLine.output);
-    return 0;
+  if (!commandLine.error.isEmpty()) {
+    return showError(argc, argv, commandLine.error, commandLine.windowWasMeant);
   }
-  // Without a seed every start sets other tasks.
-  const std::uint64_t seed =
-      commandLine.seed.value_or(std::chrono::system_clock::now().time_since_epoch().count());
-  if (!commandLine.worksheet.isEmpty()) return makeWorksheet(argc, argv, commandLine, seed);
-  const restomer::Level& level = *restomer::FindLevel(commandLine.level);
-
-  std::optional<ResultsFile> results;
-  if (!commandLine.results.isEmpty()) {
-    results.emplace(commandLine.results,
-                    restomer::ResultsContext{loginName(), commandLine.name.toStdString(),
-                                             commandLine.currency, level.number, seed});
-    if (const QString error = results->open(); !error.isEmpty()) return fail(error);
+  switch (commandLine.mode) {
+    case Mode::kPrint:
+      showOutput(argc, argv, commandLine.output);
+      return 0;
+    case Mode::kWorksheet:
+      return makeWorksheet(argc, argv, commandLine);
+    case Mode::kDemonstration:
+      return showDemonstration(argc, argv, commandLine);
+    case Mode::kPractice:
+      return practise(argc, argv, commandLine);
+    case Mode::kTeacher:
+      return teach(argc, argv, commandLine);
   }
-
-  QApplication app(argc, argv);
-  setUpApplication();
-  std::optional<restomer::PracticeOptions> practice;
-  if (commandLine.practice) practice.emplace(seed, level, commandLine.tasks);
-  MainWindow window(regionalSettingsOf(QLocale::system()), *commandLine.currency, practice);
-  if (results) window.keepResultsIn(&*results);
-  window.show();
-  return app.exec();
+  return 0;
 }

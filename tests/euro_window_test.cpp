@@ -122,14 +122,14 @@ TEST(CommandLine, ChoosesTheCurrency) {
   for (const auto& c : cases) {
     const CommandLine commandLine = parseCommandLine(c.arguments);
     EXPECT_EQ(commandLine.error, "") << c.arguments.join(' ').toStdString();
-    EXPECT_EQ(commandLine.currency, c.currency) << c.arguments.join(' ').toStdString();
+    EXPECT_EQ(commandLine.lesson.currency, c.currency) << c.arguments.join(' ').toStdString();
   }
   const CommandLine practice =
       parseCommandLine({"restomer", "--practice", "--seed=18446744073709551615"});
-  EXPECT_TRUE(practice.practice);
-  EXPECT_EQ(practice.seed, 18446744073709551615ull);
-  EXPECT_FALSE(parseCommandLine({"restomer", "--practice"}).seed.has_value());
-  EXPECT_FALSE(parseCommandLine({"restomer"}).practice);
+  EXPECT_EQ(practice.mode, Mode::kPractice);
+  EXPECT_EQ(practice.lesson.seed, 18446744073709551615ull);
+  EXPECT_FALSE(parseCommandLine({"restomer", "--practice"}).lesson.seed.has_value());
+  EXPECT_EQ(parseCommandLine({"restomer"}).mode, Mode::kDemonstration);
   EXPECT_EQ(parseCommandLine({"restomer", "--currency=Euro"}).error,
             "Непозната валута „Euro“: може да бъде lev или euro.");
 }

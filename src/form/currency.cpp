@@ -58,4 +58,12 @@ const Currency* FindCurrency(std::string_view name) {
   return nullptr;
 }
 
+std::string CurrencyNames() {
+  std::string names;
+  for (const Currency* currency : kCurrencies) {
+    names += (names.empty() ? "" : " или ") + std::string(currency->name);
+  }
+  return names;
+}
+
 }  // namespace restomer

@@ -4,6 +4,7 @@
 #define RESTOMER_FORM_CURRENCY_H_
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace restomer {
@@ -35,6 +36,9 @@ std::span<const Currency* const> Currencies();
 
 // The currency of that name, or nullptr.
 const Currency* FindCurrency(std::string_view name);
+
+// Their names, for a message: "lev или euro".
+std::string CurrencyNames();
 
 }  // namespace restomer
 

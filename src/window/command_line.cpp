@@ -2,12 +2,15 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QTranslator>
 #include <limits>
 #include <optional>
 
 #include "form/task_generator.h"
+#include "window/lesson_file.h"
+#include "window/worksheet.h"
 
 namespace {
 
@@ -37,14 +40,6 @@ class BulgarianParserTexts : public QTranslator {
     return texts.value(QByteArrayView(sourceText));
   }
 };
-
-QString currencyNames() {
-  QStringList names;
-  for (const restomer::Currency* currency : restomer::Currencies()) {
-    names << QString::fromUtf8(currency->name);
-  }
-  return names.join(QStringLiteral(" или "));
-}
 
 // The options QApplication takes for itself (-platform, -style …), so that
 // the parser passes them over: it reads the command line before the
@@ -107,14 +102,30 @@ std::optional<std::uint64_t> numberOption(const QCommandLineParser& parser,
                                           const QCommandLineOption& option, std::uint64_t least,
                                           std::uint64_t most, QString& error) {
   const QString text = parser.value(option);
-  bool isNumber = false;
-  const std::uint64_t value = text.toULongLong(&isNumber);
-  if (isNumber && text.front().isDigit() && value >= least && value <= most) return value;
+  const auto value = restomer::WholeNumberIn(text.toStdString(), least, most);
+  if (value) return value;
   error = QStringLiteral("Стойността на --%1 „%2“ не е цяло число от %3 до %4.")
               .arg(option.names().constFirst(), text)
               .arg(least)
               .arg(most);
   return std::nullopt;
+}
+
+bool isLessonFile(const QString& argument) {
+  return QFileInfo(argument).suffix().compare(QLatin1String(kLessonSuffix), Qt::CaseInsensitive) ==
+         0;
+}
+
+// Whether a window was asked for, read from the words alone: a command line
+// that could not be parsed still says whether it wanted a worksheet.
+bool asksForWindow(const QStringList& arguments) {
+  for (const QString& argument : arguments.mid(1)) {
+    const QString option = argument.section(QLatin1Char('='), 0, 0);
+    if (option == QLatin1String("--worksheet") || option == QLatin1String("-worksheet")) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -133,11 +144,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   passOverQtOptions(parser);
   parser.setApplicationDescription(QStringLiteral(
       "Показва рестото с най-малко банкноти и монети и как продавачът го отброява."));
+  parser.addPositionalArgument(
+      QStringLiteral("урок.%1").arg(QLatin1String(kLessonSuffix)),
+      QStringLiteral("Урок, записан от прозореца на учителя: отваря упражнението с неговите "
+                     "настройки."),
+      QStringLiteral("[урок.%1]").arg(QLatin1String(kLessonSuffix)));
   const QCommandLineOption helpOption = parser.addHelpOption();
   const QCommandLineOption versionOption = parser.addVersionOption();
   const QCommandLineOption currencyOption(
       QStringLiteral("currency"),
-      QStringLiteral("Банкнотите и монетите: %1 (по подразбиране lev).").arg(currencyNames()),
+      QStringLiteral("Банкнотите и монетите: %1 (по подразбиране lev).")
+          .arg(QString::fromStdString(restomer::CurrencyNames())),
       QStringLiteral("валута"), QStringLiteral("lev"));
   parser.addOption(currencyOption);
   const QCommandLineOption practiceOption(
@@ -145,6 +162,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       QStringLiteral("Упражнение: програмата дава покупка, ученикът пише рестото и отбелязва "
                      "банкнотите и монетите, „Въведи“ проверява."));
   parser.addOption(practiceOption);
+  const QCommandLineOption teacherOption(
+      QStringLiteral("teacher"),
+      QStringLiteral("Прозорецът на учителя: настройва урок, записва го във файл, пробва го и "
+                     "пише работен лист."));
+  parser.addOption(teacherOption);
   const QCommandLineOption seedOption(
       QStringLiteral("seed"),
       QStringLiteral("Начало на поредицата задачи: с едно и също число задачите са едни и същи."),
@@ -152,7 +174,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   parser.addOption(seedOption);
   const QCommandLineOption levelOption(
       QStringLiteral("level"),
-      QStringLiteral("Трудност на задачите, от 1 до 5 (по подразбиране %1). %2")
+      QStringLiteral("Трудност на задачите, от %1 до %2 (по подразбиране %3). %4")
+          .arg(restomer::LowestLevel())
+          .arg(restomer::HighestLevel())
           .arg(restomer::kDefaultLevel)
           .arg(levelDescriptions()),
       QStringLiteral("ниво"));
@@ -161,7 +185,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       QStringLiteral("tasks"),
       QStringLiteral("Кръг от толкова задачи (от 1 до %1), после обобщение; в работен лист — "
                      "броят задачи (по подразбиране %2).")
-          .arg(kMostTasks)
+          .arg(restomer::kMostTasks)
           .arg(kWorksheetTasks),
       QStringLiteral("брой"));
   parser.addOption(tasksOption);
@@ -174,6 +198,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                       QStringLiteral("Името на ученика във файла с резултатите."),
                                       QStringLiteral("име"));
   parser.addOption(nameOption);
+  const QCommandLineOption askNameOption(
+      QStringLiteral("ask-name"),
+      QStringLiteral("Упражнението пита ученика за името му, преди първата задача."));
+  parser.addOption(askNameOption);
   const QCommandLineOption worksheetOption(
       QStringLiteral("worksheet"),
       QStringLiteral("Записва работен лист с задачите и ключ с отговорите в този PDF файл, "
@@ -182,6 +210,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   parser.addOption(worksheetOption);
 
   CommandLine commandLine;
+  commandLine.windowWasMeant = asksForWindow(arguments);
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     commandLine.error =
@@ -191,39 +220,51 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   // Printed by the program itself, in UTF-8 on every system: Qt would show
   // them in a message box on Windows.
   if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+    commandLine.mode = Mode::kPrint;
     commandLine.output = parser.helpText();
     return commandLine;
   }
   if (parser.isSet(versionOption)) {
+    commandLine.mode = Mode::kPrint;
     commandLine.output = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                        QCoreApplication::applicationVersion());
     return commandLine;
   }
-  if (!parser.positionalArguments().isEmpty()) {
-    commandLine.error =
-        QStringLiteral("Излишен аргумент „%1“.").arg(parser.positionalArguments().constFirst());
+  QStringList positional = parser.positionalArguments();
+  if (!positional.isEmpty() && isLessonFile(positional.front())) {
+    commandLine.lessonFile = positional.takeFirst();
+  }
+  if (!positional.isEmpty()) {
+    commandLine.error = QStringLiteral("Излишен аргумент „%1“.").arg(positional.constFirst());
     return commandLine;
   }
-  const QString currency = parser.value(currencyOption);
-  commandLine.currency = restomer::FindCurrency(currency.toStdString());
-  if (commandLine.currency == nullptr) {
-    commandLine.error =
-        QStringLiteral("Непозната валута „%1“: може да бъде %2.").arg(currency, currencyNames());
-    return commandLine;
-  }
-  commandLine.practice = parser.isSet(practiceOption);
-  commandLine.worksheet = parser.value(worksheetOption);
-  commandLine.results = parser.value(resultsOption);
-  commandLine.name = parser.value(nameOption);
-  if (commandLine.practice && parser.isSet(worksheetOption)) {
+
+  const bool worksheet = parser.isSet(worksheetOption);
+  const bool teacher = parser.isSet(teacherOption);
+  const bool practice =
+      parser.isSet(practiceOption) || (!commandLine.lessonFile.isEmpty() && !worksheet && !teacher);
+  if (practice && worksheet) {
     commandLine.error = QStringLiteral("--worksheet и --practice не вървят заедно.");
     return commandLine;
   }
-  const bool tasksAreSet = commandLine.practice || parser.isSet(worksheetOption);
+  if (teacher && (practice || worksheet)) {
+    commandLine.error = QStringLiteral("--teacher не върви с --practice и --worksheet.");
+    return commandLine;
+  }
+  commandLine.mode = worksheet  ? Mode::kWorksheet
+                     : teacher  ? Mode::kTeacher
+                     : practice ? Mode::kPractice
+                                : Mode::kDemonstration;
+
+  // Options for a lesson make no sense in the demonstration; the pupil's
+  // name only in practice.
+  const bool tasksAreSet = commandLine.mode != Mode::kDemonstration;
   for (const QCommandLineOption* option :
-       {&seedOption, &levelOption, &tasksOption, &resultsOption, &nameOption}) {
-    const bool forPractice = option == &resultsOption || option == &nameOption;
-    if (parser.isSet(*option) && !(forPractice ? commandLine.practice : tasksAreSet)) {
+       {&seedOption, &levelOption, &tasksOption, &resultsOption, &nameOption, &askNameOption}) {
+    const bool forPractice =
+        option != &seedOption && option != &levelOption && option != &tasksOption;
+    const bool allowed = forPractice ? practice || (teacher && option != &nameOption) : tasksAreSet;
+    if (parser.isSet(*option) && !allowed) {
       commandLine.error = QStringLiteral("--%1 е само за %2.")
                               .arg(option->names().constFirst(),
                                    forPractice ? QStringLiteral("упражнението: добавете --practice")
@@ -232,24 +273,48 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       return commandLine;
     }
   }
+
+  restomer::Lesson& lesson = commandLine.lesson;
+  if (!commandLine.lessonFile.isEmpty()) {
+    commandLine.error = readLessonFile(commandLine.lessonFile, lesson);
+    if (!commandLine.error.isEmpty()) return commandLine;
+  }
+  if (parser.isSet(currencyOption)) {
+    const QString currency = parser.value(currencyOption);
+    lesson.currency = restomer::FindCurrency(currency.toStdString());
+    if (lesson.currency == nullptr) {
+      commandLine.error = QStringLiteral("Непозната валута „%1“: може да бъде %2.")
+                              .arg(currency, QString::fromStdString(restomer::CurrencyNames()));
+      return commandLine;
+    }
+  }
   if (parser.isSet(seedOption)) {
-    const std::optional<std::uint64_t> seed = numberOption(
-        parser, seedOption, 0, std::numeric_limits<std::uint64_t>::max(), commandLine.error);
-    if (!seed) return commandLine;
-    commandLine.seed = seed;
+    lesson.seed = numberOption(parser, seedOption, 0, std::numeric_limits<std::uint64_t>::max(),
+                               commandLine.error);
+    if (!lesson.seed) return commandLine;
   }
   if (parser.isSet(levelOption)) {
-    const auto level = numberOption(parser, levelOption, 1, 5, commandLine.error);
+    const auto level = numberOption(parser, levelOption, restomer::LowestLevel(),
+                                    restomer::HighestLevel(), commandLine.error);
     if (!level) return commandLine;
-    commandLine.level = static_cast<int>(*level);
+    lesson.level = static_cast<int>(*level);
   }
   if (parser.isSet(tasksOption)) {
-    const auto tasks = numberOption(parser, tasksOption, 1, kMostTasks, commandLine.error);
+    const auto tasks =
+        numberOption(parser, tasksOption, 1, restomer::kMostTasks, commandLine.error);
     if (!tasks) return commandLine;
-    commandLine.tasks = static_cast<int>(*tasks);
+    lesson.tasks = static_cast<int>(*tasks);
   }
-  if (parser.isSet(resultsOption) && commandLine.results.isEmpty()) {
-    commandLine.error = QStringLiteral("--results иска име на файл.");
+  for (const QCommandLineOption* option : {&resultsOption, &worksheetOption}) {
+    if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
+      commandLine.error =
+          QStringLiteral("--%1 иска име на файл.").arg(option->names().constFirst());
+      return commandLine;
+    }
   }
+  if (parser.isSet(resultsOption)) lesson.results = parser.value(resultsOption).toStdString();
+  if (parser.isSet(nameOption)) lesson.name = parser.value(nameOption).toStdString();
+  if (parser.isSet(askNameOption)) lesson.ask_name = true;
+  commandLine.worksheet = parser.value(worksheetOption);
   return commandLine;
 }

@@ -4,44 +4,44 @@
 
 #include <QString>
 #include <QStringList>
-#include <cstdint>
-#include <optional>
 
-#include "form/currency.h"
-#include "form/task_generator.h"
+#include "form/lesson.h"
 
-// The most tasks a round or a worksheet has, and a worksheet's tasks unless
-// told otherwise.
-inline constexpr int kMostTasks = 100;
-inline constexpr int kWorksheetTasks = 10;
+// What the program does, decided once.
+enum class Mode {
+  kPrint,          // help or version: print `output` and end
+  kWorksheet,      // write a worksheet of the lesson and end
+  kDemonstration,  // the window that answers the amounts typed
+  kPractice,       // the window that sets the lesson's tasks and checks answers
+  kTeacher,        // the teacher's window, to set up a lesson
+};
 
 struct CommandLine {
-  const restomer::Currency* currency = &restomer::kLev;
-  bool practice = false;
-  // The seed of the tasks, when it was given.
-  std::optional<std::uint64_t> seed;
-  int level = restomer::kDefaultLevel;
-  // The tasks of a round or a worksheet; 0 when not given.
-  int tasks = 0;
-  // The CSV file practice appends its results to, and the pupil's name in it.
-  QString results;
-  QString name;
-  // The PDF file to write a worksheet into instead of opening the window.
+  Mode mode = Mode::kDemonstration;
+  // The lesson the options and a lesson file give, the options winning.
+  restomer::Lesson lesson;
+  // The lesson file given, for the teacher's window to open.
+  QString lessonFile;
+  // The PDF file to write a worksheet into.
   QString worksheet;
+  // The help or the version.
+  QString output;
   // One Bulgarian line naming what was wrong; empty when all was understood.
   QString error;
-  // The help or the version, when asked for: to print, and end.
-  QString output;
+  // Whether a window was asked for, so that a person who started the
+  // program from a launcher sees the error.
+  bool windowWasMeant = true;
 };
 
 // Reads `arguments` (the program's name first) in Bulgarian:
-//   restomer [--currency=lev|euro] [--practice [--seed=N] [--level=N] [--tasks=N]
-//            [--results=FILE [--name=NAME]]] [-h|--help] [-v|--version]
-//   restomer --worksheet=FILE.pdf [--currency=…] [--seed=N] [--level=N] [--tasks=N]
-// Help and version come back as `output`. Needs an application object, and
-// no display: a QCoreApplication will do. Qt's
-// own options (-platform, -style …) are passed over, and a single dash works
-// as two ("-practice").
+//   restomer [--currency=lev|euro] [--practice] [--teacher] [--seed=N] [--level=N]
+//            [--tasks=N] [--results=FILE] [--name=NAME] [--ask-name] [LESSON.restomer]
+//   restomer --worksheet=FILE.pdf [LESSON.restomer] [--currency=…] [--seed=N] …
+//   restomer -h|--help|-v|--version
+// A lesson file opens practice unless --worksheet or --teacher is given;
+// the options beside it win over its values. Needs an application object,
+// and no display: a QCoreApplication will do. Qt's own options (-platform,
+// -style …) are passed over, and a single dash works as two ("-practice").
 CommandLine parseCommandLine(const QStringList& arguments);
 
 #endif  // RESTOMER_WINDOW_COMMAND_LINE_H_

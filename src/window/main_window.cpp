@@ -11,8 +11,8 @@
 #include "form/button_actions.h"
 #include "window/application.h"
 #include "window/light_palette.h"
+#include "window/practice_controller.h"
 #include "window/result_check_box.h"
-#include "window/results_file.h"
 
 using restomer::FormContent;
 
@@ -113,11 +113,21 @@ MainWindow::MainWindow(const restomer::RegionalSettings& settings,
   FormContent content = restomer::StartUpContent(currency);
   text3_[restomer::kPriceBox]->setFocus();
   if (practice) {
-    practice_.emplace(*practice, currency, settings);
-    practice_->SetNextTask(content);
+    practice_ = std::make_unique<PracticeController>(*practice, currency, settings);
+    practice_->start(content);
     letTheLearnerAnswer();
   }
   showContent(content);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::keepResultsIn(ResultsFile* results) {
+  if (practice_) practice_->keepResultsIn(results);
+}
+
+void MainWindow::showPupilName(const QString& name) {
+  if (!name.isEmpty()) setWindowTitle(name + QStringLiteral(" — ") + windowTitle());
 }
 
 // The change box takes the learner's change, Enter in it checks the answer,
@@ -132,7 +142,7 @@ void MainWindow::letTheLearnerAnswer() {
   for (int k : {restomer::kPriceBox, restomer::kPaidBox}) {
     connect(text3_[k], &QLineEdit::textEdited, this, [this] {
       FormContent content = contentOnScreen();
-      practice_->SetOwnTask(content);
+      practice_->takeOwnTask(content);
       showContent(content);
     });
   }
@@ -224,13 +234,7 @@ void MainWindow::command1Click(int index) {
   FormContent content = contentOnScreen();
   const auto Index = static_cast<std::int16_t>(index);
   if (practice_) {
-    const std::optional<restomer::TaskRecord> record = practice_->Click(content, Index);
-    if (record && results_) {
-      // Practice goes on when the file cannot take the row; the trace box
-      // says so first.
-      const QString error = results_->append(*record);
-      if (!error.isEmpty()) content.Text1[0].Text.insert(0, error.toStdString() + "\r\n");
-    }
+    practice_->click(content, Index);
   } else {
     restomer::Command1Click(content, Index, settings_, currency_);
   }

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class PracticeController;
 class ResultCheckBox;
 class ResultsFile;
 
@@ -34,10 +36,15 @@ class MainWindow : public QWidget {
                       const restomer::Currency& currency = restomer::kLev,
                       std::optional<restomer::PracticeOptions> practice = std::nullopt,
                       QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // In practice, appends a row to `results` for every task checked or
   // skipped. The file must outlive the window.
-  void keepResultsIn(ResultsFile* results) { results_ = results; }
+  void keepResultsIn(ResultsFile* results);
+
+  // Puts the pupil's name in front of the window's title, so that a teacher
+  // walking past sees who practises; an empty name changes nothing.
+  void showPupilName(const QString& name);
 
   // The controls, by the names and indices the logic uses for them.
   QLineEdit* text3(int index) const { return text3_.at(index); }
@@ -61,8 +68,8 @@ class MainWindow : public QWidget {
 
   restomer::RegionalSettings settings_;
   const restomer::Currency& currency_;
-  std::optional<restomer::Practice> practice_;
-  ResultsFile* results_ = nullptr;
+  // Set in practice only.
+  std::unique_ptr<PracticeController> practice_;
   std::array<QLabel*, 4> label1_{};
   QGroupBox* frame1_ = nullptr;
   std::vector<ResultCheckBox*> check1_;

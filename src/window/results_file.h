@@ -14,6 +14,9 @@ class ResultsFile {
   ResultsFile(const QString& path, const restomer::ResultsContext& context)
       : path_(path), context_(context) {}
 
+  // The pupil's name in the rows from now on.
+  void setPupilName(const std::string& name) { context_.name = name; }
+
   // Makes sure the file can be appended to, writing the header row when it
   // is new. An empty string when it can; otherwise one Bulgarian line.
   QString open();

@@ -12,6 +12,7 @@
 #include "form/button_actions.h"
 #include "form/form_content.h"
 #include "window/application.h"
+#include "window/regional_settings.h"
 
 namespace {
 
@@ -198,6 +199,17 @@ double drawAnswer(Sheet& sheet, const SheetTask& task, const QString& unit, bool
 }
 
 }  // namespace
+
+WorksheetOptions worksheetOptionsOf(const restomer::Lesson& lesson) {
+  WorksheetOptions options;
+  options.currency = lesson.currency;
+  options.level = restomer::FindLevel(lesson.level);
+  options.tasks = lesson.tasks > 0 ? lesson.tasks : kWorksheetTasks;
+  options.seed = lesson.seed.value_or(restomer::NewSeed());
+  options.settings = regionalSettingsOf(QLocale::system());
+  options.date = QDate::currentDate();
+  return options;
+}
 
 QString writeWorksheet(const QString& path, const WorksheetOptions& options) {
   const QString failed = QStringLiteral("Работният лист „%1“ не може да бъде записан.").arg(path);

@@ -9,17 +9,25 @@
 #include <cstdint>
 
 #include "form/currency.h"
+#include "form/lesson.h"
 #include "form/task_generator.h"
 #include "runtime/conversions.h"
+
+// A worksheet's tasks unless told otherwise.
+inline constexpr int kWorksheetTasks = 10;
 
 struct WorksheetOptions {
   const restomer::Currency* currency = &restomer::kLev;
   const restomer::Level* level = restomer::FindLevel(restomer::kDefaultLevel);
-  int tasks = 10;
+  int tasks = kWorksheetTasks;
   std::uint64_t seed = 0;
   restomer::RegionalSettings settings;
   QDate date;
 };
+
+// The worksheet of `lesson`, dated today, in the notation of the user's
+// locale: its tasks, or kWorksheetTasks; its seed, or a new one.
+WorksheetOptions worksheetOptionsOf(const restomer::Lesson& lesson);
 
 // Writes the worksheet to `path`, whole or not at all. Needs a
 // QGuiApplication, which may run on Qt's offscreen platform. Returns an

@@ -1,0 +1,28 @@
+#include "form/lesson.h"
+
+#include <charconv>
+#include <random>
+
+namespace restomer {
+
+int LowestLevel() { return Levels().front().number; }
+
+int HighestLevel() { return Levels().back().number; }
+
+std::uint64_t NewSeed() {
+  constexpr std::uint64_t kMost = 999'999;
+  std::random_device device;
+  return 1 + (static_cast<std::uint64_t>(device()) << 32 | device()) % kMost;
+}
+
+std::optional<std::uint64_t> WholeNumberIn(std::string_view text, std::uint64_t least,
+                                           std::uint64_t most) {
+  std::uint64_t value = 0;
+  const char* end = text.data() + text.size();
+  if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || stop != end || value < least || value > most) return std::nullopt;
+  return value;
+}
+
+}  // namespace restomer

@@ -1,0 +1,51 @@
+// A lesson: what a teacher sets up once for the whole class. The command
+// line, a lesson file and the teacher's window each make one; practice,
+// worksheets and the results file each take one.
+#ifndef RESTOMER_FORM_LESSON_H_
+#define RESTOMER_FORM_LESSON_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "form/currency.h"
+#include "form/task_generator.h"
+
+namespace restomer {
+
+// The most tasks a round or a worksheet has.
+inline constexpr int kMostTasks = 100;
+
+struct Lesson {
+  const Currency* currency = &kLev;
+  int level = kDefaultLevel;
+  // The tasks of a round; 0: no rounds, practice goes on.
+  int tasks = 0;
+  // The same seed gives the whole class the same tasks; without one every
+  // start differs.
+  std::optional<std::uint64_t> seed;
+  // The CSV file practice appends its results to, UTF-8; empty: none.
+  std::string results;
+  // The pupil's name, and whether practice asks for it at start.
+  std::string name;
+  bool ask_name = false;
+  bool operator==(const Lesson&) const = default;
+};
+
+// The lowest and highest level number, from the level table.
+int LowestLevel();
+int HighestLevel();
+
+// A seed for a lesson that names none: at most six digits, so that a
+// teacher can read it out to the class.
+std::uint64_t NewSeed();
+
+// `text` as a whole number from `least` to `most`: decimal digits only, no
+// sign or blank.
+std::optional<std::uint64_t> WholeNumberIn(std::string_view text, std::uint64_t least,
+                                           std::uint64_t most);
+
+}  // namespace restomer
+
+#endif  // RESTOMER_FORM_LESSON_H_

@@ -1,0 +1,133 @@
+#include "window/lesson_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <limits>
+#include <optional>
+#include <type_traits>
+
+namespace {
+
+using restomer::Lesson;
+
+const QString kGroup = QStringLiteral("Lesson");
+
+// A value as the file holds it. QSettings reads an unquoted "a,b" as a
+// list; in a lesson it is one text.
+QString textOf(const QVariant& value) {
+  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1Char(','));
+  return value.toString();
+}
+
+// Reads one key's value into `lesson`; an empty string, or what is wrong
+// with the value.
+QString readKey(const QString& key, const QString& value, const QString& folder, Lesson& lesson) {
+  const std::string text = value.trimmed().toStdString();
+  // Reads a whole number from `least` to `most` into `into`.
+  const auto wholeNumber = [&text](std::uint64_t least, std::uint64_t most, auto& into) {
+    const std::optional<std::uint64_t> number = restomer::WholeNumberIn(text, least, most);
+    if (!number) return QStringLiteral("трябва да е цяло число от %1 до %2").arg(least).arg(most);
+    into = static_cast<std::remove_reference_t<decltype(into)>>(*number);
+    return QString();
+  };
+  if (key == QLatin1String("Currency")) {
+    const restomer::Currency* currency = restomer::FindCurrency(text);
+    if (currency == nullptr)
+      return QStringLiteral("валутата може да бъде %1")
+          .arg(QString::fromStdString(restomer::CurrencyNames()));
+    lesson.currency = currency;
+  } else if (key == QLatin1String("Level")) {
+    return wholeNumber(restomer::LowestLevel(), restomer::HighestLevel(), lesson.level);
+  } else if (key == QLatin1String("Tasks")) {
+    return wholeNumber(0, restomer::kMostTasks, lesson.tasks);
+  } else if (key == QLatin1String("Seed")) {
+    return wholeNumber(0, std::numeric_limits<std::uint64_t>::max(), lesson.seed);
+  } else if (key == QLatin1String("Results")) {
+    if (value.trimmed().isEmpty()) return QStringLiteral("липсва името на файла");
+    const QFileInfo results(QDir(folder), value.trimmed());
+    if (!results.absoluteDir().exists()) {
+      return QStringLiteral("папката „%1“ не съществува")
+          .arg(QDir::toNativeSeparators(results.absolutePath()));
+    }
+    lesson.results = QDir::toNativeSeparators(results.absoluteFilePath()).toStdString();
+  } else if (key == QLatin1String("AskName")) {
+    const QString answer = value.trimmed().toLower();
+    if (answer != QLatin1String("true") && answer != QLatin1String("false")) {
+      return QStringLiteral("трябва да е true или false");
+    }
+    lesson.ask_name = answer == QLatin1String("true");
+  }
+  return {};
+}
+
+}  // namespace
+
+QString readLessonFile(const QString& path, Lesson& lesson) {
+  const QString shown = QDir::toNativeSeparators(path);
+  // QSettings takes a missing or unreadable file for an empty one.
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return QStringLiteral("Урокът „%1“ не може да бъде прочетен: %2.")
+        .arg(shown, file.errorString());
+  }
+  file.close();
+  QSettings settings(path, QSettings::IniFormat);
+  if (settings.status() != QSettings::NoError || !settings.childGroups().contains(kGroup)) {
+    return QStringLiteral("„%1“ не е урок на Restomer: в него няма група [%2].").arg(shown, kGroup);
+  }
+  settings.beginGroup(kGroup);
+  Lesson read = lesson;
+  const QString folder = QFileInfo(path).absolutePath();
+  for (const QString& key : settings.childKeys()) {
+    const QString value = textOf(settings.value(key));
+    if (const QString error = readKey(key, value, folder, read); !error.isEmpty()) {
+      return QStringLiteral("Урокът „%1“: %2=%3 — %4.").arg(shown, key, value, error);
+    }
+  }
+  lesson = read;
+  return {};
+}
+
+QString writeLessonFile(const QString& path, const Lesson& lesson) {
+  const QString shown = QDir::toNativeSeparators(path);
+  const QString failed = QStringLiteral("Урокът „%1“ не може да бъде записан: %2.");
+  // QSettings writes the INI text; QSaveFile puts it in place whole, and
+  // says why when it cannot.
+  QTemporaryDir scratch;
+  if (!scratch.isValid()) return failed.arg(shown, scratch.errorString());
+  const QString draft = scratch.filePath(QStringLiteral("lesson.ini"));
+  {
+    QSettings settings(draft, QSettings::IniFormat);
+    settings.beginGroup(kGroup);
+    settings.setValue(QStringLiteral("Currency"), QString::fromUtf8(lesson.currency->name));
+    settings.setValue(QStringLiteral("Level"), lesson.level);
+    settings.setValue(QStringLiteral("Tasks"), lesson.tasks);
+    if (lesson.seed) settings.setValue(QStringLiteral("Seed"), QString::number(*lesson.seed));
+    if (!lesson.results.empty()) {
+      const QDir folder = QFileInfo(path).absoluteDir();
+      QString results = QDir::fromNativeSeparators(QString::fromStdString(lesson.results));
+      const QString relative = folder.relativeFilePath(results);
+      if (!relative.startsWith(QLatin1String("../")) && !QDir::isAbsolutePath(relative)) {
+        results = relative;
+      }
+      settings.setValue(QStringLiteral("Results"), results);
+    }
+    settings.setValue(QStringLiteral("AskName"), lesson.ask_name);
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+      return failed.arg(shown, QStringLiteral("временният файл не може да бъде записан"));
+    }
+  }
+  QFile text(draft);
+  if (!text.open(QIODevice::ReadOnly)) return failed.arg(shown, text.errorString());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(text.readAll()) < 0 || !file.commit()) {
+    return failed.arg(shown, file.errorString());
+  }
+  return {};
+}

@@ -1,0 +1,42 @@
+// Where practice differs from the demonstration in the window: it owns the
+// tasks and the score, decides what a click means, and records each task
+// checked or skipped in the results file.
+#ifndef RESTOMER_WINDOW_PRACTICE_CONTROLLER_H_
+#define RESTOMER_WINDOW_PRACTICE_CONTROLLER_H_
+
+#include <cstdint>
+
+#include "form/currency.h"
+#include "form/form_content.h"
+#include "form/practice.h"
+#include "runtime/conversions.h"
+
+class ResultsFile;
+
+class PracticeController {
+ public:
+  PracticeController(const restomer::PracticeOptions& options, const restomer::Currency& currency,
+                     const restomer::RegionalSettings& settings)
+      : practice_(options, currency, settings) {}
+
+  // Appends a row to `results` for every task checked or skipped. The file
+  // must outlive the controller.
+  void keepResultsIn(ResultsFile* results) { results_ = results; }
+
+  // The first task, at start.
+  void start(restomer::FormContent& content) { practice_.SetNextTask(content); }
+
+  // The amounts on screen were typed by the teacher: a new task.
+  void takeOwnTask(restomer::FormContent& content) { practice_.SetOwnTask(content); }
+
+  // The click of Command1(index): checks or skips, and records the task. A
+  // row the file cannot take is said at the top of the trace box, and
+  // practice goes on.
+  void click(restomer::FormContent& content, std::int16_t index);
+
+ private:
+  restomer::Practice practice_;
+  ResultsFile* results_ = nullptr;
+};
+
+#endif  // RESTOMER_WINDOW_PRACTICE_CONTROLLER_H_

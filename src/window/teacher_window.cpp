@@ -1,0 +1,261 @@
+#include "window/teacher_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "window/lesson_file.h"
+#include "window/main_window.h"
+#include "window/pupil_name.h"
+#include "window/regional_settings.h"
+#include "window/worksheet.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("Restomer: урок");
+
+QString lessonFilter() {
+  return QStringLiteral("Урок на Restomer (*.%1)").arg(QLatin1String(kLessonSuffix));
+}
+
+// A row of the form whose field is several controls: the label's buddy is
+// the first of them, and screen readers name each.
+QHBoxLayout* rowOf(std::initializer_list<QWidget*> controls) {
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* control : controls) row->addWidget(control);
+  return row;
+}
+
+QString folderFor(const QString& file) {
+  if (!file.isEmpty()) return QFileInfo(file).absolutePath();
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+}  // namespace
+
+TeacherWindow::TeacherWindow(QWidget* parent) : QWidget(parent) {
+  setWindowTitle(kTitle);
+  createControls();
+  setLesson(restomer::Lesson());
+}
+
+void TeacherWindow::createControls() {
+  currency_ = new QComboBox;
+  for (const restomer::Currency* currency : restomer::Currencies()) {
+    currency_->addItem(QString::fromUtf8(currency->bulgarian_name));
+  }
+  level_ = new QComboBox;
+  connect(currency_, &QComboBox::currentIndexChanged, this, &TeacherWindow::fillLevels);
+  fillLevels();
+
+  tasks_ = new QSpinBox;
+  tasks_->setRange(0, restomer::kMostTasks);
+  tasks_->setSpecialValueText(QStringLiteral("без кръгове: упражнението продължава"));
+
+  seed_ = new QLineEdit;
+  seed_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,19}")), seed_));
+  seed_->setAccessibleName(QStringLiteral("Начално число"));
+  newSeed_ = new QPushButton(QStringLiteral("&Ново число"));
+  connect(newSeed_, &QPushButton::clicked, this, &TeacherWindow::drawNewSeed);
+  differentTasks_ = new QCheckBox(QStringLiteral("&различни задачи на всеки компютър"));
+  connect(differentTasks_, &QCheckBox::toggled, this, [this](bool different) {
+    seed_->setEnabled(!different);
+    newSeed_->setEnabled(!different);
+    if (!different && seed_->text().isEmpty()) drawNewSeed();
+  });
+
+  results_ = new QLineEdit;
+  results_->setPlaceholderText(QStringLiteral("без файл: резултатите не се записват"));
+  results_->setAccessibleName(QStringLiteral("Файл с резултати"));
+  auto* chooseResults = new QPushButton(QStringLiteral("&Избери…"));
+  chooseResults->setAccessibleName(QStringLiteral("Избери файл с резултати"));
+  connect(chooseResults, &QPushButton::clicked, this, &TeacherWindow::chooseResultsFile);
+
+  askName_ = new QCheckBox(QStringLiteral("упражнението пита ученика за името му"));
+
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("&Валута:"), currency_);
+  form->addRow(QStringLiteral("&Ниво:"), level_);
+  form->addRow(QStringLiteral("&Задачи в кръг:"), tasks_);
+  auto* seedLabel = new QLabel(QStringLiteral("Начално &число:"));
+  seedLabel->setBuddy(seed_);
+  form->addRow(seedLabel, rowOf({seed_, newSeed_}));
+  form->addRow(QString(), differentTasks_);
+  auto* resultsLabel = new QLabel(QStringLiteral("&Файл с резултати:"));
+  resultsLabel->setBuddy(results_);
+  form->addRow(resultsLabel, rowOf({results_, chooseResults}));
+  form->addRow(QStringLiteral("&Питай за името:"), askName_);
+
+  auto* open = new QPushButton(QStringLiteral("&Отвори урок…"));
+  connect(open, &QPushButton::clicked, this, [this] {
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Отвори урок"),
+                                                      folderFor(file_), lessonFilter());
+    if (!path.isEmpty()) openLesson(path);
+  });
+  auto* save = new QPushButton(QStringLiteral("&Запази урока…"));
+  connect(save, &QPushButton::clicked, this, [this] {
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Запази урока"),
+        file_.isEmpty() ? QDir(folderFor(file_)).filePath(QStringLiteral("урок.restomer")) : file_,
+        lessonFilter());
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(kLessonSuffix);
+    saveLesson(path);
+  });
+  auto* tryIt = new QPushButton(QStringLiteral("&Опитай"));
+  tryIt->setToolTip(
+      QStringLiteral("Упражнението с тези настройки, както го вижда ученикът; "
+                     "резултатите от пробата не се записват."));
+  connect(tryIt, &QPushButton::clicked, this, &TeacherWindow::tryLesson);
+  auto* worksheet = new QPushButton(QStringLiteral("&Работен лист…"));
+  connect(worksheet, &QPushButton::clicked, this, [this] {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Работен лист"),
+        QDir(folderFor(file_)).filePath(QStringLiteral("работен лист.pdf")),
+        QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty()) writeWorksheetTo(path);
+  });
+
+  status_ = new QLabel;
+  status_->setWordWrap(true);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {open, save, tryIt, worksheet}) buttons->addWidget(button);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  layout->addWidget(status_);
+  layout->addStretch();
+}
+
+// The levels in words, in the unit of the currency chosen.
+void TeacherWindow::fillLevels() {
+  const int chosen = level_->currentIndex();
+  const std::string_view unit = restomer::Currencies()[currency_->currentIndex()]->unit;
+  level_->clear();
+  for (const restomer::Level& level : restomer::Levels()) {
+    level_->addItem(QString::fromStdString(restomer::LevelText(level, unit)), level.number);
+  }
+  level_->setCurrentIndex(chosen);
+}
+
+void TeacherWindow::drawNewSeed() { seed_->setText(QString::number(restomer::NewSeed())); }
+
+void TeacherWindow::chooseResultsFile() {
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Файл с резултати"),
+      results_->text().isEmpty() ? QDir(folderFor(file_)).filePath(QStringLiteral("резултати.csv"))
+                                 : results_->text(),
+      QStringLiteral("CSV (*.csv)"), nullptr, QFileDialog::DontConfirmOverwrite);
+  if (!path.isEmpty()) results_->setText(QDir::toNativeSeparators(path));
+}
+
+restomer::Lesson TeacherWindow::lesson() const {
+  restomer::Lesson lesson;
+  lesson.currency = restomer::Currencies()[currency_->currentIndex()];
+  lesson.level = level_->currentData().toInt();
+  lesson.tasks = tasks_->value();
+  if (!differentTasks_->isChecked()) {
+    lesson.seed = restomer::WholeNumberIn(seed_->text().toStdString(), 0,
+                                          std::numeric_limits<std::uint64_t>::max());
+  }
+  lesson.results = results_->text().trimmed().toStdString();
+  lesson.ask_name = askName_->isChecked();
+  return lesson;
+}
+
+void TeacherWindow::setLesson(const restomer::Lesson& lesson, const QString& file) {
+  const auto currencies = restomer::Currencies();
+  currency_->setCurrentIndex(static_cast<int>(
+      std::find(currencies.begin(), currencies.end(), lesson.currency) - currencies.begin()));
+  level_->setCurrentIndex(level_->findData(lesson.level));
+  tasks_->setValue(lesson.tasks);
+  differentTasks_->setChecked(!lesson.seed.has_value());
+  seed_->setText(lesson.seed ? QString::number(*lesson.seed) : QString());
+  results_->setText(QString::fromStdString(lesson.results));
+  askName_->setChecked(lesson.ask_name);
+  showFile(file);
+}
+
+void TeacherWindow::showFile(const QString& path) {
+  file_ = path;
+  setWindowTitle(
+      path.isEmpty() ? kTitle : QStringLiteral("%1 — %2").arg(QFileInfo(path).fileName(), kTitle));
+}
+
+QString TeacherWindow::say(const QString& error) {
+  if (!error.isEmpty()) QMessageBox::warning(this, kTitle, error);
+  return error;
+}
+
+QString TeacherWindow::openLesson(const QString& path) {
+  restomer::Lesson lesson;
+  if (const QString error = readLessonFile(path, lesson); !error.isEmpty()) return say(error);
+  setLesson(lesson, path);
+  status_->setText(QStringLiteral("Отворен е урокът „%1“.").arg(QDir::toNativeSeparators(path)));
+  return {};
+}
+
+QString TeacherWindow::saveLesson(const QString& path) {
+  const restomer::Lesson lesson = this->lesson();
+  // A lesson the pupils could not open is not saved.
+  if (!lesson.results.empty()) {
+    const QFileInfo results(QString::fromStdString(lesson.results));
+    if (results.isRelative() || !results.absoluteDir().exists()) {
+      return say(QStringLiteral("Папката на файла с резултати „%1“ не съществува.")
+                     .arg(QDir::toNativeSeparators(results.filePath())));
+    }
+  }
+  if (const QString error = writeLessonFile(path, lesson); !error.isEmpty()) return say(error);
+  showFile(path);
+  status_->setText(QStringLiteral("Урокът е записан в „%1“. Учениците го отварят с двойно "
+                                  "щракване.")
+                       .arg(QDir::toNativeSeparators(path)));
+  return {};
+}
+
+QString TeacherWindow::writeWorksheetTo(const QString& path) {
+  WorksheetOptions options = worksheetOptionsOf(lesson());
+  if (const QString error = writeWorksheet(path, options); !error.isEmpty()) return say(error);
+  status_->setText(QStringLiteral("Работният лист е записан в „%1“ (начално число %2).")
+                       .arg(QDir::toNativeSeparators(path))
+                       .arg(options.seed));
+  return {};
+}
+
+void TeacherWindow::tryLesson() {
+  const restomer::Lesson lesson = this->lesson();
+  QString name;
+  if (lesson.ask_name) {
+    const std::optional<QString> asked = askPupilName(this);
+    if (!asked) return;
+    name = *asked;
+  }
+  auto* practice =
+      new MainWindow(regionalSettingsOf(QLocale::system()), *lesson.currency,
+                     restomer::PracticeOptions(lesson.seed.value_or(restomer::NewSeed()),
+                                               *restomer::FindLevel(lesson.level), lesson.tasks));
+  practice->setAttribute(Qt::WA_DeleteOnClose);
+  practice->showPupilName(name);
+  practice->show();
+}

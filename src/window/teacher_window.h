@@ -1,0 +1,58 @@
+// The teacher's window: a lesson set up with the mouse, saved to a lesson
+// file the pupils open with a double-click, tried as a pupil would, and
+// written out as a worksheet.
+#ifndef RESTOMER_WINDOW_TEACHER_WINDOW_H_
+#define RESTOMER_WINDOW_TEACHER_WINDOW_H_
+
+#include <QWidget>
+
+#include "form/lesson.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+class TeacherWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TeacherWindow(QWidget* parent = nullptr);
+
+  // The lesson the window shows, and the file it came from (may be empty).
+  restomer::Lesson lesson() const;
+  void setLesson(const restomer::Lesson& lesson, const QString& file = QString());
+
+  // What the buttons do once their file dialog has named a file. Each
+  // returns an empty string, or the message it showed.
+  QString openLesson(const QString& path);
+  QString saveLesson(const QString& path);
+  QString writeWorksheetTo(const QString& path);
+
+  // "Опитай": the practice window of this lesson, as a pupil sees it. It
+  // writes no results, so that a try leaves the class's file alone.
+  void tryLesson();
+
+ private:
+  void createControls();
+  void fillLevels();
+  void drawNewSeed();
+  void chooseResultsFile();
+  void showFile(const QString& path);
+  QString say(const QString& error);
+
+  QComboBox* currency_ = nullptr;
+  QComboBox* level_ = nullptr;
+  QSpinBox* tasks_ = nullptr;
+  QLineEdit* seed_ = nullptr;
+  QPushButton* newSeed_ = nullptr;
+  QCheckBox* differentTasks_ = nullptr;
+  QLineEdit* results_ = nullptr;
+  QCheckBox* askName_ = nullptr;
+  QLabel* status_ = nullptr;
+  QString file_;
+};
+
+#endif  // RESTOMER_WINDOW_TEACHER_WINDOW_H_
