@@ -25,7 +25,14 @@ set(rows
   "--practice,--seed=-1|2|^$|restomer: Стойността на --seed „-1“ не е цяло число от 0 до 18446744073709551615.\n$"
   "--practice,--seed=18446744073709551616|2|^$|„18446744073709551616“ не е цяло число"
   "--practice,--seed=x1|2|^$|„x1“ не е цяло число"
+  "--help|0|--teacher +Прозорецът на учителя.*--ask-name +Упражнението пита.*урок.restomer +Урок|"
+  "--worksheet=|2|^$|restomer: --worksheet иска име на файл.\n$"
+  "--teacher,--practice|2|^$|restomer: --teacher не върви с --practice и --worksheet.\n$"
+  "няма-го.restomer|2|^$|restomer: Урокът „няма-го.restomer“ не може да бъде прочетен: .+\n$"
+  "lesson-test.restomer,--tasks=2,--worksheet=lesson-test.pdf|0|^$|"
 )
+# The lesson file whose worksheet a row above writes.
+file(WRITE lesson-test.restomer "[Lesson]\nLevel=1\nSeed=5\n")
 foreach(row IN LISTS rows)
   string(REPLACE "|" ";" fields "${row}")
   list(GET fields 0 arguments)
@@ -50,7 +57,9 @@ foreach(row IN LISTS rows)
   endif()
 endforeach()
 # A worksheet written with no display is a PDF.
-file(READ worksheet-test.pdf start LIMIT 5)
-if(NOT start MATCHES "^%PDF-")
-  message(SEND_ERROR "restomer --worksheet wrote no PDF")
-endif()
+foreach(pdf worksheet-test.pdf lesson-test.pdf)
+  file(READ ${pdf} start LIMIT 5)
+  if(NOT start MATCHES "^%PDF-")
+    message(SEND_ERROR "restomer --worksheet wrote no PDF in ${pdf}")
+  endif()
+endforeach()

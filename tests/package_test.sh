@@ -32,7 +32,9 @@ check "lintian finds no error" lintian --fail-on error "$deb"
 
 needed=(bin/restomer share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml
         share/icons/hicolor/scalable/apps/$app_id.svg share/man/man1/restomer.1.gz
-        share/man/bg/man1/restomer.1.gz share/doc/restomer/copyright)
+        share/man/bg/man1/restomer.1.gz share/doc/restomer/copyright
+        share/mime/packages/restomer.xml
+        share/icons/hicolor/scalable/mimetypes/application-x-restomer-lesson.svg)
 for size in 16 24 32 48 64 128 256; do
   needed+=("share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
@@ -46,6 +48,22 @@ depends=$(dpkg-deb --field "$deb" Depends)
 check "depends on no development package" sh -c "! printf '%s' '$depends' | grep -Eq '(^|[ ,])[^ ,]*-dev([ ,(]|$)'"
 check "depends on the window's font" sh -c "printf '%s' '$depends' | grep -q fonts-liberation"
 check "recommends Qt's Wayland platform" sh -c "[ \"\$(dpkg-deb --field '$deb' Recommends)\" = qt6-wayland ]"
+
+# Installed on this system, the package makes lesson files known and opens
+# them with Restomer (a double-click in a file manager); purged, it is gone.
+if [ "$(id -u)" -eq 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  lesson="$work/урок 1.restomer"
+  printf '[Lesson]\nLevel=2\n' >"$lesson"
+  check "installs" apt-get install -y -q "$(realpath "$deb")"
+  check "a lesson file has its type" \
+    test "$(xdg-mime query filetype "$lesson")" = application/x-restomer-lesson
+  check "Restomer opens lesson files" \
+    test "$(xdg-mime query default application/x-restomer-lesson)" = "$app_id.desktop"
+  check "purges" apt-get purge -y -q restomer
+  check "the type is gone with it" \
+    test "$(xdg-mime query filetype "$lesson")" != application/x-restomer-lesson
+fi
 
 echo "package: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -16,11 +16,16 @@ using restomer::Lesson;
 
 const QString kGroup = QStringLiteral("Lesson");
 
-// A value as the file holds it. QSettings reads an unquoted "a,b" as a
-// list; in a lesson it is one text.
-QString textOf(const QVariant& value) {
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QLatin1Char(','));
-  return value.toString();
+// A value as the file holds it. QSettings reads an unquoted "a, b" as a
+// list and drops the blanks around the comma: no text to trust, so `text`
+// stays empty and the value is refused.
+bool textOf(const QVariant& value, QString& text) {
+  if (value.typeId() == QMetaType::QStringList) {
+    text = value.toStringList().join(QLatin1Char(','));
+    return false;
+  }
+  text = value.toString();
+  return true;
 }
 
 // Reads one key's value into `lesson`; an empty string, or what is wrong
@@ -68,23 +73,31 @@ QString readKey(const QString& key, const QString& value, const QString& folder,
 
 QString readLessonFile(const QString& path, Lesson& lesson) {
   const QString shown = QDir::toNativeSeparators(path);
-  // QSettings takes a missing or unreadable file for an empty one.
+  // QSettings takes a missing or unreadable file for an empty one, and
+  // does not list a group without keys: the "[Lesson]" line marks a lesson.
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     return QStringLiteral("Урокът „%1“ не може да бъде прочетен: %2.")
         .arg(shown, file.errorString());
   }
+  bool hasGroup = false;
+  while (!file.atEnd() && !hasGroup) {
+    hasGroup = file.readLine().trimmed() == QByteArray("[Lesson]");
+  }
   file.close();
   QSettings settings(path, QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError || !settings.childGroups().contains(kGroup)) {
+  if (settings.status() != QSettings::NoError || !hasGroup) {
     return QStringLiteral("„%1“ не е урок на Restomer: в него няма група [%2].").arg(shown, kGroup);
   }
   settings.beginGroup(kGroup);
   Lesson read = lesson;
   const QString folder = QFileInfo(path).absolutePath();
   for (const QString& key : settings.childKeys()) {
-    const QString value = textOf(settings.value(key));
-    if (const QString error = readKey(key, value, folder, read); !error.isEmpty()) {
+    QString value;
+    const QString error = textOf(settings.value(key), value)
+                              ? readKey(key, value, folder, read)
+                              : QStringLiteral("стойност със запетая се пише в кавички");
+    if (!error.isEmpty()) {
       return QStringLiteral("Урокът „%1“: %2=%3 — %4.").arg(shown, key, value, error);
     }
   }

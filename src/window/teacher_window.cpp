@@ -73,9 +73,9 @@ void TeacherWindow::createControls() {
   seed_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,19}")), seed_));
   seed_->setAccessibleName(QStringLiteral("Начално число"));
-  newSeed_ = new QPushButton(QStringLiteral("&Ново число"));
+  newSeed_ = new QPushButton(QStringLiteral("Ново число"));
   connect(newSeed_, &QPushButton::clicked, this, &TeacherWindow::drawNewSeed);
-  differentTasks_ = new QCheckBox(QStringLiteral("&различни задачи на всеки компютър"));
+  differentTasks_ = new QCheckBox(QStringLiteral("различни задачи на всеки &компютър"));
   connect(differentTasks_, &QCheckBox::toggled, this, [this](bool different) {
     seed_->setEnabled(!different);
     newSeed_->setEnabled(!different);
@@ -85,7 +85,7 @@ void TeacherWindow::createControls() {
   results_ = new QLineEdit;
   results_->setPlaceholderText(QStringLiteral("без файл: резултатите не се записват"));
   results_->setAccessibleName(QStringLiteral("Файл с резултати"));
-  auto* chooseResults = new QPushButton(QStringLiteral("&Избери…"));
+  auto* chooseResults = new QPushButton(QStringLiteral("Из&бери…"));
   chooseResults->setAccessibleName(QStringLiteral("Избери файл с резултати"));
   connect(chooseResults, &QPushButton::clicked, this, &TeacherWindow::chooseResultsFile);
 
@@ -140,7 +140,13 @@ void TeacherWindow::createControls() {
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {open, save, tryIt, worksheet}) buttons->addWidget(button);
+  auto* intro = new QLabel(QStringLiteral(
+      "Настройте урока и го запазете в папка, която всички компютри виждат. Учениците го "
+      "отварят с двойно щракване, а резултатите им се събират във файла с резултати."));
+  intro->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(intro);
+  layout->addSpacing(8);
   layout->addLayout(form);
   layout->addSpacing(8);
   layout->addLayout(buttons);

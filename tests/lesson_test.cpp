@@ -1,0 +1,126 @@
+// Lesson files as the program reads them, the teacher's window that writes
+// them, and a lesson file on the command line.
+#include "form/lesson.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "window/command_line.h"
+#include "window/lesson_file.h"
+#include "window/teacher_window.h"
+
+namespace {
+
+using restomer::Lesson;
+
+QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
+  const QString path = dir.filePath(name);
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text);
+  return path;
+}
+
+TEST(LessonFile, ReadsEachKeyAndRefusesWhatIsWrong) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("клас")));
+  const std::string folder = QDir::toNativeSeparators(dir.path()).toStdString();
+  const auto lesson = [](auto change) {
+    Lesson lesson;
+    change(lesson);
+    return lesson;
+  };
+  const struct {
+    QByteArray text;  // the file; empty: there is none
+    Lesson expected;
+    QString error;  // what the message must contain; empty: none
+  } cases[] = {
+      {"[Lesson]\n", Lesson{}, ""},
+      {"[Lesson]\nCurrency=euro\nLevel=2\nTasks=10\nSeed=2026\nAskName=true\nColour=red\n",
+       lesson([](Lesson& l) {
+         l.currency = &restomer::kEuro, l.level = 2, l.tasks = 10, l.seed = 2026;
+         l.ask_name = true;
+       }),
+       ""},
+      {"[Lesson]\nTasks=0\nSeed=18446744073709551615\nAskName=false\n",
+       lesson([](Lesson& l) { l.seed = 18446744073709551615ull; }), ""},
+      {"[Lesson]\nResults=клас/резултати.csv\n",
+       lesson([&](Lesson& l) { l.results = folder + "/клас/резултати.csv"; }), ""},
+      {"[Lesson]\nResults=\"" + QDir(dir.path()).filePath("r, 1.csv").toUtf8() + "\"\n",
+       lesson([&](Lesson& l) { l.results = folder + "/r, 1.csv"; }), ""},
+      {"[Lesson]\nResults=r, 1.csv\n",
+       {},
+       "Results=r,1.csv — стойност със запетая се пише в кавички."},
+      {"[Lesson]\nLevel=9\n", {}, "Level=9 — трябва да е цяло число от 1 до 5."},
+      {"[Lesson]\nLevel=2x\n", {}, "Level=2x"},
+      {"[Lesson]\nCurrency=yen\n", {}, "Currency=yen — валутата може да бъде lev или euro."},
+      {"[Lesson]\nTasks=101\n", {}, "Tasks=101 — трябва да е цяло число от 0 до 100."},
+      {"[Lesson]\nSeed=-1\n", {}, "Seed=-1"},
+      {"[Lesson]\nAskName=maybe\n", {}, "AskName=maybe — трябва да е true или false."},
+      {"[Lesson]\nResults=няма/r.csv\n", {}, "няма“ не съществува"},
+      {"Level=2\n", {}, "не е урок на Restomer: в него няма група [Lesson]."},
+      {"\x89PNG\r\n\x1a\n\0\0", {}, "не е урок на Restomer"},
+      {"", {}, "не може да бъде прочетен: "},
+  };
+  int number = 0;
+  for (const auto& c : cases) {
+    const QString name = QStringLiteral("урок %1.restomer").arg(++number);
+    const QString path = c.text.isEmpty() ? dir.filePath(name) : write(dir, name, c.text);
+    Lesson read;
+    const QString error = readLessonFile(path, read);
+    if (c.error.isEmpty()) {
+      EXPECT_EQ(error.toStdString(), "") << c.text.toStdString();
+      EXPECT_TRUE(read == c.expected) << c.text.toStdString() << " read as " << read.results;
+    } else {
+      EXPECT_TRUE(error.contains(c.error)) << error.toStdString();
+      EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
+      EXPECT_TRUE(read == Lesson{}) << "a bad file changes nothing";
+    }
+  }
+}
+
+// What the teacher saves opens again as the same lesson, and a pupil who
+// double-clicks it practises exactly as the options would have set it.
+TEST(LessonFile, SavedByTheTeacherOpensAsTheOptionsWould) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("урок.restomer"));
+  Lesson lesson;
+  lesson.currency = &restomer::kEuro;
+  lesson.level = 2;
+  lesson.tasks = 5;
+  lesson.seed = 77;
+  lesson.results = QDir::toNativeSeparators(dir.filePath("резултати.csv")).toStdString();
+  lesson.ask_name = true;
+  TeacherWindow teacher;
+  teacher.setLesson(lesson);
+  ASSERT_TRUE(teacher.lesson() == lesson);
+  ASSERT_EQ(teacher.saveLesson(path).toStdString(), "");
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().contains("Results=резултати.csv")) << "beside the lesson";
+
+  TeacherWindow again;
+  ASSERT_EQ(again.openLesson(path).toStdString(), "");
+  EXPECT_TRUE(again.lesson() == lesson);
+
+  const CommandLine opened = parseCommandLine({"restomer", path});
+  const CommandLine typed = parseCommandLine(
+      {"restomer", "--practice", "--currency=euro", "--level=2", "--tasks=5", "--seed=77",
+       "--results=" + QString::fromStdString(lesson.results), "--ask-name"});
+  EXPECT_EQ(opened.mode, Mode::kPractice);
+  EXPECT_TRUE(opened.lesson == typed.lesson);
+  // Options beside the file win; --worksheet writes the lesson's tasks.
+  const CommandLine sheet =
+      parseCommandLine({"restomer", path, "--worksheet=sheet.pdf", "--level=3"});
+  EXPECT_EQ(sheet.mode, Mode::kWorksheet);
+  EXPECT_EQ(sheet.lesson.level, 3);
+  const CommandLine named = parseCommandLine({"restomer", "--level=3", path, "--name=Ива"});
+  EXPECT_EQ(named.lesson.level, 3);
+  EXPECT_EQ(named.lesson.name, "Ива");
+  EXPECT_EQ(named.lesson.seed, 77u);
+}
+
+}  // namespace
