@@ -40,7 +40,8 @@ program="$drive/Program Files/Restomer/restomer.exe"
 menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Restomer"
 check "the program is installed" test -f "$program"
 check "the licence and the notices beside it" test -f "$drive/Program Files/Restomer/NOTICES.txt"
-for shortcut in "Restomer" "Restomer - В евро" "Restomer - Упражнение" "Restomer - Упражнение в евро"; do
+for shortcut in "Restomer" "Restomer - В евро" "Restomer - Упражнение" "Restomer - Упражнение в евро" \
+                "Restomer — урок"; do
   check "Start-menu shortcut \"$shortcut\"" test -f "$menu/$shortcut.lnk"
 done
 check "an entry among the installed programs" "$WINE" reg query "$key" /v DisplayName
@@ -57,12 +58,35 @@ check "the installed program opens its window" test "$opened" -eq 0
 /usr/lib/wine/wineserver64 -k
 /usr/lib/wine/wineserver64 --wait
 
+# A lesson file, in a folder and under a name in Cyrillic, opens in Restomer
+# through its association, as a double-click in Explorer does: the lesson
+# asks the pupil's name first.
+command=$("$WINE" reg query 'HKLM\Software\Classes\Restomer.Lesson\shell\open\command' /ve 2>/dev/null)
+check "lesson files open in the program" grep -qF 'restomer.exe" "%1"' <<<"$command"
+check "lesson files have the program's icon" \
+  "$WINE" reg query 'HKLM\Software\Classes\Restomer.Lesson\DefaultIcon' /ve
+mkdir -p "$drive/уроци за 3 клас"
+lesson="$drive/уроци за 3 клас/урок по математика.restomer"
+printf '[Lesson]\r\nCurrency=euro\r\nAskName=true\r\n' >"$lesson"
+"$WINE" start /unix "$lesson" >/dev/null 2>&1 &
+asked=1
+for _ in $(seq 60); do
+  xdotool search --name 'име на ученика' >/dev/null 2>&1 && { asked=0; break; }
+  sleep 1
+done
+check "a double-clicked lesson opens practice and asks the pupil's name" test "$asked" -eq 0
+/usr/lib/wine/wineserver64 -k
+/usr/lib/wine/wineserver64 --wait
+rm -rf "$drive/уроци за 3 клас"
+
 "$WINE" "C:\\Program Files\\Restomer\\uninstall.exe" /S
 sleep 2
 /usr/lib/wine/wineserver64 --wait
 check "the uninstaller removes the program's folder" test ! -e "$drive/Program Files/Restomer"
 check "the uninstaller removes the shortcuts" test ! -e "$menu"
 check "the uninstaller removes the registry key" bash -c "! '$WINE' reg query '$key'"
+check "the uninstaller removes the lesson file type" \
+  bash -c "! '$WINE' reg query 'HKLM\Software\Classes\.restomer'"
 after=$(snapshot)
 check "nothing else is left" test "$before" = "$after"
 [ "$before" = "$after" ] || diff <(echo "$before") <(echo "$after") | head -n 20

@@ -10,6 +10,9 @@ RequestExecutionLevel admin
 !include "MUI2.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Restomer"
+; Lesson files (.restomer) open in Restomer with a double-click.
+!define CLASSES "Software\Classes"
+!define PROGID "Restomer.Lesson"
 Name "Restomer"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Restomer"
@@ -30,12 +33,14 @@ VIAddVersionKey /LANG=${LANG_BULGARIAN} "FileDescription" "Restomer: инста�
 VIAddVersionKey /LANG=${LANG_BULGARIAN} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_BULGARIAN} "LegalCopyright" "Copyright 2026 The Restomer developers. GPL-3.0-or-later."
 
-; The shortcuts: the program and its actions, as the Linux launcher offers them.
+; The shortcuts: the program and its actions, as the Linux launcher offers
+; them, and the teacher's window.
 !macro Shortcuts MACRO
   !insertmacro ${MACRO} "Restomer" ""
   !insertmacro ${MACRO} "Restomer - В евро" "--currency=euro"
   !insertmacro ${MACRO} "Restomer - Упражнение" "--practice"
   !insertmacro ${MACRO} "Restomer - Упражнение в евро" "--practice --currency=euro"
+  !insertmacro ${MACRO} "Restomer — урок" "--teacher"
 !macroend
 !macro CreateShortcut NAME ARGUMENTS
   CreateShortcut "$SMPROGRAMS\Restomer\${NAME}.lnk" "$INSTDIR\restomer.exe" "${ARGUMENTS}"
@@ -62,6 +67,12 @@ Section
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegStr HKLM "${CLASSES}\.restomer" "" "${PROGID}"
+  WriteRegStr HKLM "${CLASSES}\${PROGID}" "" "Урок на Restomer"
+  WriteRegStr HKLM "${CLASSES}\${PROGID}\DefaultIcon" "" "$INSTDIR\restomer.exe,0"
+  WriteRegStr HKLM "${CLASSES}\${PROGID}\shell\open\command" "" '"$INSTDIR\restomer.exe" "%1"'
+  ; Explorer shows the new icon at once (SHCNE_ASSOCCHANGED).
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
 Section "Uninstall"
@@ -74,4 +85,10 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ; The extension only while it is still ours.
+  ReadRegStr $0 HKLM "${CLASSES}\.restomer" ""
+  StrCmp $0 "${PROGID}" 0 +2
+    DeleteRegKey HKLM "${CLASSES}\.restomer"
+  DeleteRegKey HKLM "${CLASSES}\${PROGID}"
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
