@@ -21,6 +21,7 @@
 #include "form/form_content.h"
 #include "form/practice.h"
 #include "runtime/conversions.h"
+#include "runtime/typed_amount.h"
 
 namespace {
 
@@ -138,10 +139,7 @@ std::string DigitsOf(std::string_view text, std::string_view decimal, std::strin
   return digits + "." + std::string(fraction);
 }
 
-// Whether a learner's text is exactly `hundredths`, written plainly ("4.820")
-// or in the settings' notation ("4,82", "1 000,00"), blanks around it aside.
-// Read here digit by digit, apart from the program's own reading.
-bool Denotes(std::string text, std::int64_t hundredths, const RegionalSettings& settings) {
+void Trim(std::string& text) {
   constexpr std::string_view kBlanks[] = {" ", "\t", "\u00a0", "\u202f"};
   for (bool trimmed = true; trimmed;) {
     trimmed = false;
@@ -155,6 +153,22 @@ bool Denotes(std::string text, std::int64_t hundredths, const RegionalSettings& 
         trimmed = true;
       }
     }
+  }
+}
+
+// Whether a learner's text is exactly `hundredths`, written plainly ("4.820"),
+// in the settings' notation ("4,82", "1 000,00") or with a decimal comma and
+// one or two digits after it, blanks and the unit around it aside. Read here
+// digit by digit, apart from the program's own reading.
+bool Denotes(std::string text, std::int64_t hundredths, const RegionalSettings& settings,
+             const Currency& currency) {
+  Trim(text);
+  std::string unit(currency.unit);
+  Trim(unit);
+  if (!text.ends_with(unit) && unit.ends_with('.')) unit.pop_back();
+  if (text.ends_with(unit)) {
+    text.erase(text.size() - unit.size());
+    Trim(text);
   }
   std::string group = settings.group_separator;
   if (group == "\u00a0" || group == "\u202f") group = " ";
@@ -172,7 +186,11 @@ bool Denotes(std::string text, std::int64_t hundredths, const RegionalSettings& 
   std::string digits = DigitsOf(text, ".", "");
   if (digits.empty())
     digits = DigitsOf(text, settings.decimal_separator, settings.group_size ? group : "");
-  if (digits.empty()) return false;
+  if (digits.empty()) {
+    digits = DigitsOf(text, ",", "");
+    const std::size_t decimals = digits.size() - std::min(digits.find('.'), digits.size()) - 1;
+    if (decimals < 1 || decimals > 2) return false;
+  }
   while (digits.back() == '0' && digits.size() - digits.find('.') > 3) digits.pop_back();
   const std::size_t point = digits.find('.');
   if (digits.size() - point > 3) return false;
@@ -302,7 +320,20 @@ void CheckPracticeClick(const FormContent& before, const FormContent& form, std:
     CHECK(form == before);
     return;
   }
+  // The amounts are read as answers are, and written back the program's way;
+  // what is no amount in hundredths is refused and nothing counts.
+  const TypedAmount price = ReadTypedAmount(before.Text3[kPriceBox].Text, settings, currency.unit);
+  const TypedAmount paid = ReadTypedAmount(before.Text3[kPaidBox].Text, settings, currency.unit);
+  if (!price.hundredths || !paid.hundredths) {
+    CHECK(form.Text3 == before.Text3 && Ticks(form) == Ticks(before));
+    CHECK(form.Text1[0].Text.starts_with("Сумата за плащане") ||
+          form.Text1[0].Text.starts_with("Дадената сума"));
+    CHECK(practice.answers() == answers_before);
+    return;
+  }
   FormContent shown = before;
+  shown.Text3[kPriceBox].Text = AmountText(*price.hundredths);
+  shown.Text3[kPaidBox].Text = AmountText(*paid.hundredths);
   Command1Click(shown, kEnterButton, settings, currency);
   const std::string& demonstration = shown.Text1[0].Text;
   if (demonstration == kUnderpaymentMessage || demonstration == kTooLargeMessage) {
@@ -325,10 +356,10 @@ void CheckPracticeClick(const FormContent& before, const FormContent& form, std:
   }
   const bool right = Ticks(before) == Ticks(shown) &&
                      Denotes(before.Text3[kChangeBox].Text,
-                             HundredthsShown(shown.Text3[kChangeBox].Text), settings);
+                             HundredthsShown(shown.Text3[kChangeBox].Text), settings, currency);
   CHECK((verdict == "Вярно!\r\n") == right);
   for (const std::string& line : Lines(verdict)) {
-    CHECK(line == "Вярно!" || line.starts_with("Рестото не е") ||
+    CHECK(line == "Вярно!" || line.starts_with("Рестото не е") || line.starts_with("„") ||
           line.starts_with("Не са нужни: ") || line.starts_with("Липсват: ") ||
           line.starts_with("Не е нужна: ") || line.starts_with("Липсва: "));
   }

@@ -14,14 +14,16 @@ int main(int argc, char* argv[]) {
   if (!file.open().isEmpty()) return 1;
   const int rows = QString::fromLatin1(argv[2]).toInt();
   for (int k = 1; k <= rows; ++k) {
-    const restomer::TaskRecord record{k,
-                                      "25.18",
-                                      "30.00",
-                                      "4.82",
-                                      {"2", "0.50"},
-                                      "4.82",
-                                      {"2", "0.50", "0.20", "0.10", "0.02"},
-                                      restomer::TaskRecord::Verdict::kWrong};
+    const restomer::TaskRecord record{
+        1,
+        k,
+        2518,
+        3000,
+        "4.82",
+        {"2", "0.50"},
+        482,
+        {{"2", 2}, {"0.50", 1}, {"0.20", 1}, {"0.10", 1}, {"0.02", 1}},
+        restomer::TaskRecord::Outcome::kWrong};
     if (!file.append(record).isEmpty()) return 1;
   }
   return 0;

@@ -48,19 +48,26 @@ TEST(Practice, ChecksTheChangeAndThePieces) {
       {" 4.820", right_pieces, {"Вярно!"}},
       {"4,82", right_pieces, {"Вярно!"}, Bulgarian()},
       {"4.82", right_pieces, {"Вярно!"}, Bulgarian()},
-      {"4.28", right_pieces, {"Рестото не е „4.28“, а 4.82."}},
-      {"4.815", right_pieces, {"Рестото не е „4.815“, а 4.82."}},
-      {"4.825", right_pieces, {"Рестото не е „4.825“, а 4.82."}},
-      {"4,824", right_pieces, {"Рестото не е „4,824“, а 4,82."}, Bulgarian()},
-      {"4,82", right_pieces, {"Рестото не е „4,82“ (прочетено като 4.00), а 4.82."}},
-      {"4.82 лв. и още нещо",
-       right_pieces,
-       {"Рестото не е „4.82 лв. и още н…“ (прочетено като 4.82), а 4.82."}},
-      {"4.82", {"2", "1", "0.50", "0.20", "0.02"}, {"Не е нужна: 1.", "Липсва: 0.10."}},
-      {"", {}, {"Рестото не е написано; то е 4.82.", "Липсват: 2, 0.50, 0.20, 0.10, 0.02."}},
+      {"4,82", right_pieces, {"Вярно!"}},  // a decimal comma under any region
+      {"4.82 лв.", right_pieces, {"Вярно!"}},
+      {"4,82 лв", right_pieces, {"Вярно!"}, Bulgarian()},
+      {"4,820", right_pieces, {"Вярно!"}, Bulgarian()},
+      {"4,820", right_pieces, {"Рестото не е „4,820“, а 4.82 лв."}},  // grouped: 4820
+      {"4.28", right_pieces, {"Рестото не е „4.28“, а 4.82 лв."}},
+      {"4.815", right_pieces, {"Рестото не е „4.815“, а 4.82 лв."}},
+      {"4.825", right_pieces, {"Рестото не е „4.825“, а 4.82 лв."}},
+      {"4,824", right_pieces, {"Рестото не е „4,824“, а 4,82 лв."}, Bulgarian()},
+      {"4.82 €", right_pieces, {"„4.82 €“ не е сума; рестото е 4.82 лв."}},
+      {"4.82 лв. и още нещо", right_pieces, {"„4.82 лв. и още н…“ не е сума; рестото е 4.82 лв."}},
+      {"4.82", {"2", "1", "0.50", "0.20", "0.02"}, {"Не е нужна: 1 лв.", "Липсва: 0.10 лв."}},
+      {"",
+       {},
+       {"Рестото не е написано; то е 4.82 лв.",
+        "Липсват: 2 лв.; 0.50 лв.; 0.20 лв.; 0.10 лв.; 0.02 лв."}},
       {"5",
        {"5", "1"},
-       {"Рестото не е „5“, а 4.82.", "Не са нужни: 5, 1.", "Липсват: 2, 0.50, 0.20, 0.10, 0.02."}},
+       {"Рестото не е „5“, а 4.82 лв.", "Не са нужни: 5 лв.; 1 лв.",
+        "Липсват: 2 лв.; 0.50 лв.; 0.20 лв.; 0.10 лв.; 0.02 лв."}},
   };
   for (const Case& c : cases) {
     Practice practice(1, kLev, c.settings);
@@ -167,7 +174,8 @@ std::int64_t PaidOut(const FormContent& form, const RegionalSettings& settings) 
 }
 
 // The change in the box is always the change the ticks pay out, and a typed
-// answer is right exactly when it denotes that change, in either notation.
+// answer is right exactly when it denotes that change, in either notation;
+// practice refuses amounts that are no whole number of hundredths.
 TEST(Practice, TheVerdictFollowsTheChangeTheTicksPayOut) {
   std::vector<std::pair<std::string, std::string>> purchases = {
       {"25.175", "30"}, {"25.185", "30"},      {"0.005", "0.01"}, {"0.015", "1"},
@@ -204,6 +212,13 @@ TEST(Practice, TheVerdictFollowsTheChangeTheTicksPayOut) {
           form.Check1[k].Value = answer.Check1[k].Value;
         }
         practice.Click(form, kEnterButton);
+        // Practice takes amounts in hundredths only, and refuses the others.
+        if (price.size() - price.find('.') > 3 ||
+            paid.size() - std::min(paid.find('.'), paid.size()) > 3) {
+          EXPECT_TRUE(TraceLines(form)[0].ends_with("не е сума като 12" + decimal + "50."))
+              << form.Text1[0].Text;
+          continue;
+        }
         EXPECT_EQ(TraceLines(form)[0] == "Вярно!", right) << text;
       }
     }
@@ -264,8 +279,25 @@ TEST(TaskGenerator, PurchasesAPupilMeets) {
   EXPECT_TRUE(differ) << "another seed, other tasks";
 }
 
+// "2 × 2 лв.; 1 × 0.50 лв.": the pieces of an answer's count-up, largest
+// first, each with its count.
+std::string PiecesOf(const FormContent& answer) {
+  const Lines lines = TraceLines(answer);
+  const Lines captions = TickedCaptions(answer);
+  const std::string adding = " добавям: ";
+  std::string pieces;
+  for (std::size_t k = 0; k < captions.size(); ++k) {
+    const std::string& line = lines[captions.size() - 1 - k];  // the count-up goes smallest first
+    const std::size_t count = line.find(adding) + adding.size();
+    pieces +=
+        (k ? "; " : "") + line.substr(count, line.find('*') - count) + " × " + captions[k] + " лв.";
+  }
+  return pieces;
+}
+
 // A round of three tasks: one right, one wrong, one skipped, then the summary
-// and the next round.
+// and the next round; a teacher's own task after the end of a round is the
+// first task of the next.
 TEST(Practice, ARoundEndsWithItsSummary) {
   Practice practice({7, *FindLevel(2), 3}, kLev, {});
   TaskGenerator tasks(7, *FindLevel(2));
@@ -276,13 +308,9 @@ TEST(Practice, ARoundEndsWithItsSummary) {
   for (int k = 1; k <= 3; ++k) {
     const PracticeTask task = tasks.Next();
     const FormContent answer = EnterAmounts(form.Text3[kPriceBox].Text, form.Text3[kPaidBox].Text);
-    const std::string purchase = std::to_string(k) + ". " + form.Text3[kPriceBox].Text + " → " +
+    const std::string purchase = std::to_string(k) + ". " + form.Text3[kPriceBox].Text + " лв. → " +
                                  form.Text3[kPaidBox].Text + " лв.: ";
     const std::string right = answer.Text3[kChangeBox].Text;
-    std::string pieces;
-    for (const std::string& caption : TickedCaptions(answer)) {
-      pieces += (pieces.empty() ? "" : ", ") + caption;
-    }
     std::optional<TaskRecord> record;
     if (k == 1) {
       form.Text3[kChangeBox].Text = right;
@@ -293,16 +321,17 @@ TEST(Practice, ARoundEndsWithItsSummary) {
     } else if (k == 2) {
       form.Text3[kChangeBox].Text = "0";
       record = practice.Click(form, kEnterButton);
-      summary.push_back(purchase + "„0“ и без отметки — грешно; вярно е " + right + " и " + pieces +
-                        ".");
+      summary.push_back(purchase + "„0“ и без отметки — грешно; вярно е " + right +
+                        " лв.: " + PiecesOf(answer));
     } else {
       record = practice.Click(form, kClearButton);
-      summary.push_back(purchase + "пропусната; вярно е " + right + " и " + pieces + ".");
+      summary.push_back(purchase + "пропусната; вярно е " + right + " лв.: " + PiecesOf(answer));
     }
     ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->round, 1);
     EXPECT_EQ(record->number, k);
-    EXPECT_EQ(record->change, right);
-    EXPECT_EQ(std::llround(ParseAmount(record->price) * 100), task.price);
+    EXPECT_EQ(AmountText(record->change), right);
+    EXPECT_EQ(record->price, task.price);
     if (k < 3) practice.Click(form, kClearButton);
   }
   summary.insert(summary.begin(), "Край на кръга: верни отговори 1 от 3, пропуснати 1.");
@@ -310,6 +339,7 @@ TEST(Practice, ARoundEndsWithItsSummary) {
   Lines shown = TraceLines(form);
   EXPECT_EQ(shown.front(), "Задача 3 от 3. Верни отговори: 1 от 3 (пропуснати: 1)");
   EXPECT_EQ(Lines(shown.begin() + 1, shown.end()), summary);
+  EXPECT_EQ(practice.EndedRound().size(), 3u);
 
   // "Въведи" now shows the summary again and counts nothing; "Чисти" starts
   // the next round with the seed's next task.
@@ -318,6 +348,31 @@ TEST(Practice, ARoundEndsWithItsSummary) {
   const PracticeTask next = tasks.Next();
   EXPECT_EQ(std::llround(ParseAmount(form.Text3[kPriceBox].Text) * 100), next.price);
   EXPECT_EQ(TraceLines(form).back(), "Задача 1 от 3");
+  EXPECT_TRUE(practice.EndedRound().empty());
+
+  // A teacher's own task, typed with a decimal comma, after the end of the
+  // second round: checked and counted as the first task of the third.
+  for (int k = 0; k < 3; ++k) practice.Click(form, kClearButton);
+  form.Text3[kPriceBox].Text = "12,50";
+  form.Text3[kPaidBox].Text = "20";
+  practice.SetOwnTask(form);
+  EXPECT_EQ(TraceLines(form).front(), "Клиентът купува за 12.50 лв. и дава 20.00 лв.");
+  form.Text3[kChangeBox].Text = "7,50";
+  Tick(form, {"5", "2", "0.50"});
+  const std::optional<TaskRecord> own = practice.Click(form, kEnterButton);
+  ASSERT_TRUE(own.has_value());
+  EXPECT_EQ(own->outcome, TaskRecord::Outcome::kRight) << form.Text1[0].Text;
+  EXPECT_EQ(own->round, 3);
+  EXPECT_EQ(own->price, 1250);
+  EXPECT_EQ(form.Text3[kPriceBox].Text, "12.50");
+  EXPECT_EQ(TraceLines(form)[2], "Към сумата: 12.50 добавям: 1*0.5 лв.");
+
+  // Amounts that are no sum are refused, not read as another amount.
+  form.Text3[kPriceBox].Text = "12,5x";
+  practice.SetOwnTask(form);
+  EXPECT_EQ(form.Text1[0].Text, "Сумата за плащане „12,5x“ не е сума като 12.50.\r\n");
+  EXPECT_FALSE(practice.Click(form, kEnterButton).has_value());
+  EXPECT_EQ(form.Text1[0].Text, "Сумата за плащане „12,5x“ не е сума като 12.50.\r\n");
 }
 
 }  // namespace

@@ -31,10 +31,17 @@ QStringList linesOf(const QString& path) {
 TEST(ResultsFile, AppendsRowsAcrossRunsThatNoSpreadsheetRuns) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("резултати.csv"));
-  const TaskRecord typedFormula{1,  "25.18", "30.00", "=1+1",
-                                {}, "4.82",  {"2"},   TaskRecord::Verdict::kWrong};
-  const TaskRecord skipped{
-      2, "-5", "30", "", {}, "35.00", {"20", "10", "5"}, TaskRecord::Verdict::kSkipped};
+  const TaskRecord typedFormula{
+      1, 1, 2518, 3000, "=1+1", {}, 482, {{"2", 1}}, TaskRecord::Outcome::kWrong};
+  const TaskRecord skipped{1,
+                           2,
+                           -500,
+                           3000,
+                           "",
+                           {},
+                           3500,
+                           {{"20", 1}, {"10", 1}, {"5", 1}},
+                           TaskRecord::Outcome::kSkipped};
   for (const TaskRecord& record : {typedFormula, skipped}) {  // two runs
     ResultsFile file(path, {"pupil", "Иван, \"Ванко\"", &restomer::kEuro, 2, 7});
     ASSERT_EQ(file.open(), "");
@@ -45,7 +52,7 @@ TEST(ResultsFile, AppendsRowsAcrossRunsThatNoSpreadsheetRuns) {
   EXPECT_TRUE(lines[0].startsWith("време,потребител,име,валута,ниво,начало,задача,цена"));
   EXPECT_TRUE(
       lines[1].contains(R"(,pupil,"Иван, ""Ванко""",euro,2,7,1,25.18,30.00,'=1+1,,4.82,2,грешно)"));
-  EXPECT_TRUE(lines[2].endsWith(R"(,2,'-5,30,,,35.00,20 10 5,пропусната)"));
+  EXPECT_TRUE(lines[2].endsWith(R"(,2,'-5.00,30.00,,,35.00,20 10 5,пропусната)"));
 
   for (const QString& unwritable :
        {dir.path(), dir.filePath(QStringLiteral("no such folder/резултати.csv"))}) {

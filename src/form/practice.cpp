@@ -11,34 +11,6 @@
 namespace restomer {
 namespace {
 
-// The text of an amount box without the blanks around it; "0" when empty,
-// as the box is read.
-std::string AmountOf(const std::string& box_text) {
-  const std::size_t first = box_text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "0";
-  return box_text.substr(first, box_text.find_last_not_of(" \t") - first + 1);
-}
-
-// "2, 0.50", or "без отметки" for none.
-std::string CaptionList(const std::vector<std::string>& captions) {
-  std::string list;
-  for (const std::string& caption : captions) list += (list.empty() ? "" : ", ") + caption;
-  return list.empty() ? "без отметки" : list;
-}
-
-// The start of a long text, so that a verdict line stays one line.
-std::string Abbreviated(const std::string& text) {
-  constexpr int kLongest = 16;  // characters
-  int characters = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    // A UTF-8 character starts at every byte that is not a continuation byte.
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == kLongest) {
-      return text.substr(0, i) + "…";
-    }
-  }
-  return text;
-}
-
 std::vector<std::string> TickedCaptions(const FormContent& form) {
   std::vector<std::string> ticked;
   for (const CheckBox& box : form.Check1) {
@@ -59,56 +31,62 @@ std::vector<std::string> CaptionsMissingFrom(const std::vector<std::string>& amo
   return missing;
 }
 
-// "Липсва: 1." or "Липсват: 2, 1.", as the number of pieces asks; nothing
-// when there are none.
-std::string PiecesLine(const std::vector<std::string>& captions, const char* one,
-                       const char* several) {
-  if (captions.empty()) return "";
-  return std::string(captions.size() == 1 ? one : several) + ": " + CaptionList(captions) +
-         ".\r\n";
-}
-
-// The line on a change typed wrong, or nothing when the text denotes exactly
-// the change.
-std::string ChangeMistake(const std::string& typed, std::int32_t change,
-                          const std::string& change_text, const RegionalSettings& settings) {
-  const TypedAmount read = ReadTypedAmount(typed, settings);
-  if (read.hundredths == change) return "";
-  if (typed.find_first_not_of(" \t") == std::string::npos) {
-    return "Рестото не е написано; то е " + change_text + ".\r\n";
+// The pieces the breakdown of an answered form pays out, largest first.
+std::vector<Piece> FewestPieces(const FormContent& answered) {
+  std::vector<Piece> pieces;
+  std::int64_t remainder = ChangeInHundredths(answered);
+  for (const CheckBox& box : answered.Check1) {
+    const std::int64_t denomination = std::llround(ParseAmount(box.Caption) * 100);
+    if (box.Value != 1 || denomination <= 0) continue;
+    pieces.push_back({box.Caption, static_cast<int>(remainder / denomination)});
+    remainder %= denomination;
   }
-  std::string line = "Рестото не е „" + Abbreviated(typed) + "“";
-  // Say how a text that is not one amount was read: "4,82" is 4 where "." is
-  // the decimal separator.
-  if (const double leading = ParseAmount(typed); !read.is_amount && std::isfinite(leading)) {
-    line += " (прочетено като " + FormatAmount(leading, settings) + ")";
-  }
-  return line + ", а " + change_text + ".\r\n";
+  return pieces;
 }
 
 }  // namespace
 
-Practice::Purchase Practice::PurchaseOf(const FormContent& form) {
-  return {ParseAmount(form.Text3[kPriceBox].Text), ParseAmount(form.Text3[kPaidBox].Text)};
+std::optional<Practice::Purchase> Practice::PurchaseOf(const FormContent& form,
+                                                       int* unreadable_box) const {
+  std::int64_t amounts[2] = {};
+  for (int box : {kPriceBox, kPaidBox}) {
+    const TypedAmount read = ReadTypedAmount(form.Text3[box].Text, settings_, currency_.unit);
+    if (!read.hundredths) {
+      if (unreadable_box != nullptr) *unreadable_box = box;
+      return std::nullopt;
+    }
+    amounts[box] = *read.hundredths;
+  }
+  return Purchase{amounts[kPriceBox], amounts[kPaidBox]};
+}
+
+void Practice::StartNextRoundIfOver() {
+  if (!RoundIsOver()) return;
+  answers_ = right_answers_ = skipped_ = 0;
+  round_.clear();
+  ++round_number_;
 }
 
 void Practice::SetNextTask(FormContent& form) {
-  if (RoundIsOver()) {  // the next round
-    answers_ = right_answers_ = skipped_ = 0;
-    round_.clear();
-  }
+  StartNextRoundIfOver();
   const PracticeTask task = tasks_.Next();
   form.Text3[kPriceBox].Text = AmountText(task.price);
   form.Text3[kPaidBox].Text = AmountText(task.paid);
   // The seed may bring a purchase again; it is then a task of its own.
-  checked_.erase(PurchaseOf(form));
+  checked_.erase({task.price, task.paid});
   SetOwnTask(form);
 }
 
 void Practice::SetOwnTask(FormContent& form) {
+  StartNextRoundIfOver();
   form.Text3[kChangeBox].Text.clear();
   for (CheckBox& box : form.Check1) box.Value = 0;
-  form.Text1[0].Text = Instruction(form);
+  int unreadable = kPriceBox;
+  const std::optional<Purchase> purchase = PurchaseOf(form, &unreadable);
+  form.Text1[0].Text =
+      purchase ? wording_.Instruction(purchase->first, purchase->second, *options_.level,
+                                      CurrentScore(answers_ + skipped_ + 1))
+               : wording_.Unreadable(unreadable, form.Text3[unreadable].Text);
 }
 
 std::optional<TaskRecord> Practice::Click(FormContent& form, std::int16_t Index) {
@@ -122,21 +100,27 @@ std::optional<TaskRecord> Practice::Click(FormContent& form, std::int16_t Index)
   }
 }
 
+std::vector<TaskRecord> Practice::EndedRound() const {
+  return RoundIsOver() ? round_ : std::vector<TaskRecord>();
+}
+
 TaskRecord Practice::Record(const FormContent& before, const FormContent& answered,
-                            TaskRecord::Verdict verdict) const {
-  return {answers_ + skipped_ + 1,
-          AmountOf(before.Text3[kPriceBox].Text),
-          AmountOf(before.Text3[kPaidBox].Text),
+                            TaskRecord::Outcome outcome) const {
+  const Purchase purchase = *PurchaseOf(answered);
+  return {round_number_,
+          answers_ + skipped_ + 1,
+          purchase.first,
+          purchase.second,
           before.Text3[kChangeBox].Text,
           TickedCaptions(before),
-          answered.Text3[kChangeBox].Text,
-          TickedCaptions(answered),
-          verdict};
+          ChangeInHundredths(answered),
+          FewestPieces(answered),
+          outcome};
 }
 
 void Practice::Count(const TaskRecord& record) {
-  ++(record.verdict == TaskRecord::Verdict::kSkipped ? skipped_ : answers_);
-  if (record.verdict == TaskRecord::Verdict::kRight) ++right_answers_;
+  ++(record.outcome == TaskRecord::Outcome::kSkipped ? skipped_ : answers_);
+  if (record.outcome == TaskRecord::Outcome::kRight) ++right_answers_;
   if (options_.round_size > 0) round_.push_back(record);
 }
 
@@ -144,16 +128,26 @@ bool Practice::RoundIsOver() const {
   return options_.round_size > 0 && answers_ + skipped_ >= options_.round_size;
 }
 
+Score Practice::CurrentScore(int task) const {
+  return {task, options_.round_size, right_answers_, answers_ + skipped_, skipped_};
+}
+
 std::optional<TaskRecord> Practice::Skip(FormContent& form) {
   std::optional<TaskRecord> record;
+  const std::optional<Purchase> purchase = PurchaseOf(form);
   FormContent answered = form;
-  if (!RoundIsOver() && !checked_.contains(PurchaseOf(form)) &&
+  if (purchase) {
+    answered.Text3[kPriceBox].Text = AmountText(purchase->first);
+    answered.Text3[kPaidBox].Text = AmountText(purchase->second);
+  }
+  if (purchase && !RoundIsOver() && !checked_.contains(*purchase) &&
       Command1Click(answered, kEnterButton, settings_, currency_) == ClickOutcome::kChangeShown) {
-    record = Record(form, answered, TaskRecord::Verdict::kSkipped);
+    record = Record(form, answered, TaskRecord::Outcome::kSkipped);
     Count(*record);
-    checked_.insert(PurchaseOf(form));
+    checked_.insert(*purchase);
     if (RoundIsOver()) {  // the last task of the round: its summary, not a new task
-      form.Text1[0].Text = Score(record->number) + Summary();
+      const Score score = CurrentScore(record->number);
+      form.Text1[0].Text = wording_.ScoreLine(score) + wording_.Summary(round_, score);
       return record;
     }
   }
@@ -162,6 +156,16 @@ std::optional<TaskRecord> Practice::Skip(FormContent& form) {
 }
 
 std::optional<TaskRecord> Practice::Check(FormContent& form) {
+  int unreadable = kPriceBox;
+  const std::optional<Purchase> purchase = PurchaseOf(form, &unreadable);
+  if (!purchase) {
+    form.Text1[0].Text = wording_.Unreadable(unreadable, form.Text3[unreadable].Text);
+    return std::nullopt;
+  }
+  // The amounts as they were read, so that the change and the count-up are
+  // those of the purchase the pupil was shown.
+  form.Text3[kPriceBox].Text = AmountText(purchase->first);
+  form.Text3[kPaidBox].Text = AmountText(purchase->second);
   const FormContent before = form;
   // The demonstration's answer: the change, the ticks and the count-up, or
   // its message for amounts that cannot be answered.
@@ -169,85 +173,33 @@ std::optional<TaskRecord> Practice::Check(FormContent& form) {
     return std::nullopt;
   }
   std::optional<TaskRecord> record;
-  std::string verdict;
+  Verdict verdict;
   if (RoundIsOver()) {
-    // The summary says so.
-  } else if (!checked_.insert(PurchaseOf(form)).second) {
-    verdict = "Тази задача вече е проверена. „Чисти“ дава нова задача.\r\n";
+    verdict.kind = Verdict::Kind::kRoundOver;
+  } else if (!checked_.insert(*purchase).second) {
+    verdict.kind = Verdict::Kind::kAlreadyChecked;
   } else {
     const std::vector<std::string> ticked = TickedCaptions(before);
     const std::vector<std::string> needed = TickedCaptions(form);
-    verdict = ChangeMistake(before.Text3[kChangeBox].Text, ChangeInHundredths(form),
-                            form.Text3[kChangeBox].Text, settings_) +
-              PiecesLine(CaptionsMissingFrom(ticked, needed), "Не е нужна", "Не са нужни") +
-              PiecesLine(CaptionsMissingFrom(needed, ticked), "Липсва", "Липсват");
+    const TypedAmount typed =
+        ReadTypedAmount(before.Text3[kChangeBox].Text, settings_, currency_.unit);
+    verdict.typed = before.Text3[kChangeBox].Text;
+    verdict.typed_is_amount = typed.is_amount;
+    verdict.change = ChangeInHundredths(form);
+    verdict.change_is_wrong = typed.hundredths != verdict.change;
+    verdict.unneeded = CaptionsMissingFrom(ticked, needed);
+    verdict.missing = CaptionsMissingFrom(needed, ticked);
     record = Record(before, form,
-                    verdict.empty() ? TaskRecord::Verdict::kRight : TaskRecord::Verdict::kWrong);
+                    verdict.IsRight() ? TaskRecord::Outcome::kRight : TaskRecord::Outcome::kWrong);
     Count(*record);
-    if (verdict.empty()) verdict = "Вярно!\r\n";
   }
   // The verdict and the score first, where the trace box shows them without
   // scrolling, then the round's summary after its last task, then the
   // count-up that explains the answer.
-  form.Text1[0].Text =
-      verdict + Score(answers_ + skipped_) + (RoundIsOver() ? Summary() : "") + form.Text1[0].Text;
+  const Score score = CurrentScore(answers_ + skipped_);
+  form.Text1[0].Text = wording_.VerdictLines(verdict) + wording_.ScoreLine(score) +
+                       (RoundIsOver() ? wording_.Summary(round_, score) : "") + form.Text1[0].Text;
   return record;
-}
-
-std::string Practice::Instruction(const FormContent& form) const {
-  std::string paid = AmountOf(form.Text3[kPaidBox].Text) + std::string(currency_.unit);
-  if (!paid.ends_with('.')) paid += '.';
-  return "Клиентът купува за " + AmountOf(form.Text3[kPriceBox].Text) +
-         std::string(currency_.unit) + " и дава " + paid + "\r\n" +
-         LevelText(*options_.level, currency_.unit) +
-         "\r\n"
-         "Напишете рестото в полето „Сума за ресто:“ и отбележете банкнотите и монетите, с "
-         "които то се връща с най-малко бройки. После натиснете „Въведи“.\r\n"
-         "„Чисти“ дава нова задача.\r\n" +
-         Score(answers_ + skipped_ + 1);
-}
-
-// "Задача 3 от 10. Верни отговори: 2 от 3 (пропуснати: 1)": the task's place
-// in the round, and the score once there is one.
-std::string Practice::Score(int task) const {
-  std::string score;
-  if (options_.round_size > 0) {
-    score = "Задача " + std::to_string(task) + " от " + std::to_string(options_.round_size);
-  }
-  if (answers_ + skipped_ > 0) {
-    score += (score.empty() ? "" : ". ") + std::string("Верни отговори: ") +
-             std::to_string(right_answers_) + " от " + std::to_string(answers_ + skipped_);
-    if (skipped_ > 0) score += " (пропуснати: " + std::to_string(skipped_) + ")";
-  }
-  return score.empty() ? "" : score + "\r\n";
-}
-
-// The round in a few lines: the score, then each task with what was answered
-// and, where it was not right, the answer.
-std::string Practice::Summary() const {
-  std::string summary = "Край на кръга: верни отговори " + std::to_string(right_answers_) + " от " +
-                        std::to_string(options_.round_size);
-  if (skipped_ > 0) summary += ", пропуснати " + std::to_string(skipped_);
-  summary += ".\r\n";
-  const std::string unit(currency_.unit);
-  for (const TaskRecord& task : round_) {
-    summary += std::to_string(task.number) + ". " + task.price + " → " + task.paid + unit + ": ";
-    const std::string answer = "вярно е " + task.change + " и " + CaptionList(task.pieces) + ".";
-    switch (task.verdict) {
-      case TaskRecord::Verdict::kRight:
-        summary += "„" + Abbreviated(task.typed) + "“ — вярно.";
-        break;
-      case TaskRecord::Verdict::kWrong:
-        summary += "„" + Abbreviated(task.typed) + "“ и " + CaptionList(task.ticked) +
-                   " — грешно; " + answer;
-        break;
-      case TaskRecord::Verdict::kSkipped:
-        summary += "пропусната; " + answer;
-        break;
-    }
-    summary += "\r\n";
-  }
-  return summary + "„Чисти“ започва нов кръг.\r\n";
 }
 
 }  // namespace restomer

@@ -13,6 +13,7 @@
 
 #include "form/currency.h"
 #include "form/form_content.h"
+#include "form/practice_wording.h"
 #include "form/task_generator.h"
 #include "runtime/conversions.h"
 
@@ -29,19 +30,6 @@ struct PracticeOptions {
   int round_size;
 };
 
-// A task checked or skipped, as the round's summary and a results file tell it.
-struct TaskRecord {
-  enum class Verdict { kRight, kWrong, kSkipped };
-  int number;                       // in the round, or since the start
-  std::string price;                // as the price box held it
-  std::string paid;                 // as the paid box held it
-  std::string typed;                // the change typed
-  std::vector<std::string> ticked;  // the captions ticked
-  std::string change;               // the change, as the change box shows it
-  std::vector<std::string> pieces;  // the captions of the fewest pieces
-  Verdict verdict;
-};
-
 // The practice in one window: the tasks and the score.
 class Practice {
  public:
@@ -50,7 +38,8 @@ class Practice {
       : options_(options),
         tasks_(options.seed, *options.level),
         currency_(currency),
-        settings_(settings) {}
+        settings_(settings),
+        wording_(currency, settings) {}
 
   // Writes the seed's next task: the amounts into the price and paid boxes,
   // an empty change box, no tick, and the instruction into the trace box.
@@ -58,45 +47,54 @@ class Practice {
 
   // Makes the amounts the price and paid boxes hold a new task, as when a
   // teacher types a purchase of their own: empties the change box, clears
-  // the ticks and names the purchase in the instruction.
+  // the ticks and names the purchase in the instruction. After the end of a
+  // round it is the first task of the next.
   void SetOwnTask(FormContent& form);
 
   // The click of button `Index`. "Чисти" sets the next task, counting the
   // task on screen as skipped when it was not checked. "Въведи" checks the
   // change typed and the pieces ticked, once a task, then shows the right
-  // answer: the verdict, the score and the count-up. After the last task of
-  // a round the trace box shows the round's summary, and "Чисти" starts the
-  // next round. Any other index does nothing. Returns the task this click
-  // checked or skipped, if it did.
+  // answer: the verdict, the score and the count-up. The amounts are read
+  // as answers are ("12,50" is 12.50 under any region) and written back the
+  // program's way; amounts that are no sum of hundredths are refused. After
+  // the last task of a round the trace box shows the round's summary, and
+  // "Чисти" starts the next round. Any other index does nothing. Returns the
+  // task this click checked or skipped, if it did.
   std::optional<TaskRecord> Click(FormContent& form, std::int16_t Index);
+
+  // The round that has just ended, task by task; empty while it goes on.
+  std::vector<TaskRecord> EndedRound() const;
+  const PracticeWording& wording() const { return wording_; }
 
   int answers() const { return answers_; }
   int right_answers() const { return right_answers_; }
   int skipped() const { return skipped_; }
 
  private:
-  // A task is the purchase as numbers, price and paid: "474.12 " and
-  // "474.120" are one task.
-  using Purchase = std::pair<double, double>;
-  static Purchase PurchaseOf(const FormContent& form);
+  // A task is the purchase in hundredths: "474.12 ", "474.120" and "474,12"
+  // are one task.
+  using Purchase = std::pair<std::int64_t, std::int64_t>;
+  // The purchase the boxes hold, or the box whose text is no amount.
+  std::optional<Purchase> PurchaseOf(const FormContent& form, int* unreadable_box = nullptr) const;
 
   TaskRecord Record(const FormContent& before, const FormContent& answered,
-                    TaskRecord::Verdict verdict) const;
+                    TaskRecord::Outcome outcome) const;
   void Count(const TaskRecord& record);
   bool RoundIsOver() const;
+  void StartNextRoundIfOver();
   std::optional<TaskRecord> Skip(FormContent& form);
   std::optional<TaskRecord> Check(FormContent& form);
-  std::string Instruction(const FormContent& form) const;
-  std::string Score(int task) const;
-  std::string Summary() const;
+  Score CurrentScore(int task) const;
 
   PracticeOptions options_;
   TaskGenerator tasks_;
   const Currency& currency_;
   RegionalSettings settings_;
+  PracticeWording wording_;
   // Every purchase checked, so that none is checked twice, however its
   // amounts are retyped.
   std::set<Purchase> checked_;
+  int round_number_ = 1;
   int answers_ = 0;
   int right_answers_ = 0;
   int skipped_ = 0;

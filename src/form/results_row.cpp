@@ -17,13 +17,23 @@ std::string Joined(const std::vector<std::string>& captions) {
   return joined;
 }
 
-const char* VerdictText(TaskRecord::Verdict verdict) {
-  switch (verdict) {
-    case TaskRecord::Verdict::kRight:
+// "2×2 0.50": the fewest pieces with their counts, a count of one left out.
+std::string PiecesText(const std::vector<Piece>& pieces) {
+  std::string text;
+  for (const Piece& piece : pieces) {
+    text += (text.empty() ? "" : " ") +
+            (piece.count == 1 ? "" : std::to_string(piece.count) + "×") + piece.caption;
+  }
+  return text;
+}
+
+const char* OutcomeText(TaskRecord::Outcome outcome) {
+  switch (outcome) {
+    case TaskRecord::Outcome::kRight:
       return "вярно";
-    case TaskRecord::Verdict::kWrong:
+    case TaskRecord::Outcome::kWrong:
       return "грешно";
-    case TaskRecord::Verdict::kSkipped:
+    case TaskRecord::Outcome::kSkipped:
       return "пропусната";
   }
   return "";
@@ -62,13 +72,13 @@ std::string ResultsRow(const std::string& time, const ResultsContext& context,
                                      std::to_string(context.level),
                                      std::to_string(context.seed),
                                      std::to_string(record.number),
-                                     record.price,
-                                     record.paid,
+                                     AmountText(record.price),
+                                     AmountText(record.paid),
                                      record.typed,
                                      Joined(record.ticked),
-                                     record.change,
-                                     Joined(record.pieces),
-                                     VerdictText(record.verdict)};
+                                     AmountText(record.change),
+                                     PiecesText(record.pieces),
+                                     OutcomeText(record.outcome)};
   for (std::string& field : fields) field = Defused(field);
   return CsvLine(fields);
 }

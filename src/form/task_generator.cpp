@@ -28,8 +28,11 @@ constexpr Level kLevels[] = {
 std::span<const Level> Levels() { return kLevels; }
 
 std::string AmountText(std::int64_t hundredths) {
-  const std::string cents = std::to_string(hundredths % 100);
-  return std::to_string(hundredths / 100) + (cents.size() < 2 ? ".0" : ".") + cents;
+  const std::uint64_t magnitude =
+      hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : hundredths;
+  const std::string cents = std::to_string(magnitude % 100);
+  return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) +
+         (cents.size() < 2 ? ".0" : ".") + cents;
 }
 
 const Level* FindLevel(int number) {

@@ -99,10 +99,23 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
+// `text` without `unit` at its end, in any of the ways a pupil writes it.
+std::string_view WithoutUnit(std::string_view text, std::string_view unit) {
+  unit = Trimmed(unit);
+  if (unit.empty()) return text;
+  if (text.ends_with(unit)) return Trimmed(text.substr(0, text.size() - unit.size()));
+  if (unit.ends_with('.')) unit.remove_suffix(1);
+  if (!unit.empty() && text.ends_with(unit)) {
+    return Trimmed(text.substr(0, text.size() - unit.size()));
+  }
+  return text;
+}
+
 }  // namespace
 
-TypedAmount ReadTypedAmount(std::string_view text, const RegionalSettings& settings) {
-  text = Trimmed(text);
+TypedAmount ReadTypedAmount(std::string_view text, const RegionalSettings& settings,
+                            std::string_view unit) {
+  text = WithoutUnit(Trimmed(text), unit);
   std::optional<Decimal> number = ReadNotation(text, settings.negative_sign, ".", {}, 0);
   if (!number && settings.group_size > 0) {
     std::vector<std::string_view> separators = {settings.group_separator};
@@ -112,6 +125,12 @@ TypedAmount ReadTypedAmount(std::string_view text, const RegionalSettings& setti
                           static_cast<std::size_t>(settings.group_size));
   } else if (!number) {
     number = ReadNotation(text, settings.negative_sign, settings.decimal_separator, {}, 0);
+  }
+  if (!number) {
+    // A decimal comma where the region writes a point: what a Bulgarian
+    // pupil types on a computer with English settings.
+    number = ReadNotation(text, settings.negative_sign, ",", {}, 0);
+    if (number && (number->fraction.empty() || number->fraction.size() > 2)) number.reset();
   }
   if (!number) return {};
   return {true, Hundredths(*std::move(number))};
