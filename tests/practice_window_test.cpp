@@ -6,12 +6,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTextBlock>
 #include <QTextCursor>
 
 #include "form/button_actions.h"
 #include "form/practice.h"
 #include "window/main_window.h"
+#include "window/round_summary_dialog.h"
 #include "window_test_support.h"
 
 namespace {
@@ -114,6 +116,40 @@ TEST_F(PracticeWindowTest, ATeachersTaskAndTheVerdictInView) {
   cursor.movePosition(QTextCursor::EndOfBlock);
   EXPECT_LE(box->cursorRect(cursor).bottom(), box->viewport()->height());
   EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+}
+
+// Return and Enter click a focused button. After a round of ten its summary
+// is in view, the first task and the last alike, and "Нов кръг" (Return)
+// starts the next round.
+TEST(PracticeRound, EnterClicksAndTheSummaryIsInView) {
+  MainWindow window(restomer::RegionalSettings{}, restomer::kLev,
+                    restomer::PracticeOptions(7, *restomer::FindLevel(2), 10));
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  for (int k = 0; k < 10; ++k) {
+    for (int button : {kEnterButton, kClearButton}) {
+      if (k == 9 && button == kClearButton) break;
+      window.command1(button)->setFocus();
+      QTest::keyClick(window.command1(button), k % 2 ? Qt::Key_Enter : Qt::Key_Return);
+    }
+  }
+  RoundSummaryDialog* summary = nullptr;
+  for (QWidget* shown : QApplication::topLevelWidgets()) {
+    if (auto* dialog = qobject_cast<RoundSummaryDialog*>(shown)) summary = dialog;
+  }
+  ASSERT_NE(summary, nullptr);
+  QTRY_VERIFY(summary->isVisible());
+  QTableWidget* table = summary->table();
+  ASSERT_EQ(table->rowCount(), 10);
+  for (int row : {0, 9}) {
+    EXPECT_TRUE(table->viewport()->rect().contains(table->visualItemRect(table->item(row, 3))))
+        << "row " << row;
+  }
+  EXPECT_TRUE(table->item(9, 3)->text().startsWith("1 × "))
+      << table->item(9, 3)->text().toStdString();
+  QTest::keyClick(summary, Qt::Key_Return);
+  EXPECT_TRUE(window.text1()->toPlainText().endsWith("Задача 1 от 10\n"));
 }
 
 }  // namespace

@@ -60,6 +60,15 @@ TEST(ResultsFile, AppendsRowsAcrossRunsThatNoSpreadsheetRuns) {
   }
 }
 
+// A program started with none of USER, USERNAME and LOGNAME still records
+// who ran it.
+TEST(ResultsFile, KnowsTheLoginWithoutTheEnvironment) {
+  const std::string named = loginName();
+  for (const char* variable : {"USER", "USERNAME", "LOGNAME"}) qunsetenv(variable);
+  EXPECT_FALSE(loginName().empty());
+  qputenv("USER", QByteArray::fromStdString(named));
+}
+
 TEST(ResultsFile, TwoProgramsAppendWholeRows) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("results.csv"));

@@ -1,10 +1,13 @@
 // The worksheet as a reader of the PDF sees it: the tasks practice sets for
-// the seed, in order, and the key with every count-up line; fonts embedded.
+// the seed, in order, and the key with every count-up line; a head and a
+// number on every page; lines a printer draws solid; fonts embedded.
 #include "window/worksheet.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "form/button_actions.h"
@@ -61,6 +64,42 @@ TEST(Worksheet, HoldsPracticesTasksAndTheirCountUp) {
         expectNext(line.toStdString());
       }
     }
+    // Every page can be matched to its pupil and put in order: its head and
+    // its number; every page of the key says it is the key.
+    const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3);
+    for (qsizetype k = 0; k < pages.size(); ++k) {
+      for (const QString& head : {QStringLiteral("Restomer — "), QStringLiteral("Валута: "),
+                                  QStringLiteral("Начално число: 2026."), QStringLiteral("Име:"),
+                                  QStringLiteral("стр. %1 от %2").arg(k + 1).arg(pages.size())}) {
+        EXPECT_TRUE(pages[k].contains(head)) << "page " << k + 1 << ": " << head.toStdString();
+      }
+    }
+    EXPECT_TRUE(pages.back().contains("ключ с отговорите"));
+    // Every line at least 0.5 pt wide: the width of each pen times the
+    // page's scale, from the drawing itself.
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    int widths = 0;
+    for (qsizetype at = 0; (at = bytes.indexOf("stream\n", at)) >= 0; at += 7) {
+      if (at > 0 && bytes[at - 1] == 'd') continue;  // "endstream"
+      const qsizetype end = bytes.indexOf("endstream", at);
+      // qUncompress wants the size ahead of zlib's data; a generous guess grows.
+      const QByteArray drawing =
+          qUncompress(QByteArray("\x00\x10\x00\x00", 4) + bytes.mid(at + 7, end - at - 7));
+      const QRegularExpressionMatch scale =
+          QRegularExpression(QStringLiteral("([\\d.]+) 0 0 -?[\\d.]+ [\\d.]+ [\\d.]+ cm"))
+              .match(QString::fromLatin1(drawing));
+      if (!scale.hasMatch()) continue;
+      QRegularExpressionMatchIterator pens = QRegularExpression(QStringLiteral("([\\d.]+) w\\b"))
+                                                 .globalMatch(QString::fromLatin1(drawing));
+      while (pens.hasNext()) {
+        ++widths;
+        EXPECT_GE(pens.next().captured(1).toDouble() * scale.captured(1).toDouble(), 0.5);
+      }
+    }
+    EXPECT_GT(widths, 0);
     // Every font embedded: the "emb" column of pdffonts says "yes".
     const QStringList fonts =
         run(QStringLiteral("pdffonts"), {path}).split('\n', Qt::SkipEmptyParts);

@@ -64,6 +64,8 @@ class Practice {
 
   // The round that has just ended, task by task; empty while it goes on.
   std::vector<TaskRecord> EndedRound() const;
+  // The score after the last task checked or skipped.
+  Score LastScore() const { return CurrentScore(answers_ + skipped_); }
   const PracticeWording& wording() const { return wording_; }
 
   int answers() const { return answers_; }

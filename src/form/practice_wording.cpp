@@ -144,7 +144,8 @@ std::string PracticeWording::Answer(const TaskRecord& task) const {
     case TaskRecord::Outcome::kRight:
       return "„" + Abbreviated(task.typed) + "“ — вярно";
     case TaskRecord::Outcome::kWrong:
-      return "„" + Abbreviated(task.typed) + "“ и " + Denominations(task.ticked) + " — грешно";
+      return (IsBlank(task.typed) ? "без ресто" : "„" + Abbreviated(task.typed) + "“") + " и " +
+             Denominations(task.ticked) + " — грешно";
     case TaskRecord::Outcome::kSkipped:
       return "пропусната";
   }

@@ -23,9 +23,6 @@ class BulgarianParserTexts : public QTranslator {
   QString translate(const char* context, const char* sourceText, const char* = nullptr,
                     int = -1) const override {
     static const QHash<QByteArrayView, QString> texts = {
-        {"Displays help on commandline options.", QStringLiteral("Показва тази помощ.")},
-        {"Displays help including Qt specific options.",
-         QStringLiteral("Показва помощта заедно с опциите на Qt.")},
         {"Displays version information.", QStringLiteral("Показва версията.")},
         {"Usage: %1", QStringLiteral("Употреба: %1")},
         {"[options]", QStringLiteral("[опции]")},
@@ -149,7 +146,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       QStringLiteral("Урок, записан от прозореца на учителя: отваря упражнението с неговите "
                      "настройки."),
       QStringLiteral("[урок.%1]").arg(QLatin1String(kLessonSuffix)));
-  const QCommandLineOption helpOption = parser.addHelpOption();
+  // Not Qt's own help option, which adds --help-all for options the program
+  // does not list.
+  const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                      QStringLiteral("Показва тази помощ."));
+  parser.addOption(helpOption);
   const QCommandLineOption versionOption = parser.addVersionOption();
   const QCommandLineOption currencyOption(
       QStringLiteral("currency"),
@@ -169,7 +170,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   parser.addOption(teacherOption);
   const QCommandLineOption seedOption(
       QStringLiteral("seed"),
-      QStringLiteral("Начало на поредицата задачи: с едно и също число задачите са едни и същи."),
+      QStringLiteral("Начално число на задачите: с едно и също число всички компютри дават едни и "
+                     "същи задачи."),
       QStringLiteral("число"));
   parser.addOption(seedOption);
   const QCommandLineOption levelOption(
@@ -204,7 +206,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   parser.addOption(askNameOption);
   const QCommandLineOption worksheetOption(
       QStringLiteral("worksheet"),
-      QStringLiteral("Записва работен лист с задачите и ключ с отговорите в този PDF файл, "
+      QStringLiteral("Записва работен лист със задачите и ключ с отговорите в този PDF файл, "
                      "без прозорец."),
       QStringLiteral("файл.pdf"));
   parser.addOption(worksheetOption);
@@ -219,7 +221,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   }
   // Printed by the program itself, in UTF-8 on every system: Qt would show
   // them in a message box on Windows.
-  if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+  if (parser.isSet(helpOption)) {
     commandLine.mode = Mode::kPrint;
     commandLine.output = parser.helpText();
     return commandLine;

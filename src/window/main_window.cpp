@@ -1,11 +1,13 @@
 #include "window/main_window.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
+#include <QWindow>
 #include <algorithm>
 
 #include "form/button_actions.h"
@@ -13,6 +15,7 @@
 #include "window/light_palette.h"
 #include "window/practice_controller.h"
 #include "window/result_check_box.h"
+#include "window/round_summary_dialog.h"
 
 using restomer::FormContent;
 
@@ -92,6 +95,22 @@ void setTextIfChanged(QLineEdit* box, const std::string& text) {
   const QString shown = QString::fromStdString(text);
   if (box->text() != shown) box->setText(shown);
 }
+
+// Return and the keypad's Enter click a focused button, as Space does and as
+// in every dialog; a button in a plain window does not take them itself.
+class EnterClicksButton : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    static_cast<QPushButton*>(watched)->click();
+    return true;
+  }
+};
 
 }  // namespace
 
@@ -215,6 +234,8 @@ void MainWindow::createControls() {
     command1_[k]->setGeometry(command1Geometry[k]);
     connect(command1_[k], &QPushButton::clicked, this, [this, k] { command1Click(k); });
   }
+  auto* enterClicks = new EnterClicksButton(this);
+  for (QPushButton* button : command1_) button->installEventFilter(enterClicks);
 }
 
 // The denominations of one unit or more come first, then the trace box,
@@ -233,14 +254,29 @@ void MainWindow::chainTabOrder() {
 void MainWindow::command1Click(int index) {
   FormContent content = contentOnScreen();
   const auto Index = static_cast<std::int16_t>(index);
+  bool roundEnded = false;
   if (practice_) {
-    practice_->click(content, Index);
+    roundEnded = practice_->click(content, Index);
   } else {
     restomer::Command1Click(content, Index, settings_, currency_);
   }
   showContent(content);
   // The learner types the next answer at once.
   if (practice_) text3_[restomer::kChangeBox]->setFocus();
+  if (roundEnded) showRoundSummary();
+}
+
+// The round's summary in a dialog of its own: the trace box shows a few
+// lines only. "Нов кръг" is "Чисти". The dialog is no child of the window,
+// whose colours are not its own, but stays above it.
+void MainWindow::showRoundSummary() {
+  RoundSummaryDialog* summary = practice_->roundSummary(nullptr);
+  summary->setAttribute(Qt::WA_DeleteOnClose);
+  connect(this, &QObject::destroyed, summary, &QObject::deleteLater);
+  summary->winId();
+  summary->windowHandle()->setTransientParent(windowHandle());
+  connect(summary, &QDialog::accepted, this, [this] { command1Click(restomer::kClearButton); });
+  summary->open();
 }
 
 FormContent MainWindow::contentOnScreen() const {

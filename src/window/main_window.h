@@ -63,6 +63,7 @@ class MainWindow : public QWidget {
   // Runs the click of Command1(index) on what the controls hold and shows
   // the result.
   void command1Click(int index);
+  void showRoundSummary();
   restomer::FormContent contentOnScreen() const;
   void showContent(const restomer::FormContent& content);
 

@@ -11,7 +11,9 @@
 #include "form/practice.h"
 #include "runtime/conversions.h"
 
+class QWidget;
 class ResultsFile;
+class RoundSummaryDialog;
 
 class PracticeController {
  public:
@@ -31,8 +33,11 @@ class PracticeController {
 
   // The click of Command1(index): checks or skips, and records the task. A
   // row the file cannot take is said at the top of the trace box, and
-  // practice goes on.
-  void click(restomer::FormContent& content, std::int16_t index);
+  // practice goes on. Returns whether the click ended a round.
+  bool click(restomer::FormContent& content, std::int16_t index);
+
+  // The summary of the round that has just ended.
+  RoundSummaryDialog* roundSummary(QWidget* parent) const;
 
  private:
   restomer::Practice practice_;

@@ -26,8 +26,8 @@ class ResultsFile {
   QString append(const restomer::TaskRecord& record);
 
  private:
-  // Appends `text` whole, or nothing.
-  bool appendWhole(const std::string& text, bool onlyWhenEmpty);
+  // Appends `text` whole, or nothing and says why.
+  QString appendWhole(const std::string& text, bool onlyWhenEmpty);
 
   QString path_;
   restomer::ResultsContext context_;

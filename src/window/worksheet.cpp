@@ -1,5 +1,6 @@
 #include "window/worksheet.h"
 
+#include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -11,6 +12,7 @@
 
 #include "form/button_actions.h"
 #include "form/form_content.h"
+#include "form/practice_wording.h"
 #include "window/application.h"
 #include "window/regional_settings.h"
 
@@ -26,22 +28,25 @@ constexpr double kAnswerLineMm = 35;   // the line to write the change on
 constexpr double kTaskGapMm = 7;
 constexpr int kTitlePoints = 16;
 constexpr int kResolutionDpi = 300;
+// The narrowest line drawn, in points: what a printer draws solid.
+constexpr double kLinePoints = 0.6;
 
 // A task as the sheet shows it and as the window answers it.
 struct SheetTask {
   int number;
-  QString price;
-  QString paid;
-  QString change;
+  QString purchase;  // "Клиентът купува за 50,43 лв. и дава 55,00 лв."
+  QString answer;    // "50,43 лв. → 55,00 лв.: ресто 4,57 лв."
   QStringList captions;
   std::vector<bool> ticked;
   QStringList countUp;
 };
 
 // The seed's tasks in practice's order, each answered by the change logic
-// itself, so that the sheet and the window cannot disagree.
+// itself and worded as practice words them, so that the sheet and the window
+// cannot disagree.
 std::vector<SheetTask> tasksOf(const WorksheetOptions& options) {
   restomer::TaskGenerator generator(options.seed, *options.level);
+  const restomer::PracticeWording wording(*options.currency, options.settings);
   std::vector<SheetTask> tasks;
   for (int number = 1; number <= options.tasks; ++number) {
     const restomer::PracticeTask task = generator.Next();
@@ -49,14 +54,17 @@ std::vector<SheetTask> tasksOf(const WorksheetOptions& options) {
     form.Text3[restomer::kPriceBox].Text = restomer::AmountText(task.price);
     form.Text3[restomer::kPaidBox].Text = restomer::AmountText(task.paid);
     restomer::Command1Click(form, restomer::kEnterButton, options.settings, *options.currency);
-    SheetTask sheet{number,
-                    QString::fromStdString(form.Text3[restomer::kPriceBox].Text),
-                    QString::fromStdString(form.Text3[restomer::kPaidBox].Text),
-                    QString::fromStdString(form.Text3[restomer::kChangeBox].Text),
-                    {},
-                    {},
-                    QString::fromStdString(form.Text1[0].Text)
-                        .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)};
+    const std::string purchase =
+        "Клиентът купува за " + wording.Amount(task.price) + " и дава " + wording.Amount(task.paid);
+    SheetTask sheet{
+        number,
+        QString::fromStdString(purchase + (purchase.ends_with('.') ? "" : ".")),
+        QString::fromStdString(wording.Amount(task.price) + " → " + wording.Amount(task.paid) +
+                               ": ресто " + wording.Amount(task.paid - task.price)),
+        {},
+        {},
+        QString::fromStdString(form.Text1[0].Text)
+            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)};
     for (const restomer::CheckBox& box : form.Check1) {
       sheet.captions << QString::fromStdString(box.Caption);
       sheet.ticked.push_back(box.Value == 1);
@@ -66,40 +74,78 @@ std::vector<SheetTask> tasksOf(const WorksheetOptions& options) {
   return tasks;
 }
 
+QFont titleFont() {
+  QFont font = windowFont();
+  font.setPointSize(kTitlePoints);
+  return font;
+}
+
 // Lays blocks out from the top of a page down, starting a new page where a
-// block does not fit, so that no task is split. Each block is measured
-// first with `draw` false, then drawn.
+// block does not fit, so that no task is split. Every page starts with the
+// sheet's head (its title, the lesson, a line for the name) and ends with
+// "стр. N от M". A first pass paints nothing and counts the pages; each
+// block is measured with `draw` false before it is drawn.
 class Sheet {
  public:
-  explicit Sheet(QPdfWriter& writer) : writer_(writer), painter_(&writer) {}
+  Sheet(QPdfWriter& writer, const WorksheetOptions& options)
+      : writer_(writer), painter_(&writer), options_(options) {
+    // Lines a printer draws solid: a pen of zero width is a device's
+    // thinnest line, pale or broken on paper.
+    painter_.setPen(QPen(Qt::black, points(kLinePoints)));
+  }
 
   bool isActive() const { return painter_.isActive(); }
   bool finish() { return painter_.end(); }
+  int pages() const { return page_; }
+
+  // Starts over from the first page; with `painting` false nothing is drawn.
+  void restart(bool painting, int pages) {
+    painting_ = painting;
+    pages_ = pages;
+    page_ = 0;
+    y_ = 0;
+  }
 
   double mm(double millimetres) const { return millimetres * kResolutionDpi / 25.4; }
+  double points(double points) const { return points * kResolutionDpi / 72; }
 
-  void startPage() {
-    if (y_ > 0) writer_.newPage();
+  // A new page with its head, under `title`.
+  void startPage(const QString& title) {
+    if (page_ > 0 && painting_) writer_.newPage();
+    ++page_;
     y_ = 0;
+    title_ = title;
+    if (painting_) drawPageNumber();
+    text(title, titleFont(), true);
+    text(QStringLiteral("Валута: %1. %2 Начално число: %3. Дата: %4.")
+             .arg(QString::fromUtf8(options_.currency->bulgarian_name))
+             .arg(QString::fromStdString(
+                 restomer::LevelText(*options_.level, options_.currency->unit)))
+             .arg(options_.seed)
+             .arg(options_.date.toString(QStringLiteral("dd.MM.yyyy"))),
+         windowFont(), true);
+    gap(3, true);
+    answerLine(QStringLiteral("Име:"), windowFont(), true);
+    gap(kTaskGapMm, true);
   }
 
   // Makes room for a block `height` high.
   void fit(double height) {
-    if (y_ > 0 && y_ + height > writer_.height()) startPage();
+    if (y_ + height > bottom()) startPage(title_);
   }
 
   double text(const QString& text, const QFont& font, bool draw, double indent = 0) {
     const QRectF area(indent, y_, writer_.width() - indent, writer_.height());
     painter_.setFont(font);
     const QRectF used = painter_.boundingRect(area, Qt::TextWordWrap, text);
-    if (draw) painter_.drawText(area, Qt::TextWordWrap, text);
+    if (draw && painting_) painter_.drawText(area, Qt::TextWordWrap, text);
     return advance(used.height(), draw);
   }
 
   // "Ресто: ____": a label and a line to write on.
   double answerLine(const QString& label, const QFont& font, bool draw) {
     const QFontMetricsF metrics(font, &writer_);
-    if (draw) {
+    if (draw && painting_) {
       painter_.setFont(font);
       painter_.drawText(QPointF(0, y_ + metrics.ascent()), label);
       const double x = metrics.horizontalAdvance(label + QLatin1Char(' '));
@@ -124,7 +170,7 @@ class Sheet {
         x = 0;
         top += rowHeight;
       }
-      if (draw) {
+      if (draw && painting_) {
         const QRectF square(x, top + (metrics.height() - box) / 2, box, box);
         painter_.drawRect(square);
         if (withTicks && task.ticked[k]) drawTick(square);
@@ -139,6 +185,20 @@ class Sheet {
   double gap(double millimetres, bool draw) { return advance(mm(millimetres), draw); }
 
  private:
+  // Where blocks end: above the page number.
+  double bottom() const {
+    return writer_.height() - QFontMetricsF(windowFont(), &writer_).lineSpacing() - mm(2);
+  }
+
+  void drawPageNumber() {
+    const QFont font = windowFont();
+    painter_.setFont(font);
+    const QFontMetricsF metrics(font, &writer_);
+    painter_.drawText(
+        QRectF(0, writer_.height() - metrics.lineSpacing(), writer_.width(), metrics.lineSpacing()),
+        Qt::AlignRight | Qt::AlignBottom, QStringLiteral("стр. %1 от %2").arg(page_).arg(pages_));
+  }
+
   void drawTick(const QRectF& square) {
     QPainterPath tick;
     tick.moveTo(square.left() + square.width() * 0.15, square.top() + square.height() * 0.55);
@@ -157,45 +217,44 @@ class Sheet {
 
   QPdfWriter& writer_;
   QPainter painter_;
+  const WorksheetOptions& options_;
+  bool painting_ = false;
+  int pages_ = 0;
+  int page_ = 0;
+  QString title_;
   double y_ = 0;
 };
 
-QFont titleFont() {
-  QFont font = windowFont();
-  font.setPointSize(kTitlePoints);
-  return font;
-}
-
-QString header(const WorksheetOptions& options) {
-  return QStringLiteral("Валута: %1. %2 Начално число: %3. Дата: %4.")
-      .arg(QString::fromUtf8(options.currency->bulgarian_name))
-      .arg(QString::fromStdString(restomer::LevelText(*options.level, options.currency->unit)))
-      .arg(options.seed)
-      .arg(options.date.toString(QStringLiteral("dd.MM.yyyy")));
-}
-
 // One task for the pupil: the purchase, a line for the change, the boxes.
-double drawTask(Sheet& sheet, const SheetTask& task, const QString& unit, bool draw) {
+double drawTask(Sheet& sheet, const SheetTask& task, bool draw) {
   const QFont font = windowFont();
-  return sheet.text(QStringLiteral("%1. Клиентът купува за %2%3 и дава %4%3%5")
-                        .arg(task.number)
-                        .arg(task.price, unit, task.paid,
-                             unit.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")),
-                    font, draw) +
+  return sheet.text(QStringLiteral("%1. %2").arg(task.number).arg(task.purchase), font, draw) +
          sheet.answerLine(QStringLiteral("Ресто:"), font, draw) + sheet.gap(1, draw) +
          sheet.boxes(task, font, false, draw) + sheet.gap(kTaskGapMm, draw);
 }
 
 // One task of the key: the change, the pieces ticked, the count-up.
-double drawAnswer(Sheet& sheet, const SheetTask& task, const QString& unit, bool draw) {
+double drawAnswer(Sheet& sheet, const SheetTask& task, bool draw) {
   const QFont font = windowFont();
-  double height = sheet.text(QStringLiteral("%1. %2 → %3%4: ресто %5")
-                                 .arg(task.number)
-                                 .arg(task.price, task.paid, unit, task.change),
-                             font, draw) +
-                  sheet.gap(1, draw) + sheet.boxes(task, font, true, draw);
+  double height =
+      sheet.text(QStringLiteral("%1. %2").arg(task.number).arg(task.answer), font, draw) +
+      sheet.gap(1, draw) + sheet.boxes(task, font, true, draw);
   for (const QString& line : task.countUp) height += sheet.text(line, font, draw, sheet.mm(5));
   return height + sheet.gap(kTaskGapMm, draw);
+}
+
+// The tasks, then the key from a new page.
+void layOut(Sheet& sheet, const std::vector<SheetTask>& tasks) {
+  sheet.startPage(QStringLiteral("Restomer — работен лист"));
+  for (const SheetTask& task : tasks) {
+    sheet.fit(drawTask(sheet, task, false));
+    drawTask(sheet, task, true);
+  }
+  sheet.startPage(QStringLiteral("Restomer — ключ с отговорите"));
+  for (const SheetTask& task : tasks) {
+    sheet.fit(drawAnswer(sheet, task, false));
+    drawAnswer(sheet, task, true);
+  }
 }
 
 }  // namespace
@@ -212,10 +271,13 @@ WorksheetOptions worksheetOptionsOf(const restomer::Lesson& lesson) {
 }
 
 QString writeWorksheet(const QString& path, const WorksheetOptions& options) {
-  const QString failed = QStringLiteral("Работният лист „%1“ не може да бъде записан.").arg(path);
   // Written beside the file and renamed at the end: never a half sheet.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return failed;
+  const auto failed = [&path, &file] {
+    return QStringLiteral("Работният лист „%1“ не може да бъде записан: %2.")
+        .arg(QDir::toNativeSeparators(path), file.errorString());
+  };
+  if (!file.open(QIODevice::WriteOnly)) return failed();
   {
     QPdfWriter writer(&file);
     writer.setPageSize(QPageSize(QPageSize::A4));
@@ -224,30 +286,14 @@ QString writeWorksheet(const QString& path, const WorksheetOptions& options) {
     writer.setResolution(kResolutionDpi);
     writer.setTitle(QStringLiteral("Restomer — работен лист"));
     writer.setCreator(QStringLiteral("Restomer"));
-    Sheet sheet(writer);
-    if (!sheet.isActive()) return failed;
-
+    Sheet sheet(writer, options);
+    if (!sheet.isActive()) return failed();
     const std::vector<SheetTask> tasks = tasksOf(options);
-    const QString unit = QString::fromUtf8(options.currency->unit);
-    sheet.text(QStringLiteral("Restomer — работен лист"), titleFont(), true);
-    sheet.text(header(options), windowFont(), true);
-    sheet.gap(3, true);
-    sheet.answerLine(QStringLiteral("Име:"), windowFont(), true);
-    sheet.gap(kTaskGapMm, true);
-    for (const SheetTask& task : tasks) {
-      sheet.fit(drawTask(sheet, task, unit, false));
-      drawTask(sheet, task, unit, true);
-    }
-
-    sheet.startPage();
-    sheet.text(QStringLiteral("Restomer — ключ с отговорите"), titleFont(), true);
-    sheet.text(header(options), windowFont(), true);
-    sheet.gap(kTaskGapMm, true);
-    for (const SheetTask& task : tasks) {
-      sheet.fit(drawAnswer(sheet, task, unit, false));
-      drawAnswer(sheet, task, unit, true);
-    }
-    if (!sheet.finish()) return failed;
+    sheet.restart(false, 0);
+    layOut(sheet, tasks);
+    sheet.restart(true, sheet.pages());
+    layOut(sheet, tasks);
+    if (!sheet.finish()) return failed();
   }
-  return file.commit() ? QString() : failed;
+  return file.commit() ? QString() : failed();
 }
