@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,12 +33,12 @@ TEST(ResultsFile, AppendsRowsAcrossRunsThatNoSpreadsheetRuns) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("резултати.csv"));
   const TaskRecord typedFormula{
-      1, 1, 2518, 3000, "=1+1", {}, 482, {{"2", 1}}, TaskRecord::Outcome::kWrong};
+      1, 1, 2518, 3000, "=1+1", {}, 482, {{"2", 2}, {"0.50", 1}}, TaskRecord::Outcome::kWrong};
   const TaskRecord skipped{1,
                            2,
                            -500,
                            3000,
-                           "",
+                           "x;=1+1",
                            {},
                            3500,
                            {{"20", 1}, {"10", 1}, {"5", 1}},
@@ -49,10 +50,11 @@ TEST(ResultsFile, AppendsRowsAcrossRunsThatNoSpreadsheetRuns) {
   }
   const QStringList lines = linesOf(path);
   ASSERT_EQ(lines.size(), 3);
-  EXPECT_TRUE(lines[0].startsWith("време,потребител,име,валута,ниво,начало,задача,цена"));
   EXPECT_TRUE(
-      lines[1].contains(R"(,pupil,"Иван, ""Ванко""",euro,2,7,1,25.18,30.00,'=1+1,,4.82,2,грешно)"));
-  EXPECT_TRUE(lines[2].endsWith(R"(,2,'-5.00,30.00,,,35.00,20 10 5,пропусната)"));
+      lines[0].startsWith("\uFEFFвреме,потребител,име,валута,ниво,начално число,кръг,задача,цена"));
+  EXPECT_TRUE(lines[1].contains(
+      R"(,pupil,"Иван, ""Ванко""",euro,2,№7,1,1,25.18,30.00,'=1+1,,4.82,2×2 0.50,грешна)"));
+  EXPECT_TRUE(lines[2].endsWith(R"(,1,2,'-5.00,30.00,"x;=1+1",,35.00,20 10 5,пропусната)"));
 
   for (const QString& unwritable :
        {dir.path(), dir.filePath(QStringLiteral("no such folder/резултати.csv"))}) {
@@ -83,36 +85,64 @@ TEST(ResultsFile, TwoProgramsAppendWholeRows) {
   }
   const QStringList lines = linesOf(path);
   ASSERT_EQ(lines.size(), 401);
-  EXPECT_TRUE(lines[0].startsWith("време,"));
+  EXPECT_TRUE(lines[0].startsWith("\uFEFFвреме,"));
   int rows[2] = {};
   for (const QString& line : lines.mid(1)) {
     const QStringList fields = line.split(',');
-    ASSERT_EQ(fields.size(), 14) << line.toStdString();
+    ASSERT_EQ(fields.size(), 15) << line.toStdString();
     const int writer = fields[2] == "writer1" ? 1 : 0;
-    EXPECT_EQ(fields[6].toInt(), ++rows[writer]) << "rows in order, none lost";
+    EXPECT_EQ(fields[7].toInt(), ++rows[writer]) << "rows in order, none lost";
   }
   EXPECT_EQ(rows[0], 200);
   EXPECT_EQ(rows[1], 200);
 }
 
-// A write that fails later is said in the trace box, and practice goes on.
-TEST(ResultsFile, PracticeGoesOnWhenAWriteFails) {
+// A row that cannot be written waits, in order, and the window says so
+// until it is written; what still waits when practice ends is kept and
+// written at the next start. Closing the window records the open task.
+TEST(ResultsFile, RowsWaitAndNoneIsLost) {
+  QStandardPaths::setTestModeEnabled(true);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("results.csv"));
-  ResultsFile file(path, {"pupil", "", &restomer::kLev, 4, 3});
-  ASSERT_EQ(file.open(), "");
-  MainWindow window(restomer::RegionalSettings{}, restomer::kLev, restomer::PracticeOptions(3));
-  window.keepResultsIn(&file);
-  QTest::mouseClick(window.command1(restomer::kClearButton), Qt::LeftButton);  // a skip
-  ASSERT_EQ(linesOf(path).size(), 2);
+  const auto tasks = [&path] {
+    QStringList numbers;
+    for (const QString& line : linesOf(path).mid(1)) numbers << line.split(',')[7];
+    return numbers.join(' ');
+  };
+  {
+    ResultsFile file(path, {"pupil", "", &restomer::kLev, 4, 3});
+    ASSERT_EQ(file.open(), "");
+    MainWindow window(restomer::RegionalSettings{}, restomer::kLev, restomer::PracticeOptions(3));
+    window.keepResultsIn(&file);
+    QTest::mouseClick(window.command1(restomer::kClearButton), Qt::LeftButton);  // a skip
+    ASSERT_EQ(tasks(), "1");
 
-  QFile::remove(path);
-  ASSERT_TRUE(QDir().mkdir(path));  // the share is gone: nothing can be appended
-  const QString price = window.text3(restomer::kPriceBox)->text();
-  QTest::mouseClick(window.command1(restomer::kClearButton), Qt::LeftButton);
-  EXPECT_TRUE(
-      window.text1()->toPlainText().startsWith("Задача 2 не е записана във файла с резултатите"));
-  EXPECT_NE(window.text3(restomer::kPriceBox)->text(), price) << "the next task";
+    QFile::rename(path, path + ".away");
+    ASSERT_TRUE(QDir().mkdir(path));  // the share is gone: nothing can be appended
+    const QString price = window.text3(restomer::kPriceBox)->text();
+    for (int k = 0; k < 2; ++k) {
+      QTest::mouseClick(window.command1(restomer::kClearButton), Qt::LeftButton);
+    }
+    EXPECT_TRUE(window.text1()->toPlainText().startsWith("Резултатите от 2 задачи чакат"));
+    EXPECT_NE(window.text3(restomer::kPriceBox)->text(), price) << "practice goes on";
+
+    ASSERT_TRUE(QDir().rmdir(path));
+    QFile::rename(path + ".away", path);
+    EXPECT_EQ(file.flush(), "");  // what the timer does
+    EXPECT_EQ(tasks(), "1 2 3");
+    EXPECT_TRUE(window.text1()->toPlainText().startsWith("Клиентът купува"));
+
+    QFile::rename(path, path + ".away");
+    ASSERT_TRUE(QDir().mkdir(path));
+    window.close();  // the task on screen: skipped, and kept
+    EXPECT_EQ(file.waiting(), 1);
+  }
+  ASSERT_TRUE(QDir().rmdir(path));
+  QFile::rename(path + ".away", path);
+  ResultsFile next(path, {"pupil", "", &restomer::kLev, 4, 3});
+  ASSERT_EQ(next.open(), "");
+  EXPECT_EQ(tasks(), "1 2 3 4");
+  EXPECT_FALSE(QFile::exists(ResultsFile::waitingFileFor(path)));
 }
 
 }  // namespace

@@ -132,24 +132,27 @@ Score Practice::CurrentScore(int task) const {
   return {task, options_.round_size, right_answers_, answers_ + skipped_, skipped_};
 }
 
-std::optional<TaskRecord> Practice::Skip(FormContent& form) {
-  std::optional<TaskRecord> record;
+std::optional<TaskRecord> Practice::Abandon(const FormContent& form) {
   const std::optional<Purchase> purchase = PurchaseOf(form);
+  if (!purchase || RoundIsOver() || checked_.contains(*purchase)) return std::nullopt;
   FormContent answered = form;
-  if (purchase) {
-    answered.Text3[kPriceBox].Text = AmountText(purchase->first);
-    answered.Text3[kPaidBox].Text = AmountText(purchase->second);
+  answered.Text3[kPriceBox].Text = AmountText(purchase->first);
+  answered.Text3[kPaidBox].Text = AmountText(purchase->second);
+  if (Command1Click(answered, kEnterButton, settings_, currency_) != ClickOutcome::kChangeShown) {
+    return std::nullopt;
   }
-  if (purchase && !RoundIsOver() && !checked_.contains(*purchase) &&
-      Command1Click(answered, kEnterButton, settings_, currency_) == ClickOutcome::kChangeShown) {
-    record = Record(form, answered, TaskRecord::Outcome::kSkipped);
-    Count(*record);
-    checked_.insert(*purchase);
-    if (RoundIsOver()) {  // the last task of the round: its summary, not a new task
-      const Score score = CurrentScore(record->number);
-      form.Text1[0].Text = wording_.ScoreLine(score) + wording_.Summary(round_, score);
-      return record;
-    }
+  const TaskRecord record = Record(form, answered, TaskRecord::Outcome::kSkipped);
+  Count(record);
+  checked_.insert(*purchase);
+  return record;
+}
+
+std::optional<TaskRecord> Practice::Skip(FormContent& form) {
+  const std::optional<TaskRecord> record = Abandon(form);
+  if (record && RoundIsOver()) {  // the last task of the round: its summary, not a new task
+    const Score score = CurrentScore(record->number);
+    form.Text1[0].Text = wording_.ScoreLine(score) + wording_.Summary(round_, score);
+    return record;
   }
   SetNextTask(form);
   return record;

@@ -62,6 +62,10 @@ class Practice {
   // task this click checked or skipped, if it did.
   std::optional<TaskRecord> Click(FormContent& form, std::int16_t Index);
 
+  // The task on screen, left when the window closes: counted as skipped
+  // unless it was checked or cannot be answered.
+  std::optional<TaskRecord> Abandon(const FormContent& form);
+
   // The round that has just ended, task by task; empty while it goes on.
   std::vector<TaskRecord> EndedRound() const;
   // The score after the last task checked or skipped.

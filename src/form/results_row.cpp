@@ -17,7 +17,8 @@ std::string Joined(const std::vector<std::string>& captions) {
   return joined;
 }
 
-// "2×2 0.50": the fewest pieces with their counts, a count of one left out.
+}  // namespace
+
 std::string PiecesText(const std::vector<Piece>& pieces) {
   std::string text;
   for (const Piece& piece : pieces) {
@@ -27,26 +28,25 @@ std::string PiecesText(const std::vector<Piece>& pieces) {
   return text;
 }
 
+// Not "вярно", which a spreadsheet under Bulgarian settings reads as TRUE.
 const char* OutcomeText(TaskRecord::Outcome outcome) {
   switch (outcome) {
     case TaskRecord::Outcome::kRight:
-      return "вярно";
+      return "вярна";
     case TaskRecord::Outcome::kWrong:
-      return "грешно";
+      return "грешна";
     case TaskRecord::Outcome::kSkipped:
       return "пропусната";
   }
   return "";
 }
 
-}  // namespace
-
 std::string CsvLine(const std::vector<std::string>& fields) {
   std::string line;
   for (std::size_t k = 0; k < fields.size(); ++k) {
     if (k > 0) line += ',';
     const std::string& field = fields[k];
-    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+    if (field.find_first_of(",;\"\r\n") == std::string::npos) {
       line += field;
       continue;
     }
@@ -58,8 +58,8 @@ std::string CsvLine(const std::vector<std::string>& fields) {
 }
 
 std::string ResultsHeader() {
-  return CsvLine({"време", "потребител", "име", "валута", "ниво", "начало", "задача", "цена",
-                  "платено", "написано ресто", "отбелязани", "ресто", "най-малко бройки",
+  return CsvLine({"време", "потребител", "име", "валута", "ниво", "начално число", "кръг", "задача",
+                  "цена", "платено", "написано ресто", "отбелязани", "ресто", "най-малко бройки",
                   "оценка"});
 }
 
@@ -70,7 +70,8 @@ std::string ResultsRow(const std::string& time, const ResultsContext& context,
                                      context.name,
                                      std::string(context.currency->name),
                                      std::to_string(context.level),
-                                     std::to_string(context.seed),
+                                     "№" + std::to_string(context.seed),
+                                     std::to_string(record.round),
                                      std::to_string(record.number),
                                      AmountText(record.price),
                                      AmountText(record.paid),

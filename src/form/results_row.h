@@ -1,5 +1,5 @@
 // The rows of a results file: one per task checked or skipped, in CSV
-// (RFC 4180), safe to open in a spreadsheet.
+// (RFC 4180), safe to open in a spreadsheet under any regional settings.
 #ifndef RESTOMER_FORM_RESULTS_ROW_H_
 #define RESTOMER_FORM_RESULTS_ROW_H_
 
@@ -8,30 +8,44 @@
 #include <vector>
 
 #include "form/currency.h"
-#include "form/practice.h"
 #include "form/task_generator.h"
+#include "form/verdict.h"
 
 namespace restomer {
 
 // What every row of one practice shares.
 struct ResultsContext {
   std::string login;  // the user's login name
-  std::string name;   // the pupil's name, when a teacher's launcher gives it
+  std::string name;   // the pupil's name, when a launcher or the pupil gives it
   const Currency* currency;
   int level;
   std::uint64_t seed;
 };
 
+// UTF-8's byte-order mark, with which a new results file starts: Excel
+// reads a CSV file as UTF-8 only with it.
+inline constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
 // The header row, CR LF at its end.
 std::string ResultsHeader();
 
 // The row of one task, CR LF at its end. `time` is the date and time in ISO
-// 8601. A field a spreadsheet would take for a formula (one that starts with
-// "=", "+", "-", "@", a tab or a carriage return) gets a "'" before it.
+// 8601. Amounts are written "4.57" whatever the locale; the seed as "№2026",
+// which no spreadsheet rounds; the pieces with their counts ("2×2 0.10");
+// the outcome in words no spreadsheet takes for a truth value. A field a
+// spreadsheet would take for a formula (one that starts with "=", "+", "-",
+// "@", a tab or a carriage return) gets a "'" before it.
 std::string ResultsRow(const std::string& time, const ResultsContext& context,
                        const TaskRecord& record);
 
-// One CSV line of those fields, quoted where RFC 4180 asks, with CR LF.
+// "2×2 0.10 2×0.02": pieces with their counts, a count of one left out.
+std::string PiecesText(const std::vector<Piece>& pieces);
+
+// The outcome as the file writes it: "вярна", "грешна", "пропусната".
+const char* OutcomeText(TaskRecord::Outcome outcome);
+
+// One CSV line of those fields, quoted where RFC 4180 asks and where a
+// field holds ";" (a list separator of spreadsheets), with CR LF.
 std::string CsvLine(const std::vector<std::string>& fields);
 
 }  // namespace restomer

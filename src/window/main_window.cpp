@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
@@ -15,6 +16,7 @@
 #include "window/light_palette.h"
 #include "window/practice_controller.h"
 #include "window/result_check_box.h"
+#include "window/results_file.h"
 #include "window/round_summary_dialog.h"
 
 using restomer::FormContent;
@@ -142,7 +144,33 @@ MainWindow::MainWindow(const restomer::RegionalSettings& settings,
 MainWindow::~MainWindow() = default;
 
 void MainWindow::keepResultsIn(ResultsFile* results) {
-  if (practice_) practice_->keepResultsIn(results);
+  if (!practice_) return;
+  practice_->keepResultsIn(results);
+  connect(results, &ResultsFile::waitingChanged, this, &MainWindow::showResultsNotice);
+}
+
+void MainWindow::showResultsNotice() {
+  QString trace = text1_->toPlainText();
+  if (!shownNotice_.isEmpty() && trace.startsWith(shownNotice_ + QLatin1Char('\n'))) {
+    trace.remove(0, shownNotice_.size() + 1);
+  }
+  shownNotice_ = practice_->resultsNotice();
+  if (!shownNotice_.isEmpty()) trace.prepend(shownNotice_ + QLatin1Char('\n'));
+  if (trace != text1_->toPlainText()) text1_->setPlainText(trace);
+}
+
+// Practice records the task left open, and keeps what could not be written;
+// the program ends once the pupil has read where.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (practice_) {
+    const QString kept = practice_->finish(contentOnScreen());
+    if (!kept.isEmpty()) {
+      auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Restomer"), kept);
+      box->setAttribute(Qt::WA_DeleteOnClose);
+      box->show();
+    }
+  }
+  QWidget::closeEvent(event);
 }
 
 void MainWindow::showPupilName(const QString& name) {
@@ -261,6 +289,10 @@ void MainWindow::command1Click(int index) {
     restomer::Command1Click(content, Index, settings_, currency_);
   }
   showContent(content);
+  if (practice_) {
+    shownNotice_.clear();
+    showResultsNotice();
+  }
   // The learner types the next answer at once.
   if (practice_) text3_[restomer::kChangeBox]->setFocus();
   if (roundEnded) showRoundSummary();

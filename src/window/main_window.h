@@ -64,6 +64,10 @@ class MainWindow : public QWidget {
   // the result.
   void command1Click(int index);
   void showRoundSummary();
+  // Keeps the line on results that wait at the top of the trace box, or
+  // takes it away once they are written.
+  void showResultsNotice();
+  void closeEvent(QCloseEvent* event) override;
   restomer::FormContent contentOnScreen() const;
   void showContent(const restomer::FormContent& content);
 
@@ -71,6 +75,7 @@ class MainWindow : public QWidget {
   const restomer::Currency& currency_;
   // Set in practice only.
   std::unique_ptr<PracticeController> practice_;
+  QString shownNotice_;
   std::array<QLabel*, 4> label1_{};
   QGroupBox* frame1_ = nullptr;
   std::vector<ResultCheckBox*> check1_;

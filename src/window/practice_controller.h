@@ -4,6 +4,7 @@
 #ifndef RESTOMER_WINDOW_PRACTICE_CONTROLLER_H_
 #define RESTOMER_WINDOW_PRACTICE_CONTROLLER_H_
 
+#include <QString>
 #include <cstdint>
 
 #include "form/currency.h"
@@ -38,6 +39,18 @@ class PracticeController {
 
   // The summary of the round that has just ended.
   RoundSummaryDialog* roundSummary(QWidget* parent) const;
+
+  // What the window says while results wait to be written; empty when none
+  // wait.
+  QString resultsNotice() const;
+
+  // Practice ends: the task on screen is recorded as skipped, what waits is
+  // tried once more, and what still waits is kept for the next start.
+  // Returns the message for the pupil about what was kept, or an empty
+  // string.
+  QString finish(const restomer::FormContent& content);
+
+  ResultsFile* results() const { return results_; }
 
  private:
   restomer::Practice practice_;

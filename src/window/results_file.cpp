@@ -1,9 +1,13 @@
 #include "window/results_file.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -16,8 +20,8 @@
 
 namespace {
 
-// How long to wait for another computer's row before giving up on this one.
-constexpr int kLockTimeoutMs = 10'000;
+// How often rows that wait are tried again.
+constexpr int kRetryMs = 2'000;
 
 }  // namespace
 
@@ -38,30 +42,86 @@ std::string loginName() {
   return "";
 }
 
+ResultsFile::ResultsFile(const QString& path, const restomer::ResultsContext& context,
+                         QObject* parent)
+    : QObject(parent), path_(path), context_(context) {
+  retry_.setInterval(kRetryMs);
+  connect(&retry_, &QTimer::timeout, this, [this] { flush(); });
+}
+
+QString ResultsFile::waitingFileFor(const QString& path) {
+  const QByteArray key = QCryptographicHash::hash(QFileInfo(path).absoluteFilePath().toUtf8(),
+                                                  QCryptographicHash::Sha1)
+                             .toHex()
+                             .left(16);
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+      .filePath(QStringLiteral("waiting-results-%1.csv").arg(QString::fromLatin1(key)));
+}
+
 QString ResultsFile::open() {
-  const QString reason = appendWhole(restomer::ResultsHeader(), true);
-  if (reason.isEmpty()) return {};
-  return QStringLiteral("Файлът с резултатите „%1“ не може да се отвори за добавяне: %2.")
-      .arg(QDir::toNativeSeparators(path_), reason);
+  const QString reason =
+      appendWhole(std::string(restomer::kByteOrderMark) + restomer::ResultsHeader(), true);
+  if (!reason.isEmpty()) {
+    return QStringLiteral("Файлът с резултатите „%1“ не може да се отвори за добавяне: %2.")
+        .arg(QDir::toNativeSeparators(path_), reason);
+  }
+  // Rows an earlier run could not write come first.
+  QFile kept(waitingFileFor(path_));
+  if (kept.open(QIODevice::ReadOnly)) {
+    const QList<QByteArray> rows = kept.readAll().split('\n');
+    kept.close();
+    for (const QByteArray& row : rows) {
+      if (!row.isEmpty()) waiting_.push_back(row.toStdString() + "\n");
+    }
+    if (flush().isEmpty()) kept.remove();
+  }
+  return {};
 }
 
 QString ResultsFile::append(const restomer::TaskRecord& record) {
   const QDateTime now = QDateTime::currentDateTime();
   const std::string time =
       now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate).toStdString();
-  const QString reason = appendWhole(restomer::ResultsRow(time, context_, record), false);
-  if (reason.isEmpty()) return {};
-  return QStringLiteral("Задача %1 не е записана във файла с резултатите „%2“: %3.")
-      .arg(record.number)
-      .arg(QDir::toNativeSeparators(path_), reason);
+  waiting_.push_back(restomer::ResultsRow(time, context_, record));
+  return flush();
+}
+
+QString ResultsFile::flush() {
+  const int before = waiting();
+  while (!waiting_.empty()) {
+    reason_ = appendWhole(waiting_.front(), false);
+    if (!reason_.isEmpty()) break;
+    waiting_.pop_front();
+  }
+  if (waiting_.empty()) {
+    reason_.clear();
+    retry_.stop();
+  } else if (!retry_.isActive()) {
+    retry_.start();
+  }
+  if (waiting() != before) emit waitingChanged();
+  return reason_;
+}
+
+QString ResultsFile::keepWaiting() {
+  if (waiting_.empty()) return {};
+  const QString path = waitingFileFor(path_);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return {};
+  for (const std::string& row : waiting_) {
+    file.write(row.data(), static_cast<qint64>(row.size()));
+  }
+  return file.commit() ? path : QString();
 }
 
 QString ResultsFile::appendWhole(const std::string& text, bool onlyWhenEmpty) {
   // Programs on other computers append to the same file: one at a time. A
-  // folder where no lock can be made still gets each row in one write.
+  // folder where no lock can be made still gets each row in one write. The
+  // lock is only tried: a row that finds it taken waits for the next try.
   QLockFile lock(path_ + QStringLiteral(".lock"));
-  if (!lock.tryLock(kLockTimeoutMs) && lock.error() != QLockFile::PermissionError) {
-    return QStringLiteral("друга програма го държи заключен");
+  if (!lock.tryLock(0) && lock.error() != QLockFile::PermissionError) {
+    return QStringLiteral("друга програма пише в него в момента");
   }
   QFile file(path_);
   if (!file.open(QIODevice::Append | QIODevice::Unbuffered)) return file.errorString();

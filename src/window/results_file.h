@@ -1,29 +1,64 @@
 // The CSV file practice appends a row to for every task checked or skipped,
-// which many computers may share: each row is appended whole, under a lock,
+// which many computers may share. Each row is appended whole, under a lock,
 // and a row that fails is taken back, so no row written before is harmed.
+// A row that cannot be written now (the file locked, the disk full, the
+// share gone) waits, in order, and is written as soon as it can be; what
+// still waits when practice ends is kept in the user's own data folder and
+// written at the next start with the same file. Nothing ever waits for the
+// lock: the window never freezes.
 #ifndef RESTOMER_WINDOW_RESULTS_FILE_H_
 #define RESTOMER_WINDOW_RESULTS_FILE_H_
 
+#include <QObject>
 #include <QString>
+#include <QTimer>
+#include <deque>
+#include <string>
 
-#include "form/practice.h"
 #include "form/results_row.h"
+#include "form/verdict.h"
 
-class ResultsFile {
+class ResultsFile : public QObject {
+  Q_OBJECT
+
  public:
-  ResultsFile(const QString& path, const restomer::ResultsContext& context)
-      : path_(path), context_(context) {}
+  ResultsFile(const QString& path, const restomer::ResultsContext& context,
+              QObject* parent = nullptr);
 
   // The pupil's name in the rows from now on.
   void setPupilName(const std::string& name) { context_.name = name; }
 
-  // Makes sure the file can be appended to, writing the header row when it
-  // is new. An empty string when it can; otherwise one Bulgarian line.
+  // Makes sure the file can be appended to, writing the byte-order mark and
+  // the header row when it is new, then the rows an earlier run left
+  // waiting. An empty string when it can; otherwise one Bulgarian line with
+  // the system's reason.
   QString open();
 
-  // Appends the row of `record`. An empty string when it was written;
-  // otherwise one Bulgarian line for the trace box.
+  // Appends the row of `record`, after any that wait. An empty string when
+  // every row is written; otherwise why the rows wait.
   QString append(const restomer::TaskRecord& record);
+
+  const QString& path() const { return path_; }
+
+  // The rows that wait, and why.
+  int waiting() const { return static_cast<int>(waiting_.size()); }
+  QString reason() const { return reason_; }
+
+  // Writes what waits, in order, as far as it can. An empty string when
+  // nothing waits any more.
+  QString flush();
+
+  // Keeps the rows that still wait in the user's data folder, for the next
+  // start with this file. Returns that file, or an empty string when
+  // nothing waits.
+  QString keepWaiting();
+
+  // Where the rows waiting for `path` are kept between runs.
+  static QString waitingFileFor(const QString& path);
+
+ signals:
+  // The rows that wait changed: written, or more of them.
+  void waitingChanged();
 
  private:
   // Appends `text` whole, or nothing and says why.
@@ -31,6 +66,9 @@ class ResultsFile {
 
   QString path_;
   restomer::ResultsContext context_;
+  std::deque<std::string> waiting_;
+  QString reason_;
+  QTimer retry_;
 };
 
 // The login name of the user running the program.

@@ -1,0 +1,55 @@
+// Reading a results file back: the one reader the overview and the reports
+// are built from. Files of every version of the program read alike: the
+// header names the columns, and a column a file lacks is empty.
+#ifndef RESTOMER_FORM_RESULTS_READER_H_
+#define RESTOMER_FORM_RESULTS_READER_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/verdict.h"
+
+namespace restomer {
+
+// One row of a results file: one task checked or skipped.
+struct ResultRow {
+  int line = 0;  // where it starts in the file, from 1
+  std::string time;
+  std::string login;
+  std::string name;
+  std::string currency;
+  int level = 0;
+  std::string seed;  // as written, without its "№"
+  int round = 1;
+  int task = 0;
+  std::int64_t price = 0;  // hundredths
+  std::int64_t paid = 0;
+  std::string typed;
+  std::vector<std::string> ticked;
+  std::int64_t change = 0;
+  std::vector<Piece> pieces;
+  TaskRecord::Outcome outcome = TaskRecord::Outcome::kSkipped;
+};
+
+struct ResultsRead {
+  std::vector<ResultRow> rows;
+  // The lines of rows that could not be read: damaged or cut, or every line
+  // of a file whose header is not a results file's.
+  std::vector<int> unreadable_lines;
+  bool header_known = true;
+};
+
+// Reads the text of a results file, a byte-order mark at its start or not.
+ResultsRead ReadResults(std::string_view text);
+
+// The fields of one CSV record from `text` at `at`, which moves past it and
+// its line end; `lines` counts the line ends passed. False at the end of the
+// text, or when a quoted field is left open (a cut record).
+bool ReadCsvRecord(std::string_view text, std::size_t& at, std::vector<std::string>& fields,
+                   int& lines);
+
+}  // namespace restomer
+
+#endif  // RESTOMER_FORM_RESULTS_READER_H_
