@@ -1,5 +1,6 @@
 // Starts the program in the mode its command line asks for: help or
-// version, a worksheet, the demonstration, practice or the teacher's window.
+// version, a worksheet, the demonstration, practice, the teacher's window,
+// the overview of a results file or its report.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
@@ -13,8 +14,10 @@
 #include "window/application.h"
 #include "window/command_line.h"
 #include "window/main_window.h"
+#include "window/overview_window.h"
 #include "window/pupil_name.h"
 #include "window/regional_settings.h"
+#include "window/report.h"
 #include "window/results_file.h"
 #include "window/teacher_window.h"
 #include "window/user_messages.h"
@@ -79,6 +82,25 @@ int practise(int argc, char* argv[], const CommandLine& commandLine) {
   return app.exec();
 }
 
+int showOverview(int argc, char* argv[], const CommandLine& commandLine) {
+  QApplication app(argc, argv);
+  setUpApplication();
+  OverviewWindow window(commandLine.resultsFile);
+  window.show();
+  return app.exec();
+}
+
+// Writes the overview as PDF or Excel and ends, with no display, as
+// worksheets are written.
+int makeReport(int argc, char* argv[], const CommandLine& commandLine) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QString error;
+  const ResultsReport report = loadResults(commandLine.resultsFile, error);
+  if (error.isEmpty()) error = writeReport(commandLine.report, report);
+  return error.isEmpty() ? 0 : showError(argc, argv, error, false);
+}
+
 int teach(int argc, char* argv[], const CommandLine& commandLine) {
   QApplication app(argc, argv);
   setUpApplication();
@@ -107,6 +129,10 @@ int main(int argc, char* argv[]) {
       return practise(argc, argv, commandLine);
     case Mode::kTeacher:
       return teach(argc, argv, commandLine);
+    case Mode::kOverview:
+      return showOverview(argc, argv, commandLine);
+    case Mode::kReport:
+      return makeReport(argc, argv, commandLine);
   }
   return 0;
 }

@@ -27,7 +27,9 @@ QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& t
 TEST(LessonFile, ReadsEachKeyAndRefusesWhatIsWrong) {
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("клас")));
-  const std::string folder = QDir::toNativeSeparators(dir.path()).toStdString();
+  const auto inDir = [&dir](const char* name) {
+    return QDir::toNativeSeparators(dir.filePath(QString::fromUtf8(name))).toStdString();
+  };
   const auto lesson = [](auto change) {
     Lesson lesson;
     change(lesson);
@@ -48,9 +50,9 @@ TEST(LessonFile, ReadsEachKeyAndRefusesWhatIsWrong) {
       {"[Lesson]\nTasks=0\nSeed=18446744073709551615\nAskName=false\n",
        lesson([](Lesson& l) { l.seed = 18446744073709551615ull; }), ""},
       {"[Lesson]\nResults=клас/резултати.csv\n",
-       lesson([&](Lesson& l) { l.results = folder + "/клас/резултати.csv"; }), ""},
+       lesson([&](Lesson& l) { l.results = inDir("клас/резултати.csv"); }), ""},
       {"[Lesson]\nResults=\"" + QDir(dir.path()).filePath("r, 1.csv").toUtf8() + "\"\n",
-       lesson([&](Lesson& l) { l.results = folder + "/r, 1.csv"; }), ""},
+       lesson([&](Lesson& l) { l.results = inDir("r, 1.csv"); }), ""},
       {"[Lesson]\nResults=r, 1.csv\n",
        {},
        "Results=r,1.csv — стойност със запетая се пише в кавички."},

@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -136,6 +138,12 @@ TEST(ResultsFile, RowsWaitAndNoneIsLost) {
     ASSERT_TRUE(QDir().mkdir(path));
     window.close();  // the task on screen: skipped, and kept
     EXPECT_EQ(file.waiting(), 1);
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(shown)) {
+        EXPECT_TRUE(box->text().contains("Пазят се в")) << box->text().toStdString();
+        box->close();
+      }
+    }
   }
   ASSERT_TRUE(QDir().rmdir(path));
   QFile::rename(path + ".away", path);

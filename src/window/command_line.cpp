@@ -145,7 +145,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       QStringLiteral("урок.%1").arg(QLatin1String(kLessonSuffix)),
       QStringLiteral("Урок, записан от прозореца на учителя: отваря упражнението с неговите "
                      "настройки."),
-      QStringLiteral("[урок.%1]").arg(QLatin1String(kLessonSuffix)));
+      QStringLiteral("[урок.%1 | резултати.csv]").arg(QLatin1String(kLessonSuffix)));
   // Not Qt's own help option, which adds --help-all for options the program
   // does not list.
   const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -204,6 +204,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       QStringLiteral("ask-name"),
       QStringLiteral("Упражнението пита ученика за името му, преди първата задача."));
   parser.addOption(askNameOption);
+  const QCommandLineOption overviewOption(
+      QStringLiteral("overview"),
+      QStringLiteral("Прозорец с обзор на файла с резултати: ученици, задачи и най-честите "
+                     "грешки. Следи файла, докато учениците упражняват."),
+      QStringLiteral("резултати.csv"));
+  parser.addOption(overviewOption);
+  const QCommandLineOption reportOption(
+      QStringLiteral("report"),
+      QStringLiteral("Записва обзора на файла с резултати, даден след опциите, като PDF или "
+                     "Excel (.xlsx), без прозорец."),
+      QStringLiteral("отчет.pdf|.xlsx"));
+  parser.addOption(reportOption);
   const QCommandLineOption worksheetOption(
       QStringLiteral("worksheet"),
       QStringLiteral("Записва работен лист със задачите и ключ с отговорите в този PDF файл, "
@@ -233,6 +245,33 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return commandLine;
   }
   QStringList positional = parser.positionalArguments();
+  for (const QCommandLineOption* option : {&overviewOption, &reportOption}) {
+    if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
+      commandLine.error = QStringLiteral("--%1 иска име на файл.").arg(option->names().constFirst());
+      return commandLine;
+    }
+  }
+  if (parser.isSet(overviewOption) || parser.isSet(reportOption)) {
+    // Nothing else goes with them: they read a results file, not a lesson.
+    if (parser.isSet(reportOption)) {
+      commandLine.mode = Mode::kReport;
+      commandLine.windowWasMeant = false;
+      commandLine.report = parser.value(reportOption);
+      if (positional.isEmpty()) {
+        commandLine.error = QStringLiteral(
+            "--report иска файл с резултати: restomer --report=отчет.pdf резултати.csv");
+        return commandLine;
+      }
+      commandLine.resultsFile = positional.takeFirst();
+    } else {
+      commandLine.mode = Mode::kOverview;
+      commandLine.resultsFile = parser.value(overviewOption);
+    }
+    if (!positional.isEmpty()) {
+      commandLine.error = QStringLiteral("Излишен аргумент „%1“.").arg(positional.constFirst());
+    }
+    return commandLine;
+  }
   if (!positional.isEmpty() && isLessonFile(positional.front())) {
     commandLine.lessonFile = positional.takeFirst();
   }

@@ -14,6 +14,8 @@ enum class Mode {
   kDemonstration,  // the window that answers the amounts typed
   kPractice,       // the window that sets the lesson's tasks and checks answers
   kTeacher,        // the teacher's window, to set up a lesson
+  kOverview,       // the overview of a results file
+  kReport,         // write the overview of a results file as PDF or Excel and end
 };
 
 struct CommandLine {
@@ -24,6 +26,9 @@ struct CommandLine {
   QString lessonFile;
   // The PDF file to write a worksheet into.
   QString worksheet;
+  // The results file to show or report on, and the report to write.
+  QString resultsFile;
+  QString report;
   // The help or the version.
   QString output;
   // One Bulgarian line naming what was wrong; empty when all was understood.
@@ -37,6 +42,8 @@ struct CommandLine {
 //   restomer [--currency=lev|euro] [--practice] [--teacher] [--seed=N] [--level=N]
 //            [--tasks=N] [--results=FILE] [--name=NAME] [--ask-name] [LESSON.restomer]
 //   restomer --worksheet=FILE.pdf [LESSON.restomer] [--currency=…] [--seed=N] …
+//   restomer --overview=RESULTS.csv
+//   restomer --report=REPORT.pdf|REPORT.xlsx RESULTS.csv
 //   restomer -h|--help|-v|--version
 // A lesson file opens practice unless --worksheet or --teacher is given;
 // the options beside it win over its values. Needs an application object,

@@ -23,6 +23,8 @@ namespace {
 // How often rows that wait are tried again.
 constexpr int kRetryMs = 2'000;
 
+QString busyReason() { return QStringLiteral("друга програма пише в него в момента"); }
+
 }  // namespace
 
 std::string loginName() {
@@ -59,8 +61,14 @@ QString ResultsFile::waitingFileFor(const QString& path) {
 }
 
 QString ResultsFile::open() {
-  const QString reason =
+  QString reason =
       appendWhole(std::string(restomer::kByteOrderMark) + restomer::ResultsHeader(), true);
+  // Another computer appending now has the file, header and all: it needs
+  // only to open.
+  if (reason == busyReason()) {
+    QFile file(path_);
+    reason = file.open(QIODevice::Append) ? QString() : file.errorString();
+  }
   if (!reason.isEmpty()) {
     return QStringLiteral("Файлът с резултатите „%1“ не може да се отвори за добавяне: %2.")
         .arg(QDir::toNativeSeparators(path_), reason);
@@ -121,7 +129,7 @@ QString ResultsFile::appendWhole(const std::string& text, bool onlyWhenEmpty) {
   // lock is only tried: a row that finds it taken waits for the next try.
   QLockFile lock(path_ + QStringLiteral(".lock"));
   if (!lock.tryLock(0) && lock.error() != QLockFile::PermissionError) {
-    return QStringLiteral("друга програма пише в него в момента");
+    return busyReason();
   }
   QFile file(path_);
   if (!file.open(QIODevice::Append | QIODevice::Unbuffered)) return file.errorString();

@@ -22,6 +22,7 @@
 
 #include "window/lesson_file.h"
 #include "window/main_window.h"
+#include "window/overview_window.h"
 #include "window/pupil_name.h"
 #include "window/regional_settings.h"
 #include "window/worksheet.h"
@@ -134,12 +135,17 @@ void TeacherWindow::createControls() {
     if (!path.isEmpty()) writeWorksheetTo(path);
   });
 
+  auto* results = new QPushButton(QStringLiteral("Р&езултати…"));
+  results->setToolTip(QStringLiteral("Обзор на файла с резултати на урока: ученици, задачи и "
+                                     "най-честите грешки."));
+  connect(results, &QPushButton::clicked, this, &TeacherWindow::showResults);
+
   status_ = new QLabel;
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {open, save, tryIt, worksheet}) buttons->addWidget(button);
+  for (QPushButton* button : {open, save, tryIt, worksheet, results}) buttons->addWidget(button);
   auto* intro = new QLabel(QStringLiteral(
       "Настройте урока и го запазете в папка, която всички компютри виждат. Учениците го "
       "отварят с двойно щракване, а резултатите им се събират във файла с резултати."));
@@ -247,6 +253,17 @@ QString TeacherWindow::writeWorksheetTo(const QString& path) {
                        .arg(QDir::toNativeSeparators(path))
                        .arg(options.seed));
   return {};
+}
+
+void TeacherWindow::showResults() {
+  const QString path = results_->text().trimmed();
+  if (path.isEmpty()) {
+    say(QStringLiteral("Урокът няма файл с резултати: изберете го в „Файл с резултати“."));
+    return;
+  }
+  auto* overview = new OverviewWindow(path);
+  overview->setAttribute(Qt::WA_DeleteOnClose);
+  overview->show();
 }
 
 void TeacherWindow::tryLesson() {

@@ -35,6 +35,9 @@ class TeacherWindow : public QWidget {
   // writes no results, so that a try leaves the class's file alone.
   void tryLesson();
 
+  // "Резултати…": the overview of the lesson's results file.
+  void showResults();
+
  private:
   void createControls();
   void fillLevels();

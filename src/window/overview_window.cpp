@@ -1,0 +1,170 @@
+#include "window/overview_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "window/report.h"
+
+namespace {
+
+// How often the file is looked at: a row any computer appends shows within
+// this and the time it takes to read.
+constexpr int kPollMs = 2'000;
+
+// The cell as the table shows it, and its value for sorting.
+QStandardItem* itemOf(const QVariant& cell, ReportTable::Kind kind) {
+  auto* item = new QStandardItem(cellText(cell, kind));
+  item->setData(cell, Qt::UserRole);
+  item->setEditable(false);
+  if (kind != ReportTable::Kind::kText && kind != ReportTable::Kind::kTime) {
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  return item;
+}
+
+}  // namespace
+
+OverviewWindow::OverviewWindow(const QString& path, QWidget* parent)
+    : QWidget(parent), path_(path) {
+  setWindowTitle(
+      QStringLiteral("%1 — Restomer: резултати").arg(QFileInfo(path).fileName()));
+  createControls();
+  reload();
+  connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &OverviewWindow::reloadIfChanged);
+  poll_.setInterval(kPollMs);
+  connect(&poll_, &QTimer::timeout, this, &OverviewWindow::reloadIfChanged);
+  poll_.start();
+  resize(900, 560);
+}
+
+void OverviewWindow::createControls() {
+  status_ = new QLabel;
+  status_->setWordWrap(true);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  tabs_ = new QTabWidget;
+  for (const ReportTable& table : ResultsReport().tables()) {
+    auto* model = new QStandardItemModel(this);
+    auto* sorted = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(model);
+    sorted->setSortRole(Qt::UserRole);
+    auto* view = new QTableView;
+    view->setModel(sorted);
+    view->setSortingEnabled(true);
+    view->sortByColumn(-1, Qt::AscendingOrder);  // the file's order until a header is clicked
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setAlternatingRowColors(true);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->verticalHeader()->hide();
+    view->setAccessibleName(table.title);
+    tabs_->addTab(view, table.title);
+    models_.push_back(model);
+    views_.push_back(view);
+  }
+
+  auto* copy = new QPushButton(QStringLiteral("&Копирай"));
+  copy->setToolTip(QStringLiteral("Копира показаната таблица; поставя се в колони във всяка "
+                                  "програма за таблици."));
+  connect(copy, &QPushButton::clicked, this,
+          [this] { QApplication::clipboard()->setText(shownTable()); });
+  auto* pdf = new QPushButton(QStringLiteral("&PDF…"));
+  connect(pdf, &QPushButton::clicked, this,
+          [this] { exportReport(QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)")); });
+  auto* excel = new QPushButton(QStringLiteral("&Excel…"));
+  connect(excel, &QPushButton::clicked, this, [this] {
+    exportReport(QStringLiteral("xlsx"), QStringLiteral("Excel (*.xlsx)"));
+  });
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(copy);
+  buttons->addStretch();
+  buttons->addWidget(pdf);
+  buttons->addWidget(excel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(status_);
+  layout->addWidget(tabs_);
+  layout->addLayout(buttons);
+}
+
+void OverviewWindow::reloadIfChanged() {
+  const QFileInfo file(path_);
+  if (file.size() != readSize_ || file.lastModified() != readTime_) reload();
+}
+
+void OverviewWindow::reload() {
+  const QFileInfo file(path_);
+  readSize_ = file.size();
+  readTime_ = file.lastModified();
+  // A watched file that is replaced is no longer watched.
+  if (!watcher_.files().contains(path_)) watcher_.addPath(path_);
+  QString error;
+  ResultsReport report = loadResults(path_, error);
+  if (!error.isEmpty()) {
+    status_->setText(error);
+    return;
+  }
+  report_ = std::move(report);
+  const std::vector<ReportTable> tables = report_.tables();
+  for (std::size_t k = 0; k < tables.size(); ++k) {
+    QStandardItemModel* model = models_[k];
+    model->clear();
+    model->setHorizontalHeaderLabels(tables[k].headers);
+    for (const QVariantList& row : tables[k].rows) {
+      QList<QStandardItem*> items;
+      for (qsizetype column = 0; column < row.size(); ++column) {
+        items << itemOf(row[column], tables[k].kinds[column]);
+      }
+      model->appendRow(items);
+    }
+    views_[k]->resizeColumnsToContents();
+  }
+  QString status = QStringLiteral("%1: %2 реда, прочетени в %3.")
+                       .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
+                       .arg(report_.read.rows.size())
+                       .arg(report_.taken.toString(QStringLiteral("HH:mm:ss")));
+  if (const QString unreadable = report_.unreadable(); !unreadable.isEmpty()) {
+    status += QLatin1Char(' ') + unreadable;
+  }
+  status_->setText(status);
+}
+
+QString OverviewWindow::shownTable() const {
+  const QAbstractItemModel* model = views_.at(tabs_->currentIndex())->model();
+  QStringList headers;
+  for (int column = 0; column < model->columnCount(); ++column) {
+    headers << model->headerData(column, Qt::Horizontal).toString();
+  }
+  QList<QStringList> rows;
+  for (int row = 0; row < model->rowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < model->columnCount(); ++column) {
+      cells << model->index(row, column).data().toString();
+    }
+    rows << cells;
+  }
+  return tabSeparated(headers, rows);
+}
+
+void OverviewWindow::exportReport(const QString& extension, const QString& filter) {
+  const QFileInfo results(path_);
+  const QString suggested =
+      results.dir().filePath(results.completeBaseName() + QLatin1Char('.') + extension);
+  const QString path =
+      QFileDialog::getSaveFileName(this, QStringLiteral("Запиши отчета"), suggested, filter);
+  if (path.isEmpty()) return;
+  if (const QString error = writeReport(path, report_); !error.isEmpty()) {
+    QMessageBox::warning(this, windowTitle(), error);
+  }
+}

@@ -1,0 +1,56 @@
+// The overview of a results file: who needs help and with what. Three
+// tables (pupils, tasks, mistakes), each sortable by any column, the rows
+// that could not be read, and exports: the shown table copied as
+// tab-separated text, the overview as PDF or Excel. It follows the file
+// while pupils practise, and only ever reads it.
+#ifndef RESTOMER_WINDOW_OVERVIEW_WINDOW_H_
+#define RESTOMER_WINDOW_OVERVIEW_WINDOW_H_
+
+#include <QDateTime>
+#include <QFileSystemWatcher>
+#include <QTimer>
+#include <QWidget>
+#include <vector>
+
+#include "window/results_report.h"
+
+class QLabel;
+class QStandardItemModel;
+class QTabWidget;
+class QTableView;
+
+class OverviewWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit OverviewWindow(const QString& path, QWidget* parent = nullptr);
+
+  // Reads the file again when it changed since the last reading.
+  void reloadIfChanged();
+
+  QTabWidget* tabs() const { return tabs_; }
+  QTableView* view(int table) const { return views_.at(table); }
+  const ResultsReport& report() const { return report_; }
+
+  // "Копирай": the shown table, in its shown order, as tab-separated text.
+  QString shownTable() const;
+
+ private:
+  void createControls();
+  void reload();
+  void exportReport(const QString& extension, const QString& filter);
+
+  QString path_;
+  ResultsReport report_;
+  qint64 readSize_ = -1;
+  QDateTime readTime_;
+  QFileSystemWatcher watcher_;
+  // A share sends no change notices: the file is polled too.
+  QTimer poll_;
+  QLabel* status_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  std::vector<QStandardItemModel*> models_;
+  std::vector<QTableView*> views_;
+};
+
+#endif  // RESTOMER_WINDOW_OVERVIEW_WINDOW_H_

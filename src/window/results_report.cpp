@@ -1,0 +1,192 @@
+#include "window/results_report.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+
+#include "form/currency.h"
+#include "form/results_row.h"
+
+namespace {
+
+using Kind = ReportTable::Kind;
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+double amount(std::int64_t hundredths) { return static_cast<double>(hundredths) / 100; }
+
+// "лев", "евро": the currency as the tables name it.
+QString currencyName(const std::string& name) {
+  const restomer::Currency* currency = restomer::FindCurrency(name);
+  return currency ? QString::fromUtf8(currency->bulgarian_name) : text(name);
+}
+
+QString unitOf(const std::string& name) {
+  const restomer::Currency* currency = restomer::FindCurrency(name);
+  return currency ? QString::fromUtf8(currency->unit).trimmed() : QString();
+}
+
+QString levels(const std::set<int>& numbers) {
+  QStringList list;
+  for (int number : numbers) list << QString::number(number);
+  return list.join(QStringLiteral(", "));
+}
+
+QVariant timeOf(const std::string& iso) {
+  const QDateTime time = QDateTime::fromString(text(iso), Qt::ISODate);
+  return time.isValid() ? QVariant(time) : QVariant(text(iso));
+}
+
+QString mistakeText(const restomer::MistakeLine& line) {
+  switch (line.kind) {
+    case restomer::MistakeLine::Kind::kWrongChange:
+      return QStringLiteral("грешно ресто");
+    case restomer::MistakeLine::Kind::kMissing:
+      return QStringLiteral("%1 %2: липсва").arg(text(line.caption), unitOf(line.currency));
+    case restomer::MistakeLine::Kind::kUnneeded:
+      return QStringLiteral("%1 %2: не е нужна").arg(text(line.caption), unitOf(line.currency));
+  }
+  return {};
+}
+
+}  // namespace
+
+std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
+  std::vector<ReportTable> tables;
+  ReportTable pupils{QStringLiteral("Ученици"),
+                     {QStringLiteral("Ученик"), QStringLiteral("Задачи"), QStringLiteral("Верни"),
+                      QStringLiteral("Грешни"), QStringLiteral("Пропуснати"),
+                      QStringLiteral("Верни, дял"), QStringLiteral("Нива"),
+                      QStringLiteral("Последен отговор")},
+                     {Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kWhole,
+                      Kind::kShare, Kind::kText, Kind::kTime},
+                     {}};
+  for (const restomer::PupilLine& pupil : overview.pupils) {
+    pupils.rows.append({text(pupil.pupil), pupil.tasks, pupil.right, pupil.wrong, pupil.skipped,
+                        pupil.ShareRight(), levels(pupil.levels), timeOf(pupil.last_time)});
+  }
+  tables.push_back(pupils);
+
+  ReportTable tasks{QStringLiteral("Задачи"),
+                    {QStringLiteral("Валута"), QStringLiteral("Ниво"),
+                     QStringLiteral("Начално число"), QStringLiteral("Кръг"),
+                     QStringLiteral("Задача"), QStringLiteral("Цена"), QStringLiteral("Платено"),
+                     QStringLiteral("Отговорили"), QStringLiteral("Верни"),
+                     QStringLiteral("Най-честа грешка"), QStringLiteral("Пъти")},
+                    {Kind::kText, Kind::kWhole, Kind::kText, Kind::kWhole, Kind::kWhole,
+                     Kind::kAmount, Kind::kAmount, Kind::kWhole, Kind::kWhole, Kind::kText,
+                     Kind::kWhole},
+                    {}};
+  for (const restomer::TaskLine& task : overview.tasks) {
+    tasks.rows.append({currencyName(task.currency), task.level, text(task.seed), task.round,
+                       task.task, amount(task.price), amount(task.paid), task.answered,
+                       task.right, text(task.common_wrong),
+                       task.common_wrong_count > 0 ? QVariant(task.common_wrong_count)
+                                                   : QVariant(QString())});
+  }
+  tables.push_back(tasks);
+
+  ReportTable mistakes{QStringLiteral("Грешки"),
+                       {QStringLiteral("Грешка"), QStringLiteral("Пъти")},
+                       {Kind::kText, Kind::kWhole},
+                       {}};
+  for (const restomer::MistakeLine& line : overview.mistakes) {
+    mistakes.rows.append({mistakeText(line), line.count});
+  }
+  tables.push_back(mistakes);
+  if (!everyRow) return tables;
+
+  ReportTable rows{QStringLiteral("Всички редове"),
+                   {QStringLiteral("Време"), QStringLiteral("Потребител"), QStringLiteral("Име"),
+                    QStringLiteral("Валута"), QStringLiteral("Ниво"),
+                    QStringLiteral("Начално число"), QStringLiteral("Кръг"),
+                    QStringLiteral("Задача"), QStringLiteral("Цена"), QStringLiteral("Платено"),
+                    QStringLiteral("Написано ресто"), QStringLiteral("Отбелязани"),
+                    QStringLiteral("Ресто"), QStringLiteral("Най-малко бройки"),
+                    QStringLiteral("Оценка")},
+                   {Kind::kTime, Kind::kText, Kind::kText, Kind::kText, Kind::kWhole, Kind::kText,
+                    Kind::kWhole, Kind::kWhole, Kind::kAmount, Kind::kAmount, Kind::kText,
+                    Kind::kText, Kind::kAmount, Kind::kText, Kind::kText},
+                   {}};
+  for (const restomer::ResultRow& row : read.rows) {
+    QStringList ticked;
+    for (const std::string& caption : row.ticked) ticked << text(caption);
+    rows.rows.append({timeOf(row.time), text(row.login), text(row.name),
+                      currencyName(row.currency), row.level, text(row.seed), row.round, row.task,
+                      amount(row.price), amount(row.paid), text(row.typed),
+                      ticked.join(QLatin1Char(' ')), amount(row.change),
+                      text(restomer::PiecesText(row.pieces)),
+                      QString::fromUtf8(restomer::OutcomeText(row.outcome))});
+  }
+  tables.push_back(rows);
+  return tables;
+}
+
+QString ResultsReport::unreadable() const {
+  if (read.unreadable_lines.empty()) return {};
+  QStringList lines;
+  for (int line : read.unreadable_lines) {
+    if (lines.size() == 20) {
+      lines << QStringLiteral("…");
+      break;
+    }
+    lines << QString::number(line);
+  }
+  const QString what = read.header_known
+                           ? QStringLiteral("Редове, които не могат да бъдат прочетени")
+                           : QStringLiteral("Заглавният ред не е на файл с резултати; редове");
+  return QStringLiteral("%1: %2 (%3 %4).")
+      .arg(what)
+      .arg(read.unreadable_lines.size())
+      .arg(read.unreadable_lines.size() == 1 ? QStringLiteral("ред") : QStringLiteral("редове"),
+           lines.join(QStringLiteral(", ")));
+}
+
+ResultsReport loadResults(const QString& path, QString& error) {
+  ResultsReport report;
+  report.file = path;
+  report.taken = QDateTime::currentDateTime();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("Файлът с резултатите „%1“ не може да бъде прочетен: %2.")
+                .arg(QDir::toNativeSeparators(path), file.errorString());
+    return report;
+  }
+  const QByteArray bytes = file.readAll();
+  report.read = restomer::ReadResults(std::string_view(bytes.constData(), bytes.size()));
+  report.overview = restomer::Summarize(report.read.rows);
+  error.clear();
+  return report;
+}
+
+QString cellText(const QVariant& cell, ReportTable::Kind kind) {
+  const QLocale locale;
+  switch (kind) {
+    case Kind::kAmount:
+      return cell.typeId() == QMetaType::Double ? locale.toString(cell.toDouble(), 'f', 2)
+                                                : cell.toString();
+    case Kind::kShare:
+      return locale.toString(cell.toDouble() * 100, 'f', 0) + QStringLiteral(" %");
+    case Kind::kTime:
+      return cell.typeId() == QMetaType::QDateTime
+                 ? cell.toDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))
+                 : cell.toString();
+    case Kind::kText:
+    case Kind::kWhole:
+      return cell.toString();
+  }
+  return {};
+}
+
+QString tabSeparated(const QStringList& headers, const QList<QStringList>& rows) {
+  // A tab or a line end inside a cell would break the columns.
+  const auto clean = [](QStringList cells) {
+    for (QString& cell : cells) {
+      cell.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    return cells.join(QLatin1Char('\t'));
+  };
+  QString text = clean(headers) + QLatin1Char('\n');
+  for (const QStringList& row : rows) text += clean(row) + QLatin1Char('\n');
+  return text;
+}

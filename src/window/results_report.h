@@ -1,0 +1,51 @@
+// A results file read and counted, as the overview window, the PDF and the
+// Excel report show it: three tables (pupils, tasks, mistakes) and every
+// row of the file, each a table of typed cells that every view of it reads.
+#ifndef RESTOMER_WINDOW_RESULTS_REPORT_H_
+#define RESTOMER_WINDOW_RESULTS_REPORT_H_
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+#include "form/overview.h"
+#include "form/results_reader.h"
+
+// A table of the report. Cells hold numbers, texts or times; each column's
+// kind says how to show them.
+struct ReportTable {
+  enum class Kind { kText, kWhole, kAmount, kShare, kTime };
+  QString title;
+  QStringList headers;
+  QList<Kind> kinds;
+  QList<QVariantList> rows;
+};
+
+struct ResultsReport {
+  QString file;     // the results file, as the user named it
+  QDateTime taken;  // when it was read
+  restomer::ResultsRead read;
+  restomer::Overview overview;
+
+  // Pupils, tasks and mistakes; with `everyRow`, also every row of the file.
+  std::vector<ReportTable> tables(bool everyRow = false) const;
+  // "Редове, които не могат да бъдат прочетени: 2 (редове 7, 12)."; empty
+  // when every row was read.
+  QString unreadable() const;
+};
+
+// Reads and counts the results file at `path`; `error` says why it could
+// not be read, with the system's reason.
+ResultsReport loadResults(const QString& path, QString& error);
+
+// A cell as a person reads it, in the notation of the user's locale.
+QString cellText(const QVariant& cell, ReportTable::Kind kind);
+
+// The table as tab-separated text, the header first, as `cellText` shows it:
+// it pastes into any spreadsheet in columns, whatever its list separator.
+QString tabSeparated(const QStringList& headers, const QList<QStringList>& rows);
+
+#endif  // RESTOMER_WINDOW_RESULTS_REPORT_H_
