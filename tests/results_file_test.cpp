@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>

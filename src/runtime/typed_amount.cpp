@@ -129,8 +129,8 @@ TypedAmount ReadTypedAmount(std::string_view text, const RegionalSettings& setti
   if (!number) {
     // A decimal comma where the region writes a point: what a Bulgarian
     // pupil types on a computer with English settings.
-    number = ReadNotation(text, settings.negative_sign, ",", {}, 0);
-    if (number && (number->fraction.empty() || number->fraction.size() > 2)) number.reset();
+    std::optional<Decimal> comma = ReadNotation(text, settings.negative_sign, ",", {}, 0);
+    if (comma && !comma->fraction.empty() && comma->fraction.size() <= 2) number = std::move(comma);
   }
   if (!number) return {};
   return {true, Hundredths(*std::move(number))};

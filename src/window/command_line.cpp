@@ -247,7 +247,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   QStringList positional = parser.positionalArguments();
   for (const QCommandLineOption* option : {&overviewOption, &reportOption}) {
     if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
-      commandLine.error = QStringLiteral("--%1 иска име на файл.").arg(option->names().constFirst());
+      commandLine.error =
+          QStringLiteral("--%1 иска име на файл.").arg(option->names().constFirst());
       return commandLine;
     }
   }

@@ -39,8 +39,7 @@ QStandardItem* itemOf(const QVariant& cell, ReportTable::Kind kind) {
 
 OverviewWindow::OverviewWindow(const QString& path, QWidget* parent)
     : QWidget(parent), path_(path) {
-  setWindowTitle(
-      QStringLiteral("%1 — Restomer: резултати").arg(QFileInfo(path).fileName()));
+  setWindowTitle(QStringLiteral("%1 — Restomer: резултати").arg(QFileInfo(path).fileName()));
   createControls();
   reload();
   connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &OverviewWindow::reloadIfChanged);
@@ -75,17 +74,17 @@ void OverviewWindow::createControls() {
   }
 
   auto* copy = new QPushButton(QStringLiteral("&Копирай"));
-  copy->setToolTip(QStringLiteral("Копира показаната таблица; поставя се в колони във всяка "
-                                  "програма за таблици."));
+  copy->setToolTip(
+      QStringLiteral("Копира показаната таблица; поставя се в колони във всяка "
+                     "програма за таблици."));
   connect(copy, &QPushButton::clicked, this,
           [this] { QApplication::clipboard()->setText(shownTable()); });
   auto* pdf = new QPushButton(QStringLiteral("&PDF…"));
   connect(pdf, &QPushButton::clicked, this,
           [this] { exportReport(QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)")); });
   auto* excel = new QPushButton(QStringLiteral("&Excel…"));
-  connect(excel, &QPushButton::clicked, this, [this] {
-    exportReport(QStringLiteral("xlsx"), QStringLiteral("Excel (*.xlsx)"));
-  });
+  connect(excel, &QPushButton::clicked, this,
+          [this] { exportReport(QStringLiteral("xlsx"), QStringLiteral("Excel (*.xlsx)")); });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(copy);
   buttons->addStretch();

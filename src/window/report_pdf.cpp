@@ -103,7 +103,7 @@ class ReportPainter {
     for (qsizetype k = 0; k < table.headers.size(); ++k) {
       double width = heading.horizontalAdvance(table.headers[k]);
       for (const QStringList& row : cells) width = std::max(width, plain.horizontalAdvance(row[k]));
-      widths << width + 2 * padding();
+      widths << width + 3 * padding();  // a millimetre each side, and one to spare
     }
     double total = 0;
     for (double width : widths) total += width;

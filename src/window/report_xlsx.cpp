@@ -40,10 +40,11 @@ void writeCell(lxw_worksheet* sheet, int row, int column, const QVariant& cell,
       if (cell.typeId() != QMetaType::QDateTime) break;
       {
         // The time of the computer the row was written on, as it was.
-        const QDateTime local = cell.toDateTime().toOffsetFromUtc(cell.toDateTime().offsetFromUtc());
-        lxw_datetime time = {local.date().year(), local.date().month(), local.date().day(),
-                             local.time().hour(), local.time().minute(),
-                             static_cast<double>(local.time().second())};
+        const QDateTime local =
+            cell.toDateTime().toOffsetFromUtc(cell.toDateTime().offsetFromUtc());
+        lxw_datetime time = {local.date().year(),   local.date().month(),
+                             local.date().day(),    local.time().hour(),
+                             local.time().minute(), static_cast<double>(local.time().second())};
         worksheet_write_datetime(sheet, r, c, &time, formats.time);
       }
       return;
@@ -58,8 +59,8 @@ void writeTable(lxw_workbook* book, const ReportTable& table, const Formats& for
   lxw_worksheet* sheet = workbook_add_worksheet(book, table.title.toUtf8().constData());
   QList<double> widths;
   for (qsizetype k = 0; k < table.headers.size(); ++k) {
-    worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(k), table.headers[k].toUtf8().constData(),
-                           formats.heading);
+    worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(k),
+                           table.headers[k].toUtf8().constData(), formats.heading);
     widths << table.headers[k].size() + 2;
   }
   for (qsizetype row = 0; row < table.rows.size(); ++row) {

@@ -53,36 +53,34 @@ QString mistakeText(const restomer::MistakeLine& line) {
 
 std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
   std::vector<ReportTable> tables;
-  ReportTable pupils{QStringLiteral("Ученици"),
-                     {QStringLiteral("Ученик"), QStringLiteral("Задачи"), QStringLiteral("Верни"),
-                      QStringLiteral("Грешни"), QStringLiteral("Пропуснати"),
-                      QStringLiteral("Верни, дял"), QStringLiteral("Нива"),
-                      QStringLiteral("Последен отговор")},
-                     {Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kWhole,
-                      Kind::kShare, Kind::kText, Kind::kTime},
-                     {}};
+  ReportTable pupils{
+      QStringLiteral("Ученици"),
+      {QStringLiteral("Ученик"), QStringLiteral("Задачи"), QStringLiteral("Верни"),
+       QStringLiteral("Грешни"), QStringLiteral("Пропуснати"), QStringLiteral("Верни, дял"),
+       QStringLiteral("Нива"), QStringLiteral("Последен отговор")},
+      {Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kShare,
+       Kind::kText, Kind::kTime},
+      {}};
   for (const restomer::PupilLine& pupil : overview.pupils) {
     pupils.rows.append({text(pupil.pupil), pupil.tasks, pupil.right, pupil.wrong, pupil.skipped,
                         pupil.ShareRight(), levels(pupil.levels), timeOf(pupil.last_time)});
   }
   tables.push_back(pupils);
 
-  ReportTable tasks{QStringLiteral("Задачи"),
-                    {QStringLiteral("Валута"), QStringLiteral("Ниво"),
-                     QStringLiteral("Начално число"), QStringLiteral("Кръг"),
-                     QStringLiteral("Задача"), QStringLiteral("Цена"), QStringLiteral("Платено"),
-                     QStringLiteral("Отговорили"), QStringLiteral("Верни"),
-                     QStringLiteral("Най-честа грешка"), QStringLiteral("Пъти")},
-                    {Kind::kText, Kind::kWhole, Kind::kText, Kind::kWhole, Kind::kWhole,
-                     Kind::kAmount, Kind::kAmount, Kind::kWhole, Kind::kWhole, Kind::kText,
-                     Kind::kWhole},
-                    {}};
+  ReportTable tasks{
+      QStringLiteral("Задачи"),
+      {QStringLiteral("Валута"), QStringLiteral("Ниво"), QStringLiteral("Начално число"),
+       QStringLiteral("Кръг"), QStringLiteral("Задача"), QStringLiteral("Цена"),
+       QStringLiteral("Платено"), QStringLiteral("Отговорили"), QStringLiteral("Верни"),
+       QStringLiteral("Най-честа грешка"), QStringLiteral("Пъти")},
+      {Kind::kText, Kind::kWhole, Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kAmount,
+       Kind::kAmount, Kind::kWhole, Kind::kWhole, Kind::kText, Kind::kWhole},
+      {}};
   for (const restomer::TaskLine& task : overview.tasks) {
-    tasks.rows.append({currencyName(task.currency), task.level, text(task.seed), task.round,
-                       task.task, amount(task.price), amount(task.paid), task.answered,
-                       task.right, text(task.common_wrong),
-                       task.common_wrong_count > 0 ? QVariant(task.common_wrong_count)
-                                                   : QVariant(QString())});
+    tasks.rows.append(
+        {currencyName(task.currency), task.level, text(task.seed), task.round, task.task,
+         amount(task.price), amount(task.paid), task.answered, task.right, text(task.common_wrong),
+         task.common_wrong_count > 0 ? QVariant(task.common_wrong_count) : QVariant(QString())});
   }
   tables.push_back(tasks);
 
@@ -96,26 +94,24 @@ std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
   tables.push_back(mistakes);
   if (!everyRow) return tables;
 
-  ReportTable rows{QStringLiteral("Всички редове"),
-                   {QStringLiteral("Време"), QStringLiteral("Потребител"), QStringLiteral("Име"),
-                    QStringLiteral("Валута"), QStringLiteral("Ниво"),
-                    QStringLiteral("Начално число"), QStringLiteral("Кръг"),
-                    QStringLiteral("Задача"), QStringLiteral("Цена"), QStringLiteral("Платено"),
-                    QStringLiteral("Написано ресто"), QStringLiteral("Отбелязани"),
-                    QStringLiteral("Ресто"), QStringLiteral("Най-малко бройки"),
-                    QStringLiteral("Оценка")},
-                   {Kind::kTime, Kind::kText, Kind::kText, Kind::kText, Kind::kWhole, Kind::kText,
-                    Kind::kWhole, Kind::kWhole, Kind::kAmount, Kind::kAmount, Kind::kText,
-                    Kind::kText, Kind::kAmount, Kind::kText, Kind::kText},
-                   {}};
+  ReportTable rows{
+      QStringLiteral("Всички редове"),
+      {QStringLiteral("Време"), QStringLiteral("Потребител"), QStringLiteral("Име"),
+       QStringLiteral("Валута"), QStringLiteral("Ниво"), QStringLiteral("Начално число"),
+       QStringLiteral("Кръг"), QStringLiteral("Задача"), QStringLiteral("Цена"),
+       QStringLiteral("Платено"), QStringLiteral("Написано ресто"), QStringLiteral("Отбелязани"),
+       QStringLiteral("Ресто"), QStringLiteral("Най-малко бройки"), QStringLiteral("Оценка")},
+      {Kind::kTime, Kind::kText, Kind::kText, Kind::kText, Kind::kWhole, Kind::kText, Kind::kWhole,
+       Kind::kWhole, Kind::kAmount, Kind::kAmount, Kind::kText, Kind::kText, Kind::kAmount,
+       Kind::kText, Kind::kText},
+      {}};
   for (const restomer::ResultRow& row : read.rows) {
     QStringList ticked;
     for (const std::string& caption : row.ticked) ticked << text(caption);
-    rows.rows.append({timeOf(row.time), text(row.login), text(row.name),
-                      currencyName(row.currency), row.level, text(row.seed), row.round, row.task,
-                      amount(row.price), amount(row.paid), text(row.typed),
-                      ticked.join(QLatin1Char(' ')), amount(row.change),
-                      text(restomer::PiecesText(row.pieces)),
+    rows.rows.append({timeOf(row.time), text(row.login), text(row.name), currencyName(row.currency),
+                      row.level, text(row.seed), row.round, row.task, amount(row.price),
+                      amount(row.paid), text(row.typed), ticked.join(QLatin1Char(' ')),
+                      amount(row.change), text(restomer::PiecesText(row.pieces)),
                       QString::fromUtf8(restomer::OutcomeText(row.outcome))});
   }
   tables.push_back(rows);
@@ -182,7 +178,8 @@ QString tabSeparated(const QStringList& headers, const QList<QStringList>& rows)
   // A tab or a line end inside a cell would break the columns.
   const auto clean = [](QStringList cells) {
     for (QString& cell : cells) {
-      cell.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+      cell.replace(QLatin1Char('\t'), QLatin1Char(' '))
+          .replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     return cells.join(QLatin1Char('\t'));
   };

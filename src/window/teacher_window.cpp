@@ -136,8 +136,9 @@ void TeacherWindow::createControls() {
   });
 
   auto* results = new QPushButton(QStringLiteral("Р&езултати…"));
-  results->setToolTip(QStringLiteral("Обзор на файла с резултати на урока: ученици, задачи и "
-                                     "най-честите грешки."));
+  results->setToolTip(
+      QStringLiteral("Обзор на файла с резултати на урока: ученици, задачи и "
+                     "най-честите грешки."));
   connect(results, &QPushButton::clicked, this, &TeacherWindow::showResults);
 
   status_ = new QLabel;

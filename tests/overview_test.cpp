@@ -1,0 +1,107 @@
+// Results files of every version, damaged lines among them, read into the
+// overview's three tables.
+#include "form/overview.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "form/results_reader.h"
+
+namespace restomer {
+namespace {
+
+// The first version's header: the seed was "начало", there was no round, and
+// the pieces had no counts.
+const std::string kFirstHeader =
+    "време,потребител,име,валута,ниво,начало,задача,цена,платено,написано ресто,отбелязани,"
+    "ресто,най-малко бройки,оценка\r\n";
+const std::string kHeader =
+    "\xEF\xBB\xBFвреме,потребител,име,валута,ниво,начално число,кръг,задача,цена,платено,"
+    "написано ресто,отбелязани,ресто,най-малко бройки,оценка\r\n";
+
+TEST(Overview, ReadsEveryVersionAndCountsWhatTheClassGotWrong) {
+  const struct {
+    std::string text;
+    std::vector<int> unreadable_lines;
+    // Per pupil: tasks, right, wrong, skipped.
+    std::vector<std::vector<int>> pupils;
+    std::size_t tasks;
+    // The mistakes, most frequent first, as "kind caption count".
+    std::vector<std::string> mistakes;
+  } cases[] = {
+      {kFirstHeader +
+           "2026-12-08T09:00:00+02:00,ivan,,lev,2,7,1,50.43,55.00,4.57,2 0.50 0.05,4.57,"
+           "2 0.50 0.05 0.02,грешно\r\n"
+           "2026-12-08T09:01:00+02:00,ivan,,lev,2,7,2,28.79,30.00,\"1,21\",1 0.20 0.01,1.21,"
+           "1 0.20 0.01,вярно\r\n",
+       {},
+       {{2, 1, 1, 0}},
+       2,
+       {"missing 0.02 1"}},
+      {kHeader +
+           "2026-12-09T08:01:00+02:00,ivan,Иван,euro,2,№2026,1,1,50.43,55.00,4.75,2 0.50 0.05,"
+           "4.57,2×2 0.50 0.05 0.02,грешна\r\n"
+           "2026-12-09T08:02:00+02:00,maria,Мария,euro,2,№2026,1,1,50.43,55.00,4.57,"
+           "2 1 0.50 0.05,4.57,2×2 0.50 0.05 0.02,грешна\r\n"
+           "2026-12-09T08:02:30+02:00,maria,Мария,euro,2,№2026,1,2,28.79,30.00,,,1.21,"
+           "1 0.20 0.01,пропусната\r\n"
+           "2026-12-09T08:03:00+02:00,maria,Мария,euro,2,№20\r\n"                         // cut
+           "2026-12-09T08:04:00+02:00,maria,Мария,euro,2,№2026,1,3,x,30,,,1,1,вярна\r\n"  // damaged
+           "2026-12-09T08:05:00+02:00,petar,,euro,2,№2026,1,2,28.79,30.00,\"'=1+1\",,1.21,"
+           "1 0.20 0.01,верна\r\n"               // an unknown outcome
+           "\"2026-12-09T08:06:00+02:00,petar",  // a quote left open
+       {5, 6, 7, 8},
+       {{1, 0, 1, 0}, {2, 0, 1, 1}},
+       2,
+       {"missing 0.02 2", "wrong 1", "unneeded 1 1"}},
+      {"дата,ученик\r\n2026-12-09,Иван\r\n", {2}, {}, 0, {}},  // not a results file
+  };
+  for (const auto& c : cases) {
+    const ResultsRead read = ReadResults(c.text);
+    EXPECT_EQ(read.unreadable_lines, c.unreadable_lines) << c.text;
+    const Overview overview = Summarize(read.rows);
+    std::vector<std::vector<int>> pupils;
+    for (const PupilLine& pupil : overview.pupils) {
+      pupils.push_back({pupil.tasks, pupil.right, pupil.wrong, pupil.skipped});
+    }
+    EXPECT_EQ(pupils, c.pupils) << c.text;
+    EXPECT_EQ(overview.tasks.size(), c.tasks) << c.text;
+    std::vector<std::string> mistakes;
+    for (const MistakeLine& line : overview.mistakes) {
+      const char* kind = line.kind == MistakeLine::Kind::kWrongChange ? "wrong"
+                         : line.kind == MistakeLine::Kind::kMissing   ? "missing"
+                                                                      : "unneeded";
+      mistakes.push_back(kind + (line.caption.empty() ? "" : " " + line.caption) + " " +
+                         std::to_string(line.count));
+    }
+    EXPECT_EQ(mistakes, c.mistakes) << c.text;
+  }
+}
+
+// What a task's line says: who answered it, how many right, and the wrong
+// answer given most; the first files' pieces get their counts from the change.
+TEST(Overview, TasksAndTheirCommonWrongAnswer) {
+  const ResultsRead read =
+      ReadResults(kFirstHeader +
+                  "t1,a,,lev,2,7,3,40.86,50.00,9.41,5 2,9.14,5 2 0.10 0.02,грешно\r\n"
+                  "t2,b,,lev,2,7,3,40.86,50.00,9.41,5 2 0.10 0.02,9.14,5 2 0.10 0.02,грешно\r\n"
+                  "t3,c,,lev,2,7,3,40.86,50.00,9.14,5 2 0.10 0.02,9.14,5 2 0.10 0.02,вярно\r\n"
+                  "t4,d,,lev,2,7,3,40.86,50.00,,,9.14,5 2 0.10 0.02,пропусната\r\n");
+  ASSERT_EQ(read.rows.size(), 4u);
+  EXPECT_EQ(read.rows[0].pieces,
+            (std::vector<Piece>{{"5", 1}, {"2", 2}, {"0.10", 1}, {"0.02", 2}}));
+  const Overview overview = Summarize(read.rows);
+  ASSERT_EQ(overview.tasks.size(), 1u);
+  const TaskLine& task = overview.tasks[0];
+  EXPECT_EQ(task.answered, 3);
+  EXPECT_EQ(task.right, 1);
+  EXPECT_EQ(task.common_wrong, "9.41");
+  EXPECT_EQ(task.common_wrong_count, 2);
+  EXPECT_EQ(task.price, 4086);
+  EXPECT_EQ(overview.pupils[0].last_time, "t1");
+}
+
+}  // namespace
+}  // namespace restomer

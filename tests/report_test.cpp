@@ -1,0 +1,157 @@
+// The overview as a teacher keeps or hands it on, read back with other
+// programs: the PDF with poppler, the Excel workbook with openpyxl, and the
+// results file as LibreOffice imports it under Bulgarian and English
+// settings.
+#include "window/report.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "window/overview_window.h"
+#include "window/results_file.h"
+
+namespace {
+
+using restomer::TaskRecord;
+
+QString run(const QString& program, const QStringList& arguments,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(program, arguments);
+  process.waitForFinished(120'000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Two pupils' rows, written as practice writes them.
+QString resultsIn(const QTemporaryDir& dir) {
+  const QString path = dir.filePath(QStringLiteral("резултати.csv"));
+  const TaskRecord wrong{1,
+                         1,
+                         5043,
+                         5500,
+                         "=1+1",
+                         {"2", "0.50"},
+                         457,
+                         {{"2", 2}, {"0.50", 1}, {"0.05", 1}, {"0.02", 1}},
+                         TaskRecord::Outcome::kWrong};
+  const TaskRecord right{1,
+                         2,
+                         2879,
+                         3000,
+                         "1,21",
+                         {"1", "0.20", "0.01"},
+                         121,
+                         {{"1", 1}, {"0.20", 1}, {"0.01", 1}},
+                         TaskRecord::Outcome::kRight};
+  for (const char* name : {"Мария, 3 клас", "Иван Петров"}) {
+    ResultsFile file(path, {"pupil", name, &restomer::kLev, 2, 2026});
+    EXPECT_EQ(file.open(), "");
+    for (const TaskRecord& record : {wrong, right}) EXPECT_EQ(file.append(record), "");
+  }
+  return path;
+}
+
+// Each cell of each sheet: "sheet|row|column|type|value".
+QStringList cellsOf(const QString& workbook) {
+  const QString script = QStringLiteral(
+      "import sys, openpyxl\n"
+      "for sheet in openpyxl.load_workbook(sys.argv[1]):\n"
+      "  for row in sheet.iter_rows():\n"
+      "    for c in row:\n"
+      "      if c.value is not None: "
+      "print(f'{sheet.title}|{c.row}|{c.column}|{c.data_type}|{c.value}')\n");
+  return run(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, workbook})
+      .split('\n', Qt::SkipEmptyParts);
+}
+
+TEST(Report, ThePdfAndTheWorkbookReadBack) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "read back with poppler and openpyxl, which run on Linux";
+#endif
+  QTemporaryDir dir;
+  QString error;
+  const ResultsReport report = loadResults(resultsIn(dir), error);
+  ASSERT_EQ(error, "");
+
+  const QString pdf = dir.filePath(QStringLiteral("отчет.pdf"));
+  ASSERT_EQ(writeReport(pdf, report), "");
+  const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+  for (const char* expected : {"Restomer — резултати", "резултати.csv", "Ученици", "Мария, 3 клас",
+                               "Задачи", "Грешки", "0.05 лв.: липсва", "грешно ресто"}) {
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+  }
+
+  const QString xlsx = dir.filePath(QStringLiteral("отчет.xlsx"));
+  ASSERT_EQ(writeReport(xlsx, report), "");
+  const QStringList cells = cellsOf(xlsx);
+  for (const char* expected :
+       {"Ученици|2|1|s|Мария, 3 клас", "Ученици|2|2|n|2", "Ученици|2|6|n|0.5", "Задачи|2|6|n|50.43",
+        "Грешки|2|1|s|грешно ресто", "Грешки|3|1|s|0.05 лв.: липсва", "Грешки|3|2|n|2",
+        "Всички редове|2|11|s|=1+1", "Всички редове|3|11|s|1,21",
+        "Всички редове|5|3|s|Иван Петров"}) {
+    EXPECT_TRUE(cells.contains(QString::fromUtf8(expected))) << expected;
+  }
+  EXPECT_TRUE(cells.filter(QRegularExpression(QStringLiteral("^Ученици\\|2\\|8\\|d\\|2"))).size() ==
+              1)
+      << "the last answer's time is a date";
+  EXPECT_EQ(writeReport(dir.filePath(QStringLiteral("отчет.txt")), report).isEmpty(), false);
+}
+
+// Opened as a teacher would open it, with the import options for UTF-8 and
+// commas given: the outcomes, the names and the seed stay text.
+TEST(Report, LibreOfficeReadsTheResultsFileAsText) {
+  const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+  if (office.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed";
+  QTemporaryDir dir;
+  const QString results = resultsIn(dir);
+  for (const auto& [locale, language] : {std::pair{"bg_BG.UTF-8", "1026"}, {"C.UTF-8", "1033"}}) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+    environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+    const QString out = dir.filePath(QString::fromLatin1(locale));
+    run(office,
+        {QStringLiteral("--headless"), QStringLiteral("--norestore"),
+         QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
+         QStringLiteral("--infilter=CSV:44,34,76,1,,%1").arg(QString::fromLatin1(language)),
+         QStringLiteral("--convert-to"), QStringLiteral("xlsx"), QStringLiteral("--outdir"), out,
+         results},
+        environment);
+    const QStringList cells = cellsOf(out + QStringLiteral("/резултати.xlsx"));
+    ASSERT_FALSE(cells.isEmpty()) << locale;
+    for (const char* expected : {"|2|3|s|Мария, 3 клас", "|4|3|s|Иван Петров", "|2|6|s|№2026",
+                                 "|2|15|s|грешна", "|3|15|s|вярна", "|2|11|s|'=1+1"}) {
+      EXPECT_EQ(cells.filter(QString::fromUtf8(expected)).size(), 1) << locale << expected;
+    }
+  }
+}
+
+// The overview follows the file as pupils append to it, sorts by any
+// column, and copies the shown table in columns.
+TEST(OverviewWindow, FollowsTheFileSortsAndCopies) {
+  QTemporaryDir dir;
+  const QString path = resultsIn(dir);
+  OverviewWindow window(path);
+  ASSERT_EQ(window.view(0)->model()->rowCount(), 2);
+  {
+    ResultsFile file(path, {"pupil", "Ана", &restomer::kLev, 2, 2026});
+    ASSERT_EQ(file.open(), "");
+    file.append({1, 3, 100, 200, "1", {"1"}, 100, {{"1", 1}}, TaskRecord::Outcome::kRight});
+  }
+  QTRY_COMPARE_WITH_TIMEOUT(window.view(0)->model()->rowCount(), 3, 5'000);
+  window.view(0)->sortByColumn(5, Qt::DescendingOrder);  // the share right
+  EXPECT_EQ(window.view(0)->model()->index(0, 0).data().toString(), "Ана");
+  const QStringList lines = window.shownTable().split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 4);
+  EXPECT_TRUE(lines[0].startsWith("Ученик\tЗадачи\tВерни\t"));
+  EXPECT_TRUE(lines[1].startsWith("Ана\t1\t1\t0\t0\t100 %\t2\t"));
+}
+
+}  // namespace
