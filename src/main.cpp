@@ -38,6 +38,7 @@ CommandLine readCommandLine(int argc, char* argv[]) {
 int makeWorksheet(int argc, char* argv[], const CommandLine& commandLine) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  useCarriedFonts();
   const QString error =
       writeWorksheet(commandLine.worksheet, worksheetOptionsOf(commandLine.lesson));
   return error.isEmpty() ? 0 : showError(argc, argv, error, false);
@@ -95,6 +96,7 @@ int showOverview(int argc, char* argv[], const CommandLine& commandLine) {
 int makeReport(int argc, char* argv[], const CommandLine& commandLine) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  useCarriedFonts();
   QString error;
   const ResultsReport report = loadResults(commandLine.resultsFile, error);
   if (error.isEmpty()) error = writeReport(commandLine.report, report);

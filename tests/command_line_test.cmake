@@ -19,9 +19,9 @@ set(rows
   "--name=Иван|2|^$|restomer: --name е само за упражнението: добавете --practice.\n$"
   "--practice,--level=0|2|^$|„0“ не е цяло число от 1 до 5.\n$"
   "--practice,--tasks=101|2|^$|„101“ не е цяло число от 1 до 100.\n$"
-  "--worksheet=/no such folder/лист.pdf|2|^$|restomer: Работният лист „/no such folder/лист.pdf“ не може да бъде записан: .+\\.\n$"
+  "--worksheet=/no such folder/лист.pdf|2|^$|restomer: Работният лист „.no such folder.лист.pdf“ не може да бъде записан: [^.]+\\.\n$"
   "--worksheet=worksheet-test.pdf,--currency=euro,--level=5,--tasks=3|0|^$|"
-  "--practice,--results=/no such folder/r.csv|2|^$|restomer: Файлът с резултатите „/no such folder/r.csv“ не може да се отвори за добавяне: .+\\.\n$"
+  "--practice,--results=/no such folder/r.csv|2|^$|restomer: Файлът с резултатите „.no such folder.r.csv“ не може да се отвори за добавяне: [^.]+\\.\n$"
   "--practice,--seed=-1|2|^$|restomer: Стойността на --seed „-1“ не е цяло число от 0 до 18446744073709551615.\n$"
   "--practice,--seed=18446744073709551616|2|^$|„18446744073709551616“ не е цяло число"
   "--practice,--seed=x1|2|^$|„x1“ не е цяло число"
@@ -56,10 +56,19 @@ foreach(row IN LISTS rows)
     message(SEND_ERROR "restomer ${arguments}: status ${status}\n--- stdout:\n${out}--- stderr:\n${err}")
   endif()
 endforeach()
-# A worksheet written with no display is a PDF.
+# A worksheet written with no display is a PDF, its text in embedded fonts,
+# on Windows as on Linux.
+find_program(PDFTOTEXT pdftotext)
+find_program(PDFFONTS pdffonts)
 foreach(pdf worksheet-test.pdf lesson-test.pdf)
   file(READ ${pdf} start LIMIT 5)
   if(NOT start MATCHES "^%PDF-")
     message(SEND_ERROR "restomer --worksheet wrote no PDF in ${pdf}")
+  elseif(PDFTOTEXT AND PDFFONTS)
+    execute_process(COMMAND ${PDFTOTEXT} ${pdf} - OUTPUT_VARIABLE text)
+    execute_process(COMMAND ${PDFFONTS} ${pdf} OUTPUT_VARIABLE fonts)
+    if(NOT text MATCHES "1\\. Клиентът купува за .*стр\\. 1 от" OR NOT fonts MATCHES "Liberation.* yes ")
+      message(SEND_ERROR "${pdf} has no text or no embedded font:\n${text}\n${fonts}")
+    endif()
   endif()
 endforeach()

@@ -18,3 +18,12 @@ target_sources(restomer PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/restomer.rc)
 
 # Worksheets are drawn on Qt's offscreen platform, as on Linux.
 qt_import_plugins(restomer INCLUDE Qt6::QOffscreenIntegrationPlugin)
+
+# Worksheets and reports are drawn on the offscreen platform, which finds no
+# fonts of Windows': the program carries Liberation Serif (SIL Open Font
+# License), Times New Roman's metrics with Cyrillic, from Debian's package.
+set(carried_fonts /usr/share/fonts/truetype/liberation2)
+qt_add_resources(restomer_window fonts
+  PREFIX /fonts
+  BASE ${carried_fonts}
+  FILES ${carried_fonts}/LiberationSerif-Regular.ttf ${carried_fonts}/LiberationSerif-Bold.ttf)

@@ -1,6 +1,8 @@
 #include "window/application.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QIcon>
 
 QFont windowFont() { return QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal); }
@@ -8,6 +10,19 @@ QFont windowFont() { return QFont(QStringLiteral("Times New Roman"), 12, QFont::
 void setUpApplicationIdentity() {
   QCoreApplication::setApplicationName(QStringLiteral("Restomer"));
   QCoreApplication::setApplicationVersion(QStringLiteral(RESTOMER_VERSION));
+}
+
+void useCarriedFonts() {
+  const QDir carried(QStringLiteral(":/fonts"));
+  QString family;
+  for (const QString& file : carried.entryList(QDir::Files)) {
+    const int id = QFontDatabase::addApplicationFont(carried.filePath(file));
+    if (id >= 0 && family.isEmpty()) family = QFontDatabase::applicationFontFamilies(id).value(0);
+  }
+  const QString times = windowFont().family();
+  if (!family.isEmpty() && !QFontDatabase::families().contains(times)) {
+    QFont::insertSubstitution(times, family);
+  }
 }
 
 void setUpApplication() {

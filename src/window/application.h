@@ -12,6 +12,11 @@ QFont windowFont();
 // display.
 void setUpApplicationIdentity();
 
+// Makes the fonts the program carries (on Windows, for pages drawn on the
+// offscreen platform) stand in for "Times New Roman" where the system has
+// none; does nothing where it carries none.
+void useCarriedFonts();
+
 // Call once after creating the QApplication and before the window. Making
 // windowFont() the application's font before any control exists spares
 // loading Qt's default font only for text that is laid out again at once.

@@ -10,6 +10,8 @@
 #include <optional>
 #include <type_traits>
 
+#include "window/system_reason.h"
+
 namespace {
 
 using restomer::Lesson;
@@ -78,7 +80,7 @@ QString readLessonFile(const QString& path, Lesson& lesson) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     return QStringLiteral("Урокът „%1“ не може да бъде прочетен: %2.")
-        .arg(shown, file.errorString());
+        .arg(shown, systemReason(file.errorString()));
   }
   bool hasGroup = false;
   while (!file.atEnd() && !hasGroup) {
@@ -111,7 +113,7 @@ QString writeLessonFile(const QString& path, const Lesson& lesson) {
   // QSettings writes the INI text; QSaveFile puts it in place whole, and
   // says why when it cannot.
   QTemporaryDir scratch;
-  if (!scratch.isValid()) return failed.arg(shown, scratch.errorString());
+  if (!scratch.isValid()) return failed.arg(shown, systemReason(scratch.errorString()));
   const QString draft = scratch.filePath(QStringLiteral("lesson.ini"));
   {
     QSettings settings(draft, QSettings::IniFormat);
@@ -137,10 +139,10 @@ QString writeLessonFile(const QString& path, const Lesson& lesson) {
     }
   }
   QFile text(draft);
-  if (!text.open(QIODevice::ReadOnly)) return failed.arg(shown, text.errorString());
+  if (!text.open(QIODevice::ReadOnly)) return failed.arg(shown, systemReason(text.errorString()));
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(text.readAll()) < 0 || !file.commit()) {
-    return failed.arg(shown, file.errorString());
+    return failed.arg(shown, systemReason(file.errorString()));
   }
   return {};
 }

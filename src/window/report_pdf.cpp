@@ -8,6 +8,7 @@
 
 #include "window/application.h"
 #include "window/report.h"
+#include "window/system_reason.h"
 
 namespace {
 
@@ -144,7 +145,7 @@ QString writePdfReport(const QString& path, const ResultsReport& report) {
   QSaveFile file(path);
   const auto failed = [&path, &file] {
     return QStringLiteral("Отчетът „%1“ не може да бъде записан: %2.")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+        .arg(QDir::toNativeSeparators(path), systemReason(file.errorString()));
   };
   if (!file.open(QIODevice::WriteOnly)) return failed();
   {

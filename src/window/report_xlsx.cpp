@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "window/report.h"
+#include "window/system_reason.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ QString writeXlsxReport(const QString& path, const ResultsReport& report) {
   };
   // The workbook is made in a folder of its own, then put in place whole.
   QTemporaryDir scratch;
-  if (!scratch.isValid()) return failed(scratch.errorString());
+  if (!scratch.isValid()) return failed(systemReason(scratch.errorString()));
   const QString draft = scratch.filePath(QStringLiteral("report.xlsx"));
   lxw_workbook* book = workbook_new(QDir::toNativeSeparators(draft).toUtf8().constData());
   if (book == nullptr) return failed(QStringLiteral("временният файл не може да бъде създаден"));
@@ -109,9 +110,9 @@ QString writeXlsxReport(const QString& path, const ResultsReport& report) {
   }
   QFile made(draft);
   QSaveFile file(path);
-  if (!made.open(QIODevice::ReadOnly)) return failed(made.errorString());
+  if (!made.open(QIODevice::ReadOnly)) return failed(systemReason(made.errorString()));
   if (!file.open(QIODevice::WriteOnly) || file.write(made.readAll()) < 0 || !file.commit()) {
-    return failed(file.errorString());
+    return failed(systemReason(file.errorString()));
   }
   return {};
 }

@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "window/system_reason.h"
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 // windows.h first
@@ -67,7 +69,7 @@ QString ResultsFile::open() {
   // only to open.
   if (reason == busyReason()) {
     QFile file(path_);
-    reason = file.open(QIODevice::Append) ? QString() : file.errorString();
+    reason = file.open(QIODevice::Append) ? QString() : systemReason(file.errorString());
   }
   if (!reason.isEmpty()) {
     return QStringLiteral("Файлът с резултатите „%1“ не може да се отвори за добавяне: %2.")
@@ -132,12 +134,13 @@ QString ResultsFile::appendWhole(const std::string& text, bool onlyWhenEmpty) {
     return busyReason();
   }
   QFile file(path_);
-  if (!file.open(QIODevice::Append | QIODevice::Unbuffered)) return file.errorString();
+  if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
+    return systemReason(file.errorString());
   const qint64 size = file.size();
   if (onlyWhenEmpty && size > 0) return {};
   const auto length = static_cast<qint64>(text.size());
   if (file.write(text.data(), length) == length && file.flush()) return {};
-  const QString reason = file.errorString();
+  const QString reason = systemReason(file.errorString());
   file.resize(size);  // no half row stays behind
   return reason;
 }

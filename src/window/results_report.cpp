@@ -6,6 +6,7 @@
 
 #include "form/currency.h"
 #include "form/results_row.h"
+#include "window/system_reason.h"
 
 namespace {
 
@@ -145,7 +146,7 @@ ResultsReport loadResults(const QString& path, QString& error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     error = QStringLiteral("Файлът с резултатите „%1“ не може да бъде прочетен: %2.")
-                .arg(QDir::toNativeSeparators(path), file.errorString());
+                .arg(QDir::toNativeSeparators(path), systemReason(file.errorString()));
     return report;
   }
   const QByteArray bytes = file.readAll();

@@ -15,6 +15,7 @@
 #include "form/practice_wording.h"
 #include "window/application.h"
 #include "window/regional_settings.h"
+#include "window/system_reason.h"
 
 namespace {
 
@@ -275,7 +276,7 @@ QString writeWorksheet(const QString& path, const WorksheetOptions& options) {
   QSaveFile file(path);
   const auto failed = [&path, &file] {
     return QStringLiteral("Работният лист „%1“ не може да бъде записан: %2.")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+        .arg(QDir::toNativeSeparators(path), systemReason(file.errorString()));
   };
   if (!file.open(QIODevice::WriteOnly)) return failed();
   {

@@ -1,0 +1,15 @@
+// Why a file could not be read or written, as the system says it, ready to
+// stand inside a sentence of the program's own.
+#ifndef RESTOMER_WINDOW_SYSTEM_REASON_H_
+#define RESTOMER_WINDOW_SYSTEM_REASON_H_
+
+#include <QString>
+
+// `reason` without the full stop some systems end it with ("Path not
+// found."), so that the sentence around it ends with one.
+inline QString systemReason(QString reason) {
+  while (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
+  return reason.trimmed();
+}
+
+#endif  // RESTOMER_WINDOW_SYSTEM_REASON_H_
