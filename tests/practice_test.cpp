@@ -290,7 +290,7 @@ std::string PiecesOf(const FormContent& answer) {
     const std::string& line = lines[captions.size() - 1 - k];  // the count-up goes smallest first
     const std::size_t count = line.find(adding) + adding.size();
     pieces +=
-        (k ? "; " : "") + line.substr(count, line.find('*') - count) + " × " + captions[k] + " лв.";
+        (k ? "; " : "") + line.substr(count, line.find('*') - count) + "\u00a0×\u00a0" + captions[k] + "\u00a0лв.";
   }
   return pieces;
 }

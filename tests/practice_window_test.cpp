@@ -146,7 +146,7 @@ TEST(PracticeRound, EnterClicksAndTheSummaryIsInView) {
     EXPECT_TRUE(table->viewport()->rect().contains(table->visualItemRect(table->item(row, 3))))
         << "row " << row;
   }
-  EXPECT_TRUE(table->item(9, 3)->text().startsWith("1 × "))
+  EXPECT_TRUE(table->item(9, 3)->text().startsWith("1\u00a0×\u00a0"))
       << table->item(9, 3)->text().toStdString();
   QTest::keyClick(summary, Qt::Key_Return);
   EXPECT_TRUE(window.text1()->toPlainText().endsWith("Задача 1 от 10\n"));

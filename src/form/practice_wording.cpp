@@ -65,7 +65,10 @@ std::string PracticeWording::Denominations(const std::vector<std::string>& capti
 std::string PracticeWording::Pieces(const std::vector<Piece>& pieces) const {
   std::vector<std::string> names;
   for (const Piece& piece : pieces) {
-    names.push_back(std::to_string(piece.count) + " × " + Denomination(piece.caption));
+    // One piece never breaks across lines: no-break spaces inside it.
+    std::string name = std::to_string(piece.count) + " × " + Denomination(piece.caption);
+    for (std::size_t at; (at = name.find(' ')) != std::string::npos;) name.replace(at, 1, "\u00a0");
+    names.push_back(name);
   }
   return Joined(names, "без ресто");
 }

@@ -65,7 +65,6 @@ void OverviewWindow::createControls() {
     view->sortByColumn(-1, Qt::AscendingOrder);  // the file's order until a header is clicked
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setAlternatingRowColors(true);
-    view->horizontalHeader()->setStretchLastSection(true);
     view->verticalHeader()->hide();
     view->setAccessibleName(table.title);
     tabs_->addTab(view, table.title);

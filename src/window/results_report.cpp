@@ -5,7 +5,9 @@
 #include <QLocale>
 
 #include "form/currency.h"
+#include "form/practice_wording.h"
 #include "form/results_row.h"
+#include "window/regional_settings.h"
 #include "window/system_reason.h"
 
 namespace {
@@ -22,11 +24,6 @@ QString currencyName(const std::string& name) {
   return currency ? QString::fromUtf8(currency->bulgarian_name) : text(name);
 }
 
-QString unitOf(const std::string& name) {
-  const restomer::Currency* currency = restomer::FindCurrency(name);
-  return currency ? QString::fromUtf8(currency->unit).trimmed() : QString();
-}
-
 QString levels(const std::set<int>& numbers) {
   QStringList list;
   for (int number : numbers) list << QString::number(number);
@@ -38,16 +35,19 @@ QVariant timeOf(const std::string& iso) {
   return time.isValid() ? QVariant(time) : QVariant(text(iso));
 }
 
+// "0,02 лв.: липсва": the denomination as practice names it.
 QString mistakeText(const restomer::MistakeLine& line) {
-  switch (line.kind) {
-    case restomer::MistakeLine::Kind::kWrongChange:
-      return QStringLiteral("грешно ресто");
-    case restomer::MistakeLine::Kind::kMissing:
-      return QStringLiteral("%1 %2: липсва").arg(text(line.caption), unitOf(line.currency));
-    case restomer::MistakeLine::Kind::kUnneeded:
-      return QStringLiteral("%1 %2: не е нужна").arg(text(line.caption), unitOf(line.currency));
+  if (line.kind == restomer::MistakeLine::Kind::kWrongChange) {
+    return QStringLiteral("грешно ресто");
   }
-  return {};
+  const restomer::Currency* currency = restomer::FindCurrency(line.currency);
+  const QString denomination =
+      currency ? text(restomer::PracticeWording(*currency, regionalSettingsOf(QLocale()))
+                          .Denomination(line.caption))
+               : text(line.caption);
+  return denomination + (line.kind == restomer::MistakeLine::Kind::kMissing
+                             ? QStringLiteral(": липсва")
+                             : QStringLiteral(": не е нужна"));
 }
 
 }  // namespace

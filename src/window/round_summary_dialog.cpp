@@ -45,6 +45,7 @@ RoundSummaryDialog::RoundSummaryDialog(const std::vector<restomer::TaskRecord>& 
   QPushButton* next = buttons->addButton(QStringLiteral("&Нов кръг"), QDialogButtonBox::AcceptRole);
   buttons->addButton(QStringLiteral("&Затвори"), QDialogButtonBox::RejectRole);
   next->setDefault(true);
+  next->setFocus();
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -52,11 +53,22 @@ RoundSummaryDialog::RoundSummaryDialog(const std::vector<restomer::TaskRecord>& 
   layout->addWidget(result);
   layout->addWidget(table_);
   layout->addWidget(buttons);
-  // Room for a round of ten or so without scrolling; a longer one scrolls
-  // from its first task.
-  int height = table_->horizontalHeader()->height() + 2 * table_->frameWidth();
+  table_->setMinimumWidth(860);
+  fitRows();
+}
+
+// Room for a round of twelve without scrolling; a longer one scrolls from
+// its first task.
+void RoundSummaryDialog::fitRows() {
+  table_->resizeRowsToContents();
+  int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
   for (int row = 0; row < table_->rowCount() && row < 12; ++row) height += table_->rowHeight(row);
   table_->setMinimumHeight(height);
-  table_->setMinimumWidth(860);
   table_->scrollToTop();
+}
+
+void RoundSummaryDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  fitRows();
+  adjustSize();
 }

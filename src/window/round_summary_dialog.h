@@ -21,7 +21,13 @@ class RoundSummaryDialog : public QDialog {
 
   QTableWidget* table() const { return table_; }
 
+ protected:
+  // The rows' heights once the columns have their widths on screen.
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void fitRows();
+
   QTableWidget* table_ = nullptr;
 };
 
