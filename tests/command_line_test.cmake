@@ -30,6 +30,11 @@ set(rows
   "--teacher,--practice|2|^$|restomer: --teacher не върви с --practice и --worksheet.\n$"
   "няма-го.restomer|2|^$|restomer: Урокът „няма-го.restomer“ не може да бъде прочетен: .+\n$"
   "lesson-test.restomer,--tasks=2,--worksheet=lesson-test.pdf|0|^$|"
+  "--report=report-test.pdf|2|^$|restomer: --report иска файл с резултати: "
+  "--report=report-test.xlsx,няма.csv|2|^$|restomer: Файлът с резултатите „няма.csv“ не може да бъде прочетен: [^.]+\\.\n$"
+  "--report=report-test.txt,lesson-test.restomer|2|^$|трябва да е .pdf или .xlsx.\n$"
+  "--report=report-test.xlsx,lesson-test.restomer|0|^$|"
+  "--overview=|2|^$|restomer: --overview иска име на файл.\n$"
 )
 # The lesson file whose worksheet a row above writes.
 file(WRITE lesson-test.restomer "[Lesson]\nLevel=1\nSeed=5\n")
