@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "form/lesson.h"
@@ -33,14 +34,13 @@ CommandLine readCommandLine(int argc, char* argv[]) {
   return parseCommandLine(QCoreApplication::arguments());
 }
 
-// Writes a worksheet and ends, on Qt's offscreen platform: no window, and
-// no display needed.
-int makeWorksheet(int argc, char* argv[], const CommandLine& commandLine) {
+// Writes a file and ends, on Qt's offscreen platform: no window, and no
+// display needed. `write` returns an empty string or what went wrong.
+int writeWithoutWindow(int argc, char* argv[], const std::function<QString()>& write) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   useCarriedFonts();
-  const QString error =
-      writeWorksheet(commandLine.worksheet, worksheetOptionsOf(commandLine.lesson));
+  const QString error = write();
   return error.isEmpty() ? 0 : showError(argc, argv, error, false);
 }
 
@@ -91,18 +91,6 @@ int showOverview(int argc, char* argv[], const CommandLine& commandLine) {
   return app.exec();
 }
 
-// Writes the overview as PDF or Excel and ends, with no display, as
-// worksheets are written.
-int makeReport(int argc, char* argv[], const CommandLine& commandLine) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  useCarriedFonts();
-  QString error;
-  const ResultsReport report = loadResults(commandLine.resultsFile, error);
-  if (error.isEmpty()) error = writeReport(commandLine.report, report);
-  return error.isEmpty() ? 0 : showError(argc, argv, error, false);
-}
-
 int teach(int argc, char* argv[], const CommandLine& commandLine) {
   QApplication app(argc, argv);
   setUpApplication();
@@ -124,7 +112,9 @@ int main(int argc, char* argv[]) {
       showOutput(argc, argv, commandLine.output);
       return 0;
     case Mode::kWorksheet:
-      return makeWorksheet(argc, argv, commandLine);
+      return writeWithoutWindow(argc, argv, [&commandLine] {
+        return writeWorksheet(commandLine.worksheet, worksheetOptionsOf(commandLine.lesson));
+      });
     case Mode::kDemonstration:
       return showDemonstration(argc, argv, commandLine);
     case Mode::kPractice:
@@ -134,7 +124,11 @@ int main(int argc, char* argv[]) {
     case Mode::kOverview:
       return showOverview(argc, argv, commandLine);
     case Mode::kReport:
-      return makeReport(argc, argv, commandLine);
+      return writeWithoutWindow(argc, argv, [&commandLine] {
+        QString error;
+        const ResultsReport report = loadResults(commandLine.resultsFile, error);
+        return error.isEmpty() ? writeReport(commandLine.report, report) : error;
+      });
   }
   return 0;
 }

@@ -24,6 +24,14 @@ check() {  # check NAME COMMAND...
     failed=$((failed + 1))
   fi
 }
+# Waits up to a minute for a window whose title holds NAME.
+window_opens() {
+  for _ in $(seq 60); do
+    xdotool search --name "$1" >/dev/null 2>&1 && return 0
+    sleep 1
+  done
+  return 1
+}
 # What the prefix holds, less what Wine itself changes as it runs (its temp
 # and log folders, and the display it records for any program that draws).
 snapshot() {
@@ -49,12 +57,8 @@ check "an entry among the installed programs" "$WINE" reg query "$key" /v Displa
 # The installed program opens its window. Wine's own font engine draws the
 # text of line edits that DirectWrite draws none of under Wine.
 "$WINE" "$program" -platform windows:fontengine=freetype >/dev/null 2>&1 &
-opened=1
-for _ in $(seq 60); do
-  xdotool search --name 'restomer' >/dev/null 2>&1 && { opened=0; break; }
-  sleep 1
-done
-check "the installed program opens its window" test "$opened" -eq 0
+check "the installed program opens its window" window_opens 'restomer'
+
 /usr/lib/wine/wineserver64 -k
 /usr/lib/wine/wineserver64 --wait
 
@@ -69,12 +73,8 @@ mkdir -p "$drive/уроци за 3 клас"
 lesson="$drive/уроци за 3 клас/урок по математика.restomer"
 printf '[Lesson]\r\nCurrency=euro\r\nAskName=true\r\n' >"$lesson"
 "$WINE" start /unix "$lesson" >/dev/null 2>&1 &
-asked=1
-for _ in $(seq 60); do
-  xdotool search --name 'име на ученика' >/dev/null 2>&1 && { asked=0; break; }
-  sleep 1
-done
-check "a double-clicked lesson opens practice and asks the pupil's name" test "$asked" -eq 0
+check "a double-clicked lesson opens practice and asks the pupil's name" window_opens 'име на ученика'
+
 /usr/lib/wine/wineserver64 -k
 /usr/lib/wine/wineserver64 --wait
 rm -rf "$drive/уроци за 3 клас"

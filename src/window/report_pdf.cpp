@@ -3,27 +3,25 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 
+#include "window/a4_pdf.h"
 #include "window/application.h"
 #include "window/report.h"
 #include "window/system_reason.h"
 
 namespace {
 
-constexpr double kMarginMm = 15;
-constexpr int kResolutionDpi = 300;
+constexpr int kResolutionDpi = kPdfResolutionDpi;
 constexpr int kTitlePoints = 16;
 constexpr int kTablePoints = 10;
-constexpr double kLinePoints = 0.6;  // what a printer draws solid
 
 // Tables drawn from the top of a page down, a header row repeated on every
 // page a table runs on, and "стр. N" at the foot of each page.
 class ReportPainter {
  public:
   explicit ReportPainter(QPdfWriter& writer) : writer_(writer), painter_(&writer) {
-    painter_.setPen(QPen(Qt::black, kLinePoints * kResolutionDpi / 72));
+    painter_.setPen(QPen(Qt::black, kPdfLinePoints * kResolutionDpi / 72));
     font_ = windowFont();
     font_.setPointSize(kTablePoints);
     bold_ = font_;
@@ -142,38 +140,27 @@ class ReportPainter {
 }  // namespace
 
 QString writePdfReport(const QString& path, const ResultsReport& report) {
-  QSaveFile file(path);
-  const auto failed = [&path, &file] {
-    return QStringLiteral("Отчетът „%1“ не може да бъде записан: %2.")
-        .arg(QDir::toNativeSeparators(path), systemReason(file.errorString()));
-  };
-  if (!file.open(QIODevice::WriteOnly)) return failed();
-  {
-    QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                          QPageLayout::Millimeter);
-    writer.setResolution(kResolutionDpi);
-    writer.setTitle(QStringLiteral("Restomer — резултати"));
-    writer.setCreator(QStringLiteral("Restomer"));
-    ReportPainter painter(writer);
-    if (!painter.isActive()) return failed();
-    painter.title(QStringLiteral("Restomer — резултати"), kTitlePoints);
-    QFont font = windowFont();
-    font.setPointSize(kTablePoints);
-    painter.paragraph(QStringLiteral("Файл: %1. Прочетен на %2. Редове: %3.")
-                          .arg(QDir::toNativeSeparators(QFileInfo(report.file).absoluteFilePath()))
-                          .arg(report.taken.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
-                          .arg(report.read.rows.size()),
-                      font);
-    if (const QString unreadable = report.unreadable(); !unreadable.isEmpty()) {
-      painter.paragraph(unreadable, font);
-    }
-    for (const ReportTable& table : report.tables()) painter.table(table);
-    painter.pageNumbers();
-    if (!painter.finish()) return failed();
-  }
-  return file.commit() ? QString() : failed();
+  return writeA4Pdf(
+      path, QStringLiteral("Restomer — резултати"), QStringLiteral("Отчетът"),
+      [&report](QPdfWriter& writer) {
+        ReportPainter painter(writer);
+        if (!painter.isActive()) return false;
+        painter.title(QStringLiteral("Restomer — резултати"), kTitlePoints);
+        QFont font = windowFont();
+        font.setPointSize(kTablePoints);
+        painter.paragraph(
+            QStringLiteral("Файл: %1. Прочетен на %2. Редове: %3.")
+                .arg(QDir::toNativeSeparators(QFileInfo(report.file).absoluteFilePath()))
+                .arg(report.taken.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
+                .arg(report.read.rows.size()),
+            font);
+        if (const QString unreadable = report.unreadable(); !unreadable.isEmpty()) {
+          painter.paragraph(unreadable, font);
+        }
+        for (const ReportTable& table : report.tables()) painter.table(table);
+        painter.pageNumbers();
+        return painter.finish();
+      });
 }
 
 QString writeReport(const QString& path, const ResultsReport& report) {

@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <string>
 #include <vector>
 
 #include "form/button_actions.h"
 #include "form/form_content.h"
 #include "form/practice_wording.h"
+#include "window/a4_pdf.h"
 #include "window/application.h"
 #include "window/regional_settings.h"
 #include "window/system_reason.h"
@@ -21,16 +21,13 @@ namespace {
 
 // The layout, in millimetres: margins a printer keeps, and the spacing of
 // the denomination boxes and of the tasks.
-constexpr double kMarginMm = 15;
 constexpr double kBoxMm = 3.5;
 constexpr double kCaptionGapMm = 1.5;  // between a box and its caption
 constexpr double kPieceGapMm = 3;      // between one denomination and the next
 constexpr double kAnswerLineMm = 35;   // the line to write the change on
 constexpr double kTaskGapMm = 7;
 constexpr int kTitlePoints = 16;
-constexpr int kResolutionDpi = 300;
-// The narrowest line drawn, in points: what a printer draws solid.
-constexpr double kLinePoints = 0.6;
+constexpr int kResolutionDpi = kPdfResolutionDpi;
 
 // A task as the sheet shows it and as the window answers it.
 struct SheetTask {
@@ -92,7 +89,7 @@ class Sheet {
       : writer_(writer), painter_(&writer), options_(options) {
     // Lines a printer draws solid: a pen of zero width is a device's
     // thinnest line, pale or broken on paper.
-    painter_.setPen(QPen(Qt::black, points(kLinePoints)));
+    painter_.setPen(QPen(Qt::black, points(kPdfLinePoints)));
   }
 
   bool isActive() const { return painter_.isActive(); }
@@ -272,29 +269,15 @@ WorksheetOptions worksheetOptionsOf(const restomer::Lesson& lesson) {
 }
 
 QString writeWorksheet(const QString& path, const WorksheetOptions& options) {
-  // Written beside the file and renamed at the end: never a half sheet.
-  QSaveFile file(path);
-  const auto failed = [&path, &file] {
-    return QStringLiteral("Работният лист „%1“ не може да бъде записан: %2.")
-        .arg(QDir::toNativeSeparators(path), systemReason(file.errorString()));
-  };
-  if (!file.open(QIODevice::WriteOnly)) return failed();
-  {
-    QPdfWriter writer(&file);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                          QPageLayout::Millimeter);
-    writer.setResolution(kResolutionDpi);
-    writer.setTitle(QStringLiteral("Restomer — работен лист"));
-    writer.setCreator(QStringLiteral("Restomer"));
-    Sheet sheet(writer, options);
-    if (!sheet.isActive()) return failed();
-    const std::vector<SheetTask> tasks = tasksOf(options);
-    sheet.restart(false, 0);
-    layOut(sheet, tasks);
-    sheet.restart(true, sheet.pages());
-    layOut(sheet, tasks);
-    if (!sheet.finish()) return failed();
-  }
-  return file.commit() ? QString() : failed();
+  const std::vector<SheetTask> tasks = tasksOf(options);
+  return writeA4Pdf(path, QStringLiteral("Restomer — работен лист"),
+                    QStringLiteral("Работният лист"), [&](QPdfWriter& writer) {
+                      Sheet sheet(writer, options);
+                      if (!sheet.isActive()) return false;
+                      sheet.restart(false, 0);
+                      layOut(sheet, tasks);
+                      sheet.restart(true, sheet.pages());
+                      layOut(sheet, tasks);
+                      return sheet.finish();
+                    });
 }
