@@ -298,20 +298,27 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                      : practice ? Mode::kPractice
                                 : Mode::kDemonstration;
 
-  // Options for a lesson make no sense in the demonstration; the pupil's
-  // name only in practice.
-  const bool tasksAreSet = commandLine.mode != Mode::kDemonstration;
-  for (const QCommandLineOption* option :
-       {&seedOption, &levelOption, &tasksOption, &resultsOption, &nameOption, &askNameOption}) {
-    const bool forPractice =
-        option != &seedOption && option != &levelOption && option != &tasksOption;
-    const bool allowed = forPractice ? practice || (teacher && option != &nameOption) : tasksAreSet;
-    if (parser.isSet(*option) && !allowed) {
-      commandLine.error = QStringLiteral("--%1 е само за %2.")
-                              .arg(option->names().constFirst(),
-                                   forPractice ? QStringLiteral("упражнението: добавете --practice")
-                                               : QStringLiteral("упражнението (--practice) и "
-                                                                "работния лист (--worksheet)"));
+  // Where each lesson option makes sense: the tasks' options wherever there
+  // are tasks, the results file and asking the name in practice and in the
+  // teacher's window, the pupil's name in practice alone.
+  const bool tasks = commandLine.mode != Mode::kDemonstration;
+  const QString forTasks =
+      QStringLiteral("упражнението (--practice) и работния лист (--worksheet)");
+  const QString forPractice = QStringLiteral("упражнението: добавете --practice");
+  const struct {
+    const QCommandLineOption& option;
+    bool allowed;
+    const QString& where;
+  } places[] = {{seedOption, tasks, forTasks},
+                {levelOption, tasks, forTasks},
+                {tasksOption, tasks, forTasks},
+                {resultsOption, practice || teacher, forPractice},
+                {askNameOption, practice || teacher, forPractice},
+                {nameOption, practice, forPractice}};
+  for (const auto& place : places) {
+    if (parser.isSet(place.option) && !place.allowed) {
+      commandLine.error =
+          QStringLiteral("--%1 е само за %2.").arg(place.option.names().constFirst(), place.where);
       return commandLine;
     }
   }
