@@ -4,9 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "window/command_line.h"
 #include "window/lesson_file.h"
@@ -123,6 +131,35 @@ TEST(LessonFile, SavedByTheTeacherOpensAsTheOptionsWould) {
   EXPECT_EQ(named.lesson.level, 3);
   EXPECT_EQ(named.lesson.name, "Ива");
   EXPECT_EQ(named.lesson.seed, 77u);
+}
+
+// Every control of the teacher's window is reached with Tab and has a name a
+// screen reader says.
+TEST(TeacherWindow, EveryControlIsReachedByTabAndNamed) {
+  TeacherWindow window;
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QSet<QWidget*> reached;
+  for (int k = 0; k < 40; ++k) {
+    reached.insert(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  int controls = 0;
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QComboBox*>(control) &&
+        !qobject_cast<QAbstractSpinBox*>(control) && !qobject_cast<QLineEdit*>(control)) {
+      continue;
+    }
+    if (!control->isEnabled() || qobject_cast<QAbstractSpinBox*>(control->parentWidget())) continue;
+    ++controls;
+    QWidget* focused = control->focusProxy() ? control->focusProxy() : control;
+    EXPECT_TRUE(reached.contains(focused)) << control->metaObject()->className();
+    const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(spoken, nullptr);
+    EXPECT_FALSE(spoken->text(QAccessible::Name).isEmpty()) << control->metaObject()->className();
+  }
+  EXPECT_GE(controls, 11);
 }
 
 }  // namespace
