@@ -50,8 +50,6 @@ class PracticeController {
   // string.
   QString finish(const restomer::FormContent& content);
 
-  ResultsFile* results() const { return results_; }
-
  private:
   restomer::Practice practice_;
   ResultsFile* results_ = nullptr;
