@@ -1,0 +1,49 @@
+// Feeds arbitrary bytes to the results file's reader and the overview's
+// counting, as a damaged, cut or foreign file on a shared folder would, and
+// aborts when what they return could not be trusted.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "form/overview.h"
+#include "form/results_reader.h"
+
+#define CHECK(condition)                                                           \
+  do {                                                                             \
+    if (!(condition)) {                                                            \
+      std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                \
+    }                                                                              \
+  } while (false)
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const restomer::ResultsRead read = restomer::ReadResults(text);
+  // Rows and unreadable lines come in the file's order, each from line 2 on.
+  int last = 1;
+  std::size_t row = 0;
+  std::size_t unreadable = 0;
+  while (row < read.rows.size() || unreadable < read.unreadable_lines.size()) {
+    const bool row_first =
+        unreadable == read.unreadable_lines.size() ||
+        (row < read.rows.size() && read.rows[row].line < read.unreadable_lines[unreadable]);
+    const int line = row_first ? read.rows[row++].line : read.unreadable_lines[unreadable++];
+    CHECK(line > last);
+    last = line;
+  }
+  CHECK(read.header_known || read.rows.empty());
+  // Every row counts once: for its pupil and for its task.
+  const restomer::Overview overview = restomer::Summarize(read.rows);
+  std::size_t tasks = 0;
+  for (const restomer::PupilLine& pupil : overview.pupils) {
+    CHECK(pupil.right + pupil.wrong + pupil.skipped == pupil.tasks);
+    tasks += static_cast<std::size_t>(pupil.tasks);
+  }
+  CHECK(tasks == read.rows.size());
+  for (const restomer::TaskLine& task : overview.tasks) CHECK(task.right <= task.answered);
+  for (std::size_t k = 1; k < overview.mistakes.size(); ++k) {
+    CHECK(overview.mistakes[k - 1].count >= overview.mistakes[k].count);
+  }
+  return 0;
+}
