@@ -20,20 +20,13 @@
 #include "form/button_actions.h"
 #include "form/form_content.h"
 #include "form/practice.h"
+#include "fuzz_check.h"
 #include "runtime/conversions.h"
 #include "runtime/typed_amount.h"
 
 namespace {
 
 using namespace restomer;
-
-#define CHECK(condition)                                                           \
-  do {                                                                             \
-    if (!(condition)) {                                                            \
-      std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                \
-    }                                                                              \
-  } while (false)
 
 // The denominations in hundredths, largest first, as a seller knows them.
 std::vector<std::int64_t> Hundredths(const Currency& currency) {
