@@ -2,8 +2,6 @@
 // counting, as a damaged, cut or foreign file on a shared folder would, and
 // aborts when what they return could not be trusted.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "form/overview.h"
