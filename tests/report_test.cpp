@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "locale_support.h"
 #include "window/overview_window.h"
 #include "window/results_file.h"
 
@@ -113,6 +114,8 @@ TEST(Report, LibreOfficeReadsTheResultsFileAsText) {
   QTemporaryDir dir;
   const QString results = resultsIn(dir);
   for (const auto& [locale, language] : {std::pair{"bg_BG.UTF-8", "1026"}, {"C.UTF-8", "1033"}}) {
+    const std::string missing = restomer::testing::MissingLocale(locale);
+    ASSERT_TRUE(missing.empty()) << missing;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
     environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
