@@ -27,3 +27,15 @@ qt_add_resources(restomer_window fonts
   PREFIX /fonts
   BASE ${carried_fonts}
   FILES ${carried_fonts}/LiberationSerif-Regular.ttf ${carried_fonts}/LiberationSerif-Bold.ttf)
+
+# The program may import only DLLs that every Windows 10 and 11 has. Wine
+# brings DLLs of its own (zlib1.dll among them), so a program that starts
+# under Wine proves nothing of this: the build reads the import table.
+if(NOT CMAKE_OBJDUMP)
+  message(FATAL_ERROR "objdump of the mingw-w64 toolchain not found")
+endif()
+add_custom_command(TARGET restomer POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:restomer>
+          -DALLOWED=${PROJECT_SOURCE_DIR}/windows/system-dlls.txt
+          -P ${PROJECT_SOURCE_DIR}/windows/check-imports.cmake
+  VERBATIM)

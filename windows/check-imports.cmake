@@ -1,0 +1,28 @@
+# Fails when PROGRAM imports a DLL that is not in the list ALLOWED (one name
+# a line, any case, # for comments), naming each such DLL.
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
+if(NOT imports)
+  message(FATAL_ERROR "no import table found in ${PROGRAM}")
+endif()
+file(STRINGS ${ALLOWED} allowed REGEX "^[^#]")
+list(TRANSFORM allowed TOLOWER)
+list(TRANSFORM allowed STRIP)
+set(foreign)
+foreach(import IN LISTS imports)
+  string(REPLACE "DLL Name: " "" dll "${import}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" name)
+  if(NOT name IN_LIST allowed)
+    list(APPEND foreign ${dll})
+  endif()
+endforeach()
+if(foreign)
+  list(JOIN foreign ", " foreign)
+  message(FATAL_ERROR "${PROGRAM} imports DLLs that Windows does not have: ${foreign}. "
+                      "Link them statically, or add a DLL to ${ALLOWED} only if every "
+                      "Windows 10 and 11 has it.")
+endif()
