@@ -8,10 +8,11 @@
 #include <QTest>
 #include <memory>
 
-#include "form/button_actions.h"
-#include "form/form_content.h"
-#include "window/main_window.h"
+#include "core/button_actions.h"
+#include "core/form_content.h"
+#include "widgets/main_window.h"
 
+namespace restomer {
 namespace {
 
 using namespace restomer;
@@ -76,6 +77,7 @@ void MouseClickOnEnterAndRepaint(benchmark::State& state) {
 BENCHMARK(MouseClickOnEnterAndRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+}  // namespace restomer
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

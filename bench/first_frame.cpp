@@ -14,11 +14,12 @@
 #else
 #include <QLocale>
 
-#include "window/application.h"
-#include "window/main_window.h"
-#include "window/regional_settings.h"
+#include "io/regional_settings.h"
+#include "widgets/application.h"
+#include "widgets/main_window.h"
 #endif
 
+namespace restomer {
 namespace {
 
 class ExitAfterFirstPaint : public QObject {
@@ -32,6 +33,7 @@ class ExitAfterFirstPaint : public QObject {
 };
 
 }  // namespace
+}  // namespace restomer
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

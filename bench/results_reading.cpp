@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "form/overview.h"
-#include "form/results_reader.h"
-#include "form/results_row.h"
+#include "core/overview.h"
+#include "core/results_reader.h"
+#include "core/results_row.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 
 extern char** environ;
 
+namespace restomer {
 namespace {
 
 struct Run {
@@ -50,6 +51,7 @@ std::string Name(const char* path) {
 }
 
 }  // namespace
+}  // namespace restomer
 
 int main(int argc, char* argv[]) {
   if (argc < 4 || std::atoi(argv[1]) < 1) {

@@ -17,12 +17,12 @@
 #include <string_view>
 #include <vector>
 
-#include "form/button_actions.h"
-#include "form/form_content.h"
-#include "form/practice.h"
+#include "core/button_actions.h"
+#include "core/conversions.h"
+#include "core/form_content.h"
+#include "core/practice.h"
+#include "core/typed_amount.h"
 #include "fuzz_check.h"
-#include "runtime/conversions.h"
-#include "runtime/typed_amount.h"
 
 namespace {
 

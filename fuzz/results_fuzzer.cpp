@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "form/overview.h"
-#include "form/results_reader.h"
+#include "core/overview.h"
+#include "core/results_reader.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -10,20 +10,23 @@
 #include <functional>
 #include <optional>
 
-#include "form/lesson.h"
-#include "form/results_row.h"
-#include "window/application.h"
-#include "window/command_line.h"
-#include "window/main_window.h"
-#include "window/overview_window.h"
-#include "window/pupil_name.h"
-#include "window/regional_settings.h"
-#include "window/report.h"
-#include "window/results_file.h"
-#include "window/teacher_window.h"
-#include "window/user_messages.h"
-#include "window/worksheet.h"
+#include "core/lesson.h"
+#include "core/results_row.h"
+#include "io/application_identity.h"
+#include "io/command_line.h"
+#include "io/regional_settings.h"
+#include "io/results_file.h"
+#include "print/fonts.h"
+#include "print/report.h"
+#include "print/worksheet.h"
+#include "widgets/application.h"
+#include "widgets/main_window.h"
+#include "widgets/overview_window.h"
+#include "widgets/pupil_name.h"
+#include "widgets/teacher_window.h"
+#include "widgets/user_messages.h"
 
+namespace restomer {
 namespace {
 
 // Reads the command line before the window system is reached, so that help,
@@ -53,15 +56,14 @@ int showDemonstration(int argc, char* argv[], const CommandLine& commandLine) {
 }
 
 int practise(int argc, char* argv[], const CommandLine& commandLine) {
-  restomer::Lesson lesson = commandLine.lesson;
-  const std::uint64_t seed = lesson.seed.value_or(restomer::NewSeed());
+  Lesson lesson = commandLine.lesson;
+  const std::uint64_t seed = lesson.seed.value_or(NewSeed());
   // The results file is tried before the window system is reached, so that
   // a file that cannot be opened needs no display to be said.
   std::optional<ResultsFile> results;
   if (!lesson.results.empty()) {
-    results.emplace(
-        QString::fromStdString(lesson.results),
-        restomer::ResultsContext{loginName(), lesson.name, lesson.currency, lesson.level, seed});
+    results.emplace(QString::fromStdString(lesson.results),
+                    ResultsContext{loginName(), lesson.name, lesson.currency, lesson.level, seed});
     if (const QString error = results->open(); !error.isEmpty()) {
       return showError(argc, argv, error, true);
     }
@@ -74,9 +76,8 @@ int practise(int argc, char* argv[], const CommandLine& commandLine) {
     lesson.name = name->toStdString();
     if (results) results->setPupilName(lesson.name);
   }
-  MainWindow window(
-      regionalSettingsOf(QLocale::system()), *lesson.currency,
-      restomer::PracticeOptions(seed, *restomer::FindLevel(lesson.level), lesson.tasks));
+  MainWindow window(regionalSettingsOf(QLocale::system()), *lesson.currency,
+                    PracticeOptions(seed, *FindLevel(lesson.level), lesson.tasks));
   window.showPupilName(QString::fromStdString(lesson.name));
   if (results) window.keepResultsIn(&*results);
   window.show();
@@ -100,9 +101,7 @@ int teach(int argc, char* argv[], const CommandLine& commandLine) {
   return app.exec();
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[]) {
   const CommandLine commandLine = readCommandLine(argc, argv);
   if (!commandLine.error.isEmpty()) {
     return showError(argc, argv, commandLine.error, commandLine.windowWasMeant);
@@ -132,3 +131,8 @@ int main(int argc, char* argv[]) {
   }
   return 0;
 }
+
+}  // namespace
+}  // namespace restomer
+
+int main(int argc, char* argv[]) { return restomer::run(argc, argv); }

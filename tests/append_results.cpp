@@ -4,13 +4,13 @@
 #include <QString>
 #include <QThread>
 
-#include "form/currency.h"
-#include "window/results_file.h"
+#include "core/currency.h"
+#include "io/results_file.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   if (argc != 4) return 2;
-  ResultsFile file(QString::fromLocal8Bit(argv[1]),
+  restomer::ResultsFile file(QString::fromLocal8Bit(argv[1]),
                    {"pupil", argv[3], &restomer::kLev, restomer::kDefaultLevel, 1});
   if (!file.open().isEmpty()) return 1;
   const int rows = QString::fromLatin1(argv[2]).toInt();

@@ -6,9 +6,10 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-#include "form/button_actions.h"
+#include "core/button_actions.h"
 #include "window_test_support.h"
 
+namespace restomer {
 namespace {
 
 using restomer::kChangeBox;
@@ -90,3 +91,4 @@ TEST_F(BadInputTest, GivesTheDefinedResultAndStaysUsable) {
 }
 
 }  // namespace
+}  // namespace restomer

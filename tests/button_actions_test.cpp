@@ -1,4 +1,4 @@
-#include "form/button_actions.h"
+#include "core/button_actions.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/conversions.h"
 #include "form_test_support.h"
-#include "runtime/conversions.h"
 
 namespace restomer {
 namespace {

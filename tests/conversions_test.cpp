@@ -1,4 +1,4 @@
-#include "runtime/conversions.h"
+#include "core/conversions.h"
 
 #include <gtest/gtest.h>
 

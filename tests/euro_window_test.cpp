@@ -8,11 +8,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "form/button_actions.h"
-#include "window/command_line.h"
-#include "window/main_window.h"
+#include "core/button_actions.h"
+#include "io/command_line.h"
+#include "widgets/main_window.h"
 #include "window_test_support.h"
 
+namespace restomer {
 namespace {
 
 using restomer::kChangeBox;
@@ -135,3 +136,4 @@ TEST(CommandLine, ChoosesTheCurrency) {
 }
 
 }  // namespace
+}  // namespace restomer

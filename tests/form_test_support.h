@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "form/button_actions.h"
-#include "form/form_content.h"
+#include "core/button_actions.h"
+#include "core/form_content.h"
 
 namespace restomer::testing {
 

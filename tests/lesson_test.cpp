@@ -1,6 +1,6 @@
 // Lesson files as the program reads them, the teacher's window that writes
 // them, and a lesson file on the command line.
-#include "form/lesson.h"
+#include "core/lesson.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "window/command_line.h"
-#include "window/lesson_file.h"
-#include "window/teacher_window.h"
+#include "io/command_line.h"
+#include "io/lesson_file.h"
+#include "widgets/teacher_window.h"
 
+namespace restomer {
 namespace {
 
 using restomer::Lesson;
@@ -163,3 +164,4 @@ TEST(TeacherWindow, EveryControlIsReachedByTabAndNamed) {
 }
 
 }  // namespace
+}  // namespace restomer

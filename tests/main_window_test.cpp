@@ -1,5 +1,5 @@
 // Drives the real window as a user would, on Qt's offscreen platform.
-#include "window/main_window.h"
+#include "widgets/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +16,14 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "form/button_actions.h"
-#include "runtime/typed_amount.h"
-#include "window/application.h"
-#include "window/regional_settings.h"
-#include "window/result_check_box.h"
+#include "core/button_actions.h"
+#include "core/typed_amount.h"
+#include "io/regional_settings.h"
+#include "widgets/application.h"
+#include "widgets/result_check_box.h"
 #include "window_test_support.h"
 
+namespace restomer {
 namespace {
 
 using restomer::kChangeBox;
@@ -326,3 +327,4 @@ TEST(RegionalSettings, ComeFromTheLocale) {
 }
 
 }  // namespace
+}  // namespace restomer

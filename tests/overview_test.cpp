@@ -1,13 +1,13 @@
 // Results files of every version, damaged lines among them, read into the
 // overview's three tables.
-#include "form/overview.h"
+#include "core/overview.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "form/results_reader.h"
+#include "core/results_reader.h"
 
 namespace restomer {
 namespace {

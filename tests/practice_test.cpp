@@ -1,4 +1,4 @@
-#include "form/practice.h"
+#include "core/practice.h"
 
 #include <gtest/gtest.h>
 
@@ -289,8 +289,8 @@ std::string PiecesOf(const FormContent& answer) {
   for (std::size_t k = 0; k < captions.size(); ++k) {
     const std::string& line = lines[captions.size() - 1 - k];  // the count-up goes smallest first
     const std::size_t count = line.find(adding) + adding.size();
-    pieces +=
-        (k ? "; " : "") + line.substr(count, line.find('*') - count) + "\u00a0×\u00a0" + captions[k] + "\u00a0лв.";
+    pieces += (k ? "; " : "") + line.substr(count, line.find('*') - count) + "\u00a0×\u00a0" +
+              captions[k] + "\u00a0лв.";
   }
   return pieces;
 }

@@ -10,12 +10,13 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "form/button_actions.h"
-#include "form/practice.h"
-#include "window/main_window.h"
-#include "window/round_summary_dialog.h"
+#include "core/button_actions.h"
+#include "core/practice.h"
+#include "widgets/main_window.h"
+#include "widgets/round_summary_dialog.h"
 #include "window_test_support.h"
 
+namespace restomer {
 namespace {
 
 using restomer::kChangeBox;
@@ -153,3 +154,4 @@ TEST(PracticeRound, EnterClicksAndTheSummaryIsInView) {
 }
 
 }  // namespace
+}  // namespace restomer

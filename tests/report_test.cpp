@@ -2,7 +2,7 @@
 // programs: the PDF with poppler, the Excel workbook with openpyxl, and the
 // results file as LibreOffice imports it under Bulgarian and English
 // settings.
-#include "window/report.h"
+#include "print/report.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "io/results_file.h"
 #include "locale_support.h"
-#include "window/overview_window.h"
-#include "window/results_file.h"
+#include "widgets/overview_window.h"
 
+namespace restomer {
 namespace {
 
 using restomer::TaskRecord;
@@ -158,3 +159,4 @@ TEST(OverviewWindow, FollowsTheFileSortsAndCopies) {
 }
 
 }  // namespace
+}  // namespace restomer

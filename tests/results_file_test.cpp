@@ -1,6 +1,6 @@
 // The results file: whole rows, across runs and programs, safe in a
 // spreadsheet, and practice going on when the file fails.
-#include "window/results_file.h"
+#include "io/results_file.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +16,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "form/form_content.h"
-#include "window/main_window.h"
+#include "core/form_content.h"
+#include "widgets/main_window.h"
 
+namespace restomer {
 namespace {
 
 using restomer::TaskRecord;
@@ -154,3 +155,4 @@ TEST(ResultsFile, RowsWaitAndNoneIsLost) {
 }
 
 }  // namespace
+}  // namespace restomer

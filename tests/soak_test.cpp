@@ -8,10 +8,11 @@
 #include <cstdio>
 #include <random>
 
-#include "form/button_actions.h"
-#include "runtime/conversions.h"
+#include "core/button_actions.h"
+#include "core/conversions.h"
 #include "window_test_support.h"
 
+namespace restomer {
 namespace {
 
 using restomer::kChangeBox;
@@ -90,3 +91,4 @@ TEST_F(SoakTest, TenThousandClicks) {
 }
 
 }  // namespace
+}  // namespace restomer

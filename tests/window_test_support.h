@@ -12,10 +12,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "form/currency.h"
-#include "form/form_content.h"
-#include "window/main_window.h"
-#include "window/result_check_box.h"
+#include "core/currency.h"
+#include "core/form_content.h"
+#include "widgets/main_window.h"
+#include "widgets/result_check_box.h"
 
 namespace restomer::testing {
 

@@ -1,7 +1,7 @@
 // The worksheet as a reader of the PDF sees it: the tasks practice sets for
 // the seed, in order, and the key with every count-up line; a head and a
 // number on every page; lines a printer draws solid; fonts embedded.
-#include "window/worksheet.h"
+#include "print/worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "form/button_actions.h"
-#include "form/practice.h"
+#include "core/button_actions.h"
+#include "core/practice.h"
 
+namespace restomer {
 namespace {
 
 QString run(const QString& program, const QStringList& arguments) {
@@ -112,3 +113,4 @@ TEST(Worksheet, HoldsPracticesTasksAndTheirCountUp) {
 }
 
 }  // namespace
+}  // namespace restomer

@@ -23,7 +23,7 @@ qt_import_plugins(restomer INCLUDE Qt6::QOffscreenIntegrationPlugin)
 # fonts of Windows': the program carries Liberation Serif (SIL Open Font
 # License), Times New Roman's metrics with Cyrillic, from Debian's package.
 set(carried_fonts /usr/share/fonts/truetype/liberation2)
-qt_add_resources(restomer_window fonts
+qt_add_resources(restomer_print fonts
   PREFIX /fonts
   BASE ${carried_fonts}
   FILES ${carried_fonts}/LiberationSerif-Regular.ttf ${carried_fonts}/LiberationSerif-Bold.ttf)

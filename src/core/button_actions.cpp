@@ -1,8 +1,8 @@
-#include "form/button_actions.h"
+#include "core/button_actions.h"
 
 #include <cmath>
 
-#include "form/change_breakdown.h"
+#include "core/change_breakdown.h"
 
 namespace restomer {
 

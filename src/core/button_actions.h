@@ -1,12 +1,12 @@
 // What the two buttons do: "Чисти" clears, "Въведи" computes the change.
-#ifndef RESTOMER_FORM_BUTTON_ACTIONS_H_
-#define RESTOMER_FORM_BUTTON_ACTIONS_H_
+#ifndef RESTOMER_CORE_BUTTON_ACTIONS_H_
+#define RESTOMER_CORE_BUTTON_ACTIONS_H_
 
 #include <cstdint>
 
-#include "form/currency.h"
-#include "form/form_content.h"
-#include "runtime/conversions.h"
+#include "core/conversions.h"
+#include "core/currency.h"
+#include "core/form_content.h"
 
 namespace restomer {
 
@@ -41,4 +41,4 @@ void ClearAmounts(FormContent& form);
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_BUTTON_ACTIONS_H_
+#endif  // RESTOMER_CORE_BUTTON_ACTIONS_H_

@@ -1,4 +1,4 @@
-#include "form/change_breakdown.h"
+#include "core/change_breakdown.h"
 
 #include <cstdint>
 #include <string>

@@ -1,12 +1,12 @@
 // The greedy breakdown of the change and the seller's count-up trace.
-#ifndef RESTOMER_FORM_CHANGE_BREAKDOWN_H_
-#define RESTOMER_FORM_CHANGE_BREAKDOWN_H_
+#ifndef RESTOMER_CORE_CHANGE_BREAKDOWN_H_
+#define RESTOMER_CORE_CHANGE_BREAKDOWN_H_
 
 #include <cstdint>
 
-#include "form/currency.h"
-#include "form/form_content.h"
-#include "runtime/conversions.h"
+#include "core/conversions.h"
+#include "core/currency.h"
+#include "core/form_content.h"
 
 namespace restomer {
 
@@ -28,4 +28,4 @@ std::int32_t ChangeInHundredths(const FormContent& form);
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_CHANGE_BREAKDOWN_H_
+#endif  // RESTOMER_CORE_CHANGE_BREAKDOWN_H_

@@ -1,8 +1,8 @@
 // Conversions between the text in the window and the numbers the change logic
 // computes with. Plain C++: no toolkit, no global locale; regional settings are
 // passed in as a value.
-#ifndef RESTOMER_RUNTIME_CONVERSIONS_H_
-#define RESTOMER_RUNTIME_CONVERSIONS_H_
+#ifndef RESTOMER_CORE_CONVERSIONS_H_
+#define RESTOMER_CORE_CONVERSIONS_H_
 
 #include <cstdint>
 #include <stdexcept>
@@ -64,4 +64,4 @@ double CheckedMultiply(double a, double b);
 
 }  // namespace restomer
 
-#endif  // RESTOMER_RUNTIME_CONVERSIONS_H_
+#endif  // RESTOMER_CORE_CONVERSIONS_H_

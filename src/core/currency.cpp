@@ -1,8 +1,8 @@
-#include "form/currency.h"
+#include "core/currency.h"
 
 #include <iterator>
 
-#include "form/form_content.h"
+#include "core/form_content.h"
 
 namespace restomer {
 namespace {

@@ -1,7 +1,7 @@
 // The sets of banknotes and coins the window can show. A currency is data the
 // same logic and the same window read: a further set costs one more table.
-#ifndef RESTOMER_FORM_CURRENCY_H_
-#define RESTOMER_FORM_CURRENCY_H_
+#ifndef RESTOMER_CORE_CURRENCY_H_
+#define RESTOMER_CORE_CURRENCY_H_
 
 #include <span>
 #include <string>
@@ -42,4 +42,4 @@ std::string CurrencyNames();
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_CURRENCY_H_
+#endif  // RESTOMER_CORE_CURRENCY_H_

@@ -1,4 +1,4 @@
-#include "form/form_content.h"
+#include "core/form_content.h"
 
 namespace restomer {
 

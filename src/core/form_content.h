@@ -1,15 +1,15 @@
 // The window's content as data: the controls the change logic reads and
 // writes, addressed as control arrays with a zero-based index, and the values
 // they hold when the program starts. How they are drawn is the window's job.
-#ifndef RESTOMER_FORM_FORM_CONTENT_H_
-#define RESTOMER_FORM_FORM_CONTENT_H_
+#ifndef RESTOMER_CORE_FORM_CONTENT_H_
+#define RESTOMER_CORE_FORM_CONTENT_H_
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "form/currency.h"
+#include "core/currency.h"
 
 namespace restomer {
 
@@ -61,4 +61,4 @@ extern const char* const kTaskStatement;
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_FORM_CONTENT_H_
+#endif  // RESTOMER_CORE_FORM_CONTENT_H_

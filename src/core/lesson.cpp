@@ -1,4 +1,4 @@
-#include "form/lesson.h"
+#include "core/lesson.h"
 
 #include <charconv>
 #include <random>

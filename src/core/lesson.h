@@ -1,21 +1,23 @@
 // A lesson: what a teacher sets up once for the whole class. The command
 // line, a lesson file and the teacher's window each make one; practice,
 // worksheets and the results file each take one.
-#ifndef RESTOMER_FORM_LESSON_H_
-#define RESTOMER_FORM_LESSON_H_
+#ifndef RESTOMER_CORE_LESSON_H_
+#define RESTOMER_CORE_LESSON_H_
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "form/currency.h"
-#include "form/task_generator.h"
+#include "core/currency.h"
+#include "core/task_generator.h"
 
 namespace restomer {
 
 // The most tasks a round or a worksheet has.
 inline constexpr int kMostTasks = 100;
+// A worksheet's tasks when the lesson names no round.
+inline constexpr int kWorksheetTasks = 10;
 
 struct Lesson {
   const Currency* currency = &kLev;
@@ -48,4 +50,4 @@ std::optional<std::uint64_t> WholeNumberIn(std::string_view text, std::uint64_t 
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_LESSON_H_
+#endif  // RESTOMER_CORE_LESSON_H_

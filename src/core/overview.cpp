@@ -1,10 +1,10 @@
-#include "form/overview.h"
+#include "core/overview.h"
 
 #include <algorithm>
 #include <map>
 #include <tuple>
 
-#include "runtime/typed_amount.h"
+#include "core/typed_amount.h"
 
 namespace restomer {
 namespace {

@@ -1,15 +1,15 @@
 // What the class got right and wrong, counted from the rows of a results
 // file: one line a pupil, one line a task, and the mistakes the class makes
 // most, so that the first is what to teach next.
-#ifndef RESTOMER_FORM_OVERVIEW_H_
-#define RESTOMER_FORM_OVERVIEW_H_
+#ifndef RESTOMER_CORE_OVERVIEW_H_
+#define RESTOMER_CORE_OVERVIEW_H_
 
 #include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "form/results_reader.h"
+#include "core/results_reader.h"
 
 namespace restomer {
 
@@ -58,4 +58,4 @@ Overview Summarize(const std::vector<ResultRow>& rows);
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_OVERVIEW_H_
+#endif  // RESTOMER_CORE_OVERVIEW_H_

@@ -1,12 +1,12 @@
-#include "form/practice.h"
+#include "core/practice.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "form/button_actions.h"
-#include "form/change_breakdown.h"
-#include "runtime/typed_amount.h"
+#include "core/button_actions.h"
+#include "core/change_breakdown.h"
+#include "core/typed_amount.h"
 
 namespace restomer {
 namespace {

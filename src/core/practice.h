@@ -1,8 +1,8 @@
 // Practice: the program sets a purchase, the learner works out the change and
 // ticks the pieces, and "Въведи" checks the answer and explains it with the
 // seller's count-up.
-#ifndef RESTOMER_FORM_PRACTICE_H_
-#define RESTOMER_FORM_PRACTICE_H_
+#ifndef RESTOMER_CORE_PRACTICE_H_
+#define RESTOMER_CORE_PRACTICE_H_
 
 #include <cstdint>
 #include <optional>
@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "form/currency.h"
-#include "form/form_content.h"
-#include "form/practice_wording.h"
-#include "form/task_generator.h"
-#include "runtime/conversions.h"
+#include "core/conversions.h"
+#include "core/currency.h"
+#include "core/form_content.h"
+#include "core/practice_wording.h"
+#include "core/task_generator.h"
 
 namespace restomer {
 
@@ -109,4 +109,4 @@ class Practice {
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_PRACTICE_H_
+#endif  // RESTOMER_CORE_PRACTICE_H_

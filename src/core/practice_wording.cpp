@@ -1,8 +1,8 @@
-#include "form/practice_wording.h"
+#include "core/practice_wording.h"
 
 #include <cmath>
 
-#include "form/form_content.h"
+#include "core/form_content.h"
 
 namespace restomer {
 namespace {

@@ -2,18 +2,18 @@
 // instruction, the verdict, the score and a round's summary, with amounts in
 // the notation of the user's locale and lists of pieces that cannot be
 // misread. A translation would start here.
-#ifndef RESTOMER_FORM_PRACTICE_WORDING_H_
-#define RESTOMER_FORM_PRACTICE_WORDING_H_
+#ifndef RESTOMER_CORE_PRACTICE_WORDING_H_
+#define RESTOMER_CORE_PRACTICE_WORDING_H_
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "form/currency.h"
-#include "form/task_generator.h"
-#include "form/verdict.h"
-#include "runtime/conversions.h"
+#include "core/conversions.h"
+#include "core/currency.h"
+#include "core/task_generator.h"
+#include "core/verdict.h"
 
 namespace restomer {
 
@@ -59,4 +59,4 @@ class PracticeWording {
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_PRACTICE_WORDING_H_
+#endif  // RESTOMER_CORE_PRACTICE_WORDING_H_

@@ -1,11 +1,11 @@
-#include "form/results_reader.h"
+#include "core/results_reader.h"
 
 #include <charconv>
 #include <optional>
 
-#include "form/results_row.h"
-#include "runtime/conversions.h"
-#include "runtime/typed_amount.h"
+#include "core/conversions.h"
+#include "core/results_row.h"
+#include "core/typed_amount.h"
 
 namespace restomer {
 namespace {

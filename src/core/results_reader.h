@@ -1,15 +1,15 @@
 // Reading a results file back: the one reader the overview and the reports
 // are built from. Files of every version of the program read alike: the
 // header names the columns, and a column a file lacks is empty.
-#ifndef RESTOMER_FORM_RESULTS_READER_H_
-#define RESTOMER_FORM_RESULTS_READER_H_
+#ifndef RESTOMER_CORE_RESULTS_READER_H_
+#define RESTOMER_CORE_RESULTS_READER_H_
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "form/verdict.h"
+#include "core/verdict.h"
 
 namespace restomer {
 
@@ -52,4 +52,4 @@ bool ReadCsvRecord(std::string_view text, std::size_t& at, std::vector<std::stri
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_RESULTS_READER_H_
+#endif  // RESTOMER_CORE_RESULTS_READER_H_

@@ -1,4 +1,4 @@
-#include "form/results_row.h"
+#include "core/results_row.h"
 
 namespace restomer {
 namespace {

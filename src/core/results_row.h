@@ -1,15 +1,15 @@
 // The rows of a results file: one per task checked or skipped, in CSV
 // (RFC 4180), safe to open in a spreadsheet under any regional settings.
-#ifndef RESTOMER_FORM_RESULTS_ROW_H_
-#define RESTOMER_FORM_RESULTS_ROW_H_
+#ifndef RESTOMER_CORE_RESULTS_ROW_H_
+#define RESTOMER_CORE_RESULTS_ROW_H_
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "form/currency.h"
-#include "form/task_generator.h"
-#include "form/verdict.h"
+#include "core/currency.h"
+#include "core/task_generator.h"
+#include "core/verdict.h"
 
 namespace restomer {
 
@@ -50,4 +50,4 @@ std::string CsvLine(const std::vector<std::string>& fields);
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_RESULTS_ROW_H_
+#endif  // RESTOMER_CORE_RESULTS_ROW_H_

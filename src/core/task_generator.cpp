@@ -1,4 +1,4 @@
-#include "form/task_generator.h"
+#include "core/task_generator.h"
 
 #include <string_view>
 

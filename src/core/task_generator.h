@@ -1,6 +1,6 @@
 // The purchases practice sets, by level, the same for a seed on every build.
-#ifndef RESTOMER_FORM_TASK_GENERATOR_H_
-#define RESTOMER_FORM_TASK_GENERATOR_H_
+#ifndef RESTOMER_CORE_TASK_GENERATOR_H_
+#define RESTOMER_CORE_TASK_GENERATOR_H_
 
 #include <cstdint>
 #include <random>
@@ -64,4 +64,4 @@ class TaskGenerator {
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_TASK_GENERATOR_H_
+#endif  // RESTOMER_CORE_TASK_GENERATOR_H_

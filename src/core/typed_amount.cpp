@@ -1,4 +1,4 @@
-#include "runtime/typed_amount.h"
+#include "core/typed_amount.h"
 
 #include <iterator>
 #include <string>

@@ -1,13 +1,13 @@
 // An amount as a learner types it, read exactly: the way to tell whether a
 // typed answer is the change, to the last digit.
-#ifndef RESTOMER_RUNTIME_TYPED_AMOUNT_H_
-#define RESTOMER_RUNTIME_TYPED_AMOUNT_H_
+#ifndef RESTOMER_CORE_TYPED_AMOUNT_H_
+#define RESTOMER_CORE_TYPED_AMOUNT_H_
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-#include "runtime/conversions.h"
+#include "core/conversions.h"
 
 namespace restomer {
 
@@ -37,4 +37,4 @@ TypedAmount ReadTypedAmount(std::string_view text, const RegionalSettings& setti
 
 }  // namespace restomer
 
-#endif  // RESTOMER_RUNTIME_TYPED_AMOUNT_H_
+#endif  // RESTOMER_CORE_TYPED_AMOUNT_H_

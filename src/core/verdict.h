@@ -1,8 +1,8 @@
 // What practice decides, as values: the verdict on an answer, the score, and
 // the record of each task checked or skipped. The words for them are
 // PracticeWording's.
-#ifndef RESTOMER_FORM_VERDICT_H_
-#define RESTOMER_FORM_VERDICT_H_
+#ifndef RESTOMER_CORE_VERDICT_H_
+#define RESTOMER_CORE_VERDICT_H_
 
 #include <cstdint>
 #include <string>
@@ -61,4 +61,4 @@ struct Score {
 
 }  // namespace restomer
 
-#endif  // RESTOMER_FORM_VERDICT_H_
+#endif  // RESTOMER_CORE_VERDICT_H_

@@ -1,4 +1,4 @@
-#include "window/command_line.h"
+#include "io/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -8,10 +8,10 @@
 #include <limits>
 #include <optional>
 
-#include "form/task_generator.h"
-#include "window/lesson_file.h"
-#include "window/worksheet.h"
+#include "core/task_generator.h"
+#include "io/lesson_file.h"
 
+namespace restomer {
 namespace {
 
 // Qt's own texts of the command-line parser, in Bulgarian. Debian ships no
@@ -87,8 +87,8 @@ QString unknownOptionsError(const QStringList& names, const QStringList& argumen
 // The levels in words, for the help: "Ниво 1: ресто под 1 лв., само монети. …"
 QString levelDescriptions() {
   QStringList levels;
-  for (const restomer::Level& level : restomer::Levels()) {
-    levels << QString::fromStdString(restomer::LevelText(level, restomer::kLev.unit));
+  for (const Level& level : Levels()) {
+    levels << QString::fromStdString(LevelText(level, kLev.unit));
   }
   return levels.join(QLatin1Char(' '));
 }
@@ -99,7 +99,7 @@ std::optional<std::uint64_t> numberOption(const QCommandLineParser& parser,
                                           const QCommandLineOption& option, std::uint64_t least,
                                           std::uint64_t most, QString& error) {
   const QString text = parser.value(option);
-  const auto value = restomer::WholeNumberIn(text.toStdString(), least, most);
+  const auto value = WholeNumberIn(text.toStdString(), least, most);
   if (value) return value;
   error = QStringLiteral("Стойността на --%1 „%2“ не е цяло число от %3 до %4.")
               .arg(option.names().constFirst(), text)
@@ -155,7 +155,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   const QCommandLineOption currencyOption(
       QStringLiteral("currency"),
       QStringLiteral("Банкнотите и монетите: %1 (по подразбиране lev).")
-          .arg(QString::fromStdString(restomer::CurrencyNames())),
+          .arg(QString::fromStdString(CurrencyNames())),
       QStringLiteral("валута"), QStringLiteral("lev"));
   parser.addOption(currencyOption);
   const QCommandLineOption practiceOption(
@@ -177,9 +177,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   const QCommandLineOption levelOption(
       QStringLiteral("level"),
       QStringLiteral("Трудност на задачите, от %1 до %2 (по подразбиране %3). %4")
-          .arg(restomer::LowestLevel())
-          .arg(restomer::HighestLevel())
-          .arg(restomer::kDefaultLevel)
+          .arg(LowestLevel())
+          .arg(HighestLevel())
+          .arg(kDefaultLevel)
           .arg(levelDescriptions()),
       QStringLiteral("ниво"));
   parser.addOption(levelOption);
@@ -187,7 +187,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       QStringLiteral("tasks"),
       QStringLiteral("Кръг от толкова задачи (от 1 до %1), после обобщение; в работен лист — "
                      "броят задачи (по подразбиране %2).")
-          .arg(restomer::kMostTasks)
+          .arg(kMostTasks)
           .arg(kWorksheetTasks),
       QStringLiteral("брой"));
   parser.addOption(tasksOption);
@@ -323,17 +323,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
   }
 
-  restomer::Lesson& lesson = commandLine.lesson;
+  Lesson& lesson = commandLine.lesson;
   if (!commandLine.lessonFile.isEmpty()) {
     commandLine.error = readLessonFile(commandLine.lessonFile, lesson);
     if (!commandLine.error.isEmpty()) return commandLine;
   }
   if (parser.isSet(currencyOption)) {
     const QString currency = parser.value(currencyOption);
-    lesson.currency = restomer::FindCurrency(currency.toStdString());
+    lesson.currency = FindCurrency(currency.toStdString());
     if (lesson.currency == nullptr) {
       commandLine.error = QStringLiteral("Непозната валута „%1“: може да бъде %2.")
-                              .arg(currency, QString::fromStdString(restomer::CurrencyNames()));
+                              .arg(currency, QString::fromStdString(CurrencyNames()));
       return commandLine;
     }
   }
@@ -343,14 +343,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!lesson.seed) return commandLine;
   }
   if (parser.isSet(levelOption)) {
-    const auto level = numberOption(parser, levelOption, restomer::LowestLevel(),
-                                    restomer::HighestLevel(), commandLine.error);
+    const auto level =
+        numberOption(parser, levelOption, LowestLevel(), HighestLevel(), commandLine.error);
     if (!level) return commandLine;
     lesson.level = static_cast<int>(*level);
   }
   if (parser.isSet(tasksOption)) {
-    const auto tasks =
-        numberOption(parser, tasksOption, 1, restomer::kMostTasks, commandLine.error);
+    const auto tasks = numberOption(parser, tasksOption, 1, kMostTasks, commandLine.error);
     if (!tasks) return commandLine;
     lesson.tasks = static_cast<int>(*tasks);
   }
@@ -367,3 +366,5 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   commandLine.worksheet = parser.value(worksheetOption);
   return commandLine;
 }
+
+}  // namespace restomer

@@ -1,11 +1,13 @@
 // What the program is asked for on its command line.
-#ifndef RESTOMER_WINDOW_COMMAND_LINE_H_
-#define RESTOMER_WINDOW_COMMAND_LINE_H_
+#ifndef RESTOMER_IO_COMMAND_LINE_H_
+#define RESTOMER_IO_COMMAND_LINE_H_
 
 #include <QString>
 #include <QStringList>
 
-#include "form/lesson.h"
+#include "core/lesson.h"
+
+namespace restomer {
 
 // What the program does, decided once.
 enum class Mode {
@@ -21,7 +23,7 @@ enum class Mode {
 struct CommandLine {
   Mode mode = Mode::kDemonstration;
   // The lesson the options and a lesson file give, the options winning.
-  restomer::Lesson lesson;
+  Lesson lesson;
   // The lesson file given, for the teacher's window to open.
   QString lessonFile;
   // The PDF file to write a worksheet into.
@@ -51,4 +53,6 @@ struct CommandLine {
 // -style …) are passed over, and a single dash works as two ("-practice").
 CommandLine parseCommandLine(const QStringList& arguments);
 
-#endif  // RESTOMER_WINDOW_COMMAND_LINE_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_IO_COMMAND_LINE_H_

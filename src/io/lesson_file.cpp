@@ -1,4 +1,4 @@
-#include "window/lesson_file.h"
+#include "io/lesson_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,11 +10,10 @@
 #include <optional>
 #include <type_traits>
 
-#include "window/system_reason.h"
+#include "io/system_reason.h"
 
+namespace restomer {
 namespace {
-
-using restomer::Lesson;
 
 const QString kGroup = QStringLiteral("Lesson");
 
@@ -36,21 +35,21 @@ QString readKey(const QString& key, const QString& value, const QString& folder,
   const std::string text = value.trimmed().toStdString();
   // Reads a whole number from `least` to `most` into `into`.
   const auto wholeNumber = [&text](std::uint64_t least, std::uint64_t most, auto& into) {
-    const std::optional<std::uint64_t> number = restomer::WholeNumberIn(text, least, most);
+    const std::optional<std::uint64_t> number = WholeNumberIn(text, least, most);
     if (!number) return QStringLiteral("трябва да е цяло число от %1 до %2").arg(least).arg(most);
     into = static_cast<std::remove_reference_t<decltype(into)>>(*number);
     return QString();
   };
   if (key == QLatin1String("Currency")) {
-    const restomer::Currency* currency = restomer::FindCurrency(text);
+    const Currency* currency = FindCurrency(text);
     if (currency == nullptr)
       return QStringLiteral("валутата може да бъде %1")
-          .arg(QString::fromStdString(restomer::CurrencyNames()));
+          .arg(QString::fromStdString(CurrencyNames()));
     lesson.currency = currency;
   } else if (key == QLatin1String("Level")) {
-    return wholeNumber(restomer::LowestLevel(), restomer::HighestLevel(), lesson.level);
+    return wholeNumber(LowestLevel(), HighestLevel(), lesson.level);
   } else if (key == QLatin1String("Tasks")) {
-    return wholeNumber(0, restomer::kMostTasks, lesson.tasks);
+    return wholeNumber(0, kMostTasks, lesson.tasks);
   } else if (key == QLatin1String("Seed")) {
     return wholeNumber(0, std::numeric_limits<std::uint64_t>::max(), lesson.seed);
   } else if (key == QLatin1String("Results")) {
@@ -146,3 +145,5 @@ QString writeLessonFile(const QString& path, const Lesson& lesson) {
   }
   return {};
 }
+
+}  // namespace restomer

@@ -6,12 +6,14 @@
 //   AskName=true|false
 // A relative Results path is relative to the lesson file's folder. Keys the
 // program does not know are passed over.
-#ifndef RESTOMER_WINDOW_LESSON_FILE_H_
-#define RESTOMER_WINDOW_LESSON_FILE_H_
+#ifndef RESTOMER_IO_LESSON_FILE_H_
+#define RESTOMER_IO_LESSON_FILE_H_
 
 #include <QString>
 
-#include "form/lesson.h"
+#include "core/lesson.h"
+
+namespace restomer {
 
 // The extension of lesson files, without its dot.
 inline constexpr char kLessonSuffix[] = "restomer";
@@ -20,12 +22,14 @@ inline constexpr char kLessonSuffix[] = "restomer";
 // replaces that value. An empty string when the file was read whole;
 // otherwise one Bulgarian line naming the file, the key and what is wrong,
 // and `lesson` is left as it was.
-QString readLessonFile(const QString& path, restomer::Lesson& lesson);
+QString readLessonFile(const QString& path, Lesson& lesson);
 
 // Writes `lesson` to `path`, whole or not at all; a results file in the
 // lesson's folder, or below it, is written relative to it. The pupil's name
 // is not part of the file. An empty string, or one Bulgarian line with the
 // system's reason.
-QString writeLessonFile(const QString& path, const restomer::Lesson& lesson);
+QString writeLessonFile(const QString& path, const Lesson& lesson);
 
-#endif  // RESTOMER_WINDOW_LESSON_FILE_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_IO_LESSON_FILE_H_

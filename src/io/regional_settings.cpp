@@ -1,7 +1,9 @@
-#include "window/regional_settings.h"
+#include "io/regional_settings.h"
 
-restomer::RegionalSettings regionalSettingsOf(const QLocale& locale) {
-  restomer::RegionalSettings settings;
+namespace restomer {
+
+RegionalSettings regionalSettingsOf(const QLocale& locale) {
+  RegionalSettings settings;
   settings.decimal_separator = locale.decimalPoint().toStdString();
   settings.group_separator = locale.groupSeparator().toStdString();
   settings.negative_sign = locale.negativeSign().toStdString();
@@ -11,3 +13,5 @@ restomer::RegionalSettings regionalSettingsOf(const QLocale& locale) {
   settings.group_size = 3;
   return settings;
 }
+
+}  // namespace restomer

@@ -1,11 +1,15 @@
 // The user's regional number settings, as the change logic takes them.
-#ifndef RESTOMER_WINDOW_REGIONAL_SETTINGS_H_
-#define RESTOMER_WINDOW_REGIONAL_SETTINGS_H_
+#ifndef RESTOMER_IO_REGIONAL_SETTINGS_H_
+#define RESTOMER_IO_REGIONAL_SETTINGS_H_
 
 #include <QLocale>
 
-#include "runtime/conversions.h"
+#include "core/conversions.h"
 
-restomer::RegionalSettings regionalSettingsOf(const QLocale& locale);
+namespace restomer {
 
-#endif  // RESTOMER_WINDOW_REGIONAL_SETTINGS_H_
+RegionalSettings regionalSettingsOf(const QLocale& locale);
+
+}  // namespace restomer
+
+#endif  // RESTOMER_IO_REGIONAL_SETTINGS_H_

@@ -1,4 +1,4 @@
-#include "window/results_file.h"
+#include "io/results_file.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -9,7 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "window/system_reason.h"
+#include "io/system_reason.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -20,6 +20,7 @@
 #include <unistd.h>
 #endif
 
+namespace restomer {
 namespace {
 
 // How often rows that wait are tried again.
@@ -46,8 +47,7 @@ std::string loginName() {
   return "";
 }
 
-ResultsFile::ResultsFile(const QString& path, const restomer::ResultsContext& context,
-                         QObject* parent)
+ResultsFile::ResultsFile(const QString& path, const ResultsContext& context, QObject* parent)
     : QObject(parent), path_(path), context_(context) {
   retry_.setInterval(kRetryMs);
   connect(&retry_, &QTimer::timeout, this, [this] { flush(); });
@@ -63,8 +63,7 @@ QString ResultsFile::waitingFileFor(const QString& path) {
 }
 
 QString ResultsFile::open() {
-  QString reason =
-      appendWhole(std::string(restomer::kByteOrderMark) + restomer::ResultsHeader(), true);
+  QString reason = appendWhole(std::string(kByteOrderMark) + ResultsHeader(), true);
   // Another computer appending now has the file, header and all: it needs
   // only to open.
   if (reason == busyReason()) {
@@ -88,11 +87,11 @@ QString ResultsFile::open() {
   return {};
 }
 
-QString ResultsFile::append(const restomer::TaskRecord& record) {
+QString ResultsFile::append(const TaskRecord& record) {
   const QDateTime now = QDateTime::currentDateTime();
   const std::string time =
       now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate).toStdString();
-  waiting_.push_back(restomer::ResultsRow(time, context_, record));
+  waiting_.push_back(ResultsRow(time, context_, record));
   return flush();
 }
 
@@ -144,3 +143,5 @@ QString ResultsFile::appendWhole(const std::string& text, bool onlyWhenEmpty) {
   file.resize(size);  // no half row stays behind
   return reason;
 }
+
+}  // namespace restomer

@@ -6,8 +6,8 @@
 // still waits when practice ends is kept in the user's own data folder and
 // written at the next start with the same file. Nothing ever waits for the
 // lock: the window never freezes.
-#ifndef RESTOMER_WINDOW_RESULTS_FILE_H_
-#define RESTOMER_WINDOW_RESULTS_FILE_H_
+#ifndef RESTOMER_IO_RESULTS_FILE_H_
+#define RESTOMER_IO_RESULTS_FILE_H_
 
 #include <QObject>
 #include <QString>
@@ -15,15 +15,16 @@
 #include <deque>
 #include <string>
 
-#include "form/results_row.h"
-#include "form/verdict.h"
+#include "core/results_row.h"
+#include "core/verdict.h"
+
+namespace restomer {
 
 class ResultsFile : public QObject {
   Q_OBJECT
 
  public:
-  ResultsFile(const QString& path, const restomer::ResultsContext& context,
-              QObject* parent = nullptr);
+  ResultsFile(const QString& path, const ResultsContext& context, QObject* parent = nullptr);
 
   // The pupil's name in the rows from now on.
   void setPupilName(const std::string& name) { context_.name = name; }
@@ -36,7 +37,7 @@ class ResultsFile : public QObject {
 
   // Appends the row of `record`, after any that wait. An empty string when
   // every row is written; otherwise why the rows wait.
-  QString append(const restomer::TaskRecord& record);
+  QString append(const TaskRecord& record);
 
   const QString& path() const { return path_; }
 
@@ -65,7 +66,7 @@ class ResultsFile : public QObject {
   QString appendWhole(const std::string& text, bool onlyWhenEmpty);
 
   QString path_;
-  restomer::ResultsContext context_;
+  ResultsContext context_;
   std::deque<std::string> waiting_;
   QString reason_;
   QTimer retry_;
@@ -74,4 +75,6 @@ class ResultsFile : public QObject {
 // The login name of the user running the program.
 std::string loginName();
 
-#endif  // RESTOMER_WINDOW_RESULTS_FILE_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_IO_RESULTS_FILE_H_

@@ -1,9 +1,11 @@
 // Why a file could not be read or written, as the system says it, ready to
 // stand inside a sentence of the program's own.
-#ifndef RESTOMER_WINDOW_SYSTEM_REASON_H_
-#define RESTOMER_WINDOW_SYSTEM_REASON_H_
+#ifndef RESTOMER_IO_SYSTEM_REASON_H_
+#define RESTOMER_IO_SYSTEM_REASON_H_
 
 #include <QString>
+
+namespace restomer {
 
 // `reason` without the full stop some systems end it with ("Path not
 // found."), so that the sentence around it ends with one.
@@ -12,4 +14,6 @@ inline QString systemReason(QString reason) {
   return reason.trimmed();
 }
 
-#endif  // RESTOMER_WINDOW_SYSTEM_REASON_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_IO_SYSTEM_REASON_H_

@@ -1,10 +1,12 @@
-#include "window/a4_pdf.h"
+#include "print/a4_pdf.h"
 
 #include <QDir>
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include "window/system_reason.h"
+#include "io/system_reason.h"
+
+namespace restomer {
 
 QString writeA4Pdf(const QString& path, const QString& title, const QString& what,
                    const std::function<bool(QPdfWriter&)>& draw) {
@@ -26,3 +28,5 @@ QString writeA4Pdf(const QString& path, const QString& title, const QString& wha
   }
   return file.commit() ? QString() : failed();
 }
+
+}  // namespace restomer

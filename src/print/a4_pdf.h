@@ -1,12 +1,14 @@
 // The pages Restomer prints, worksheets and reports alike: A4 PDF at 300 dots
 // per inch inside margins a printer keeps, written whole or not at all.
-#ifndef RESTOMER_WINDOW_A4_PDF_H_
-#define RESTOMER_WINDOW_A4_PDF_H_
+#ifndef RESTOMER_PRINT_A4_PDF_H_
+#define RESTOMER_PRINT_A4_PDF_H_
 
 #include <QString>
 #include <functional>
 
 class QPdfWriter;
+
+namespace restomer {
 
 inline constexpr int kPdfResolutionDpi = 300;
 inline constexpr double kPdfMarginMm = 15;
@@ -20,4 +22,6 @@ inline constexpr double kPdfLinePoints = 0.6;
 QString writeA4Pdf(const QString& path, const QString& title, const QString& what,
                    const std::function<bool(QPdfWriter&)>& draw);
 
-#endif  // RESTOMER_WINDOW_A4_PDF_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_PRINT_A4_PDF_H_

@@ -2,12 +2,14 @@
 // PDF (the three tables, the file's name and the date) or an Excel workbook
 // (one sheet a table and one with every row, with typed cells). Both are
 // written whole or not at all.
-#ifndef RESTOMER_WINDOW_REPORT_H_
-#define RESTOMER_WINDOW_REPORT_H_
+#ifndef RESTOMER_PRINT_REPORT_H_
+#define RESTOMER_PRINT_REPORT_H_
 
 #include <QString>
 
-#include "window/results_report.h"
+#include "print/results_report.h"
+
+namespace restomer {
 
 // Writes by the file's extension, ".pdf" or ".xlsx". PDF needs a
 // QGuiApplication, which may run on Qt's offscreen platform. Returns an
@@ -17,4 +19,6 @@ QString writeReport(const QString& path, const ResultsReport& report);
 QString writePdfReport(const QString& path, const ResultsReport& report);
 QString writeXlsxReport(const QString& path, const ResultsReport& report);
 
-#endif  // RESTOMER_WINDOW_REPORT_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_PRINT_REPORT_H_

@@ -5,11 +5,12 @@
 #include <QPdfWriter>
 #include <algorithm>
 
-#include "window/a4_pdf.h"
-#include "window/application.h"
-#include "window/report.h"
-#include "window/system_reason.h"
+#include "io/system_reason.h"
+#include "print/a4_pdf.h"
+#include "print/fonts.h"
+#include "print/report.h"
 
+namespace restomer {
 namespace {
 
 constexpr int kResolutionDpi = kPdfResolutionDpi;
@@ -170,3 +171,5 @@ QString writeReport(const QString& path, const ResultsReport& report) {
   return QStringLiteral("Отчетът „%1“ трябва да е .pdf или .xlsx.")
       .arg(QDir::toNativeSeparators(path));
 }
+
+}  // namespace restomer

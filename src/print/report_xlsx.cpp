@@ -6,9 +6,10 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "window/report.h"
-#include "window/system_reason.h"
+#include "io/system_reason.h"
+#include "print/report.h"
 
+namespace restomer {
 namespace {
 
 // Excel's widths are in characters.
@@ -116,3 +117,5 @@ QString writeXlsxReport(const QString& path, const ResultsReport& report) {
   }
   return {};
 }
+
+}  // namespace restomer

@@ -1,15 +1,16 @@
-#include "window/results_report.h"
+#include "print/results_report.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 
-#include "form/currency.h"
-#include "form/practice_wording.h"
-#include "form/results_row.h"
-#include "window/regional_settings.h"
-#include "window/system_reason.h"
+#include "core/currency.h"
+#include "core/practice_wording.h"
+#include "core/results_row.h"
+#include "io/regional_settings.h"
+#include "io/system_reason.h"
 
+namespace restomer {
 namespace {
 
 using Kind = ReportTable::Kind;
@@ -20,7 +21,7 @@ double amount(std::int64_t hundredths) { return static_cast<double>(hundredths) 
 
 // "лев", "евро": the currency as the tables name it.
 QString currencyName(const std::string& name) {
-  const restomer::Currency* currency = restomer::FindCurrency(name);
+  const Currency* currency = FindCurrency(name);
   return currency ? QString::fromUtf8(currency->bulgarian_name) : text(name);
 }
 
@@ -36,18 +37,17 @@ QVariant timeOf(const std::string& iso) {
 }
 
 // "0,02 лв.: липсва": the denomination as practice names it.
-QString mistakeText(const restomer::MistakeLine& line) {
-  if (line.kind == restomer::MistakeLine::Kind::kWrongChange) {
+QString mistakeText(const MistakeLine& line) {
+  if (line.kind == MistakeLine::Kind::kWrongChange) {
     return QStringLiteral("грешно ресто");
   }
-  const restomer::Currency* currency = restomer::FindCurrency(line.currency);
-  const QString denomination =
-      currency ? text(restomer::PracticeWording(*currency, regionalSettingsOf(QLocale()))
-                          .Denomination(line.caption))
-               : text(line.caption);
-  return denomination + (line.kind == restomer::MistakeLine::Kind::kMissing
-                             ? QStringLiteral(": липсва")
-                             : QStringLiteral(": не е нужна"));
+  const Currency* currency = FindCurrency(line.currency);
+  const QString denomination = currency
+                                   ? text(PracticeWording(*currency, regionalSettingsOf(QLocale()))
+                                              .Denomination(line.caption))
+                                   : text(line.caption);
+  return denomination + (line.kind == MistakeLine::Kind::kMissing ? QStringLiteral(": липсва")
+                                                                  : QStringLiteral(": не е нужна"));
 }
 
 }  // namespace
@@ -62,7 +62,7 @@ std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
       {Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kShare,
        Kind::kText, Kind::kTime},
       {}};
-  for (const restomer::PupilLine& pupil : overview.pupils) {
+  for (const PupilLine& pupil : overview.pupils) {
     pupils.rows.append({text(pupil.pupil), pupil.tasks, pupil.right, pupil.wrong, pupil.skipped,
                         pupil.ShareRight(), levels(pupil.levels), timeOf(pupil.last_time)});
   }
@@ -77,7 +77,7 @@ std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
       {Kind::kText, Kind::kWhole, Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kAmount,
        Kind::kAmount, Kind::kWhole, Kind::kWhole, Kind::kText, Kind::kWhole},
       {}};
-  for (const restomer::TaskLine& task : overview.tasks) {
+  for (const TaskLine& task : overview.tasks) {
     tasks.rows.append(
         {currencyName(task.currency), task.level, text(task.seed), task.round, task.task,
          amount(task.price), amount(task.paid), task.answered, task.right, text(task.common_wrong),
@@ -89,7 +89,7 @@ std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
                        {QStringLiteral("Грешка"), QStringLiteral("Пъти")},
                        {Kind::kText, Kind::kWhole},
                        {}};
-  for (const restomer::MistakeLine& line : overview.mistakes) {
+  for (const MistakeLine& line : overview.mistakes) {
     mistakes.rows.append({mistakeText(line), line.count});
   }
   tables.push_back(mistakes);
@@ -106,14 +106,14 @@ std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
        Kind::kWhole, Kind::kAmount, Kind::kAmount, Kind::kText, Kind::kText, Kind::kAmount,
        Kind::kText, Kind::kText},
       {}};
-  for (const restomer::ResultRow& row : read.rows) {
+  for (const ResultRow& row : read.rows) {
     QStringList ticked;
     for (const std::string& caption : row.ticked) ticked << text(caption);
     rows.rows.append({timeOf(row.time), text(row.login), text(row.name), currencyName(row.currency),
                       row.level, text(row.seed), row.round, row.task, amount(row.price),
                       amount(row.paid), text(row.typed), ticked.join(QLatin1Char(' ')),
-                      amount(row.change), text(restomer::PiecesText(row.pieces)),
-                      QString::fromUtf8(restomer::OutcomeText(row.outcome))});
+                      amount(row.change), text(PiecesText(row.pieces)),
+                      QString::fromUtf8(OutcomeText(row.outcome))});
   }
   tables.push_back(rows);
   return tables;
@@ -150,8 +150,8 @@ ResultsReport loadResults(const QString& path, QString& error) {
     return report;
   }
   const QByteArray bytes = file.readAll();
-  report.read = restomer::ReadResults(std::string_view(bytes.constData(), bytes.size()));
-  report.overview = restomer::Summarize(report.read.rows);
+  report.read = ReadResults(std::string_view(bytes.constData(), bytes.size()));
+  report.overview = Summarize(report.read.rows);
   error.clear();
   return report;
 }
@@ -188,3 +188,5 @@ QString tabSeparated(const QStringList& headers, const QList<QStringList>& rows)
   for (const QStringList& row : rows) text += clean(row) + QLatin1Char('\n');
   return text;
 }
+
+}  // namespace restomer

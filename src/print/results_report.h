@@ -1,8 +1,8 @@
 // A results file read and counted, as the overview window, the PDF and the
 // Excel report show it: three tables (pupils, tasks, mistakes) and every
 // row of the file, each a table of typed cells that every view of it reads.
-#ifndef RESTOMER_WINDOW_RESULTS_REPORT_H_
-#define RESTOMER_WINDOW_RESULTS_REPORT_H_
+#ifndef RESTOMER_PRINT_RESULTS_REPORT_H_
+#define RESTOMER_PRINT_RESULTS_REPORT_H_
 
 #include <QDateTime>
 #include <QList>
@@ -11,8 +11,10 @@
 #include <QVariant>
 #include <vector>
 
-#include "form/overview.h"
-#include "form/results_reader.h"
+#include "core/overview.h"
+#include "core/results_reader.h"
+
+namespace restomer {
 
 // A table of the report. Cells hold numbers, texts or times; each column's
 // kind says how to show them.
@@ -27,8 +29,8 @@ struct ReportTable {
 struct ResultsReport {
   QString file;     // the results file, as the user named it
   QDateTime taken;  // when it was read
-  restomer::ResultsRead read;
-  restomer::Overview overview;
+  ResultsRead read;
+  Overview overview;
 
   // Pupils, tasks and mistakes; with `everyRow`, also every row of the file.
   std::vector<ReportTable> tables(bool everyRow = false) const;
@@ -48,4 +50,6 @@ QString cellText(const QVariant& cell, ReportTable::Kind kind);
 // it pastes into any spreadsheet in columns, whatever its list separator.
 QString tabSeparated(const QStringList& headers, const QList<QStringList>& rows);
 
-#endif  // RESTOMER_WINDOW_RESULTS_REPORT_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_PRINT_RESULTS_REPORT_H_

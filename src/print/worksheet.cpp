@@ -1,4 +1,4 @@
-#include "window/worksheet.h"
+#include "print/worksheet.h"
 
 #include <QDir>
 #include <QFont>
@@ -9,14 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "form/button_actions.h"
-#include "form/form_content.h"
-#include "form/practice_wording.h"
-#include "window/a4_pdf.h"
-#include "window/application.h"
-#include "window/regional_settings.h"
-#include "window/system_reason.h"
+#include "core/button_actions.h"
+#include "core/form_content.h"
+#include "core/practice_wording.h"
+#include "io/regional_settings.h"
+#include "io/system_reason.h"
+#include "print/a4_pdf.h"
+#include "print/fonts.h"
 
+namespace restomer {
 namespace {
 
 // The layout, in millimetres: margins a printer keeps, and the spacing of
@@ -43,15 +44,15 @@ struct SheetTask {
 // itself and worded as practice words them, so that the sheet and the window
 // cannot disagree.
 std::vector<SheetTask> tasksOf(const WorksheetOptions& options) {
-  restomer::TaskGenerator generator(options.seed, *options.level);
-  const restomer::PracticeWording wording(*options.currency, options.settings);
+  TaskGenerator generator(options.seed, *options.level);
+  const PracticeWording wording(*options.currency, options.settings);
   std::vector<SheetTask> tasks;
   for (int number = 1; number <= options.tasks; ++number) {
-    const restomer::PracticeTask task = generator.Next();
-    restomer::FormContent form = restomer::StartUpContent(*options.currency);
-    form.Text3[restomer::kPriceBox].Text = restomer::AmountText(task.price);
-    form.Text3[restomer::kPaidBox].Text = restomer::AmountText(task.paid);
-    restomer::Command1Click(form, restomer::kEnterButton, options.settings, *options.currency);
+    const PracticeTask task = generator.Next();
+    FormContent form = StartUpContent(*options.currency);
+    form.Text3[kPriceBox].Text = AmountText(task.price);
+    form.Text3[kPaidBox].Text = AmountText(task.paid);
+    Command1Click(form, kEnterButton, options.settings, *options.currency);
     const std::string purchase =
         "Клиентът купува за " + wording.Amount(task.price) + " и дава " + wording.Amount(task.paid);
     SheetTask sheet{
@@ -63,7 +64,7 @@ std::vector<SheetTask> tasksOf(const WorksheetOptions& options) {
         {},
         QString::fromStdString(form.Text1[0].Text)
             .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)};
-    for (const restomer::CheckBox& box : form.Check1) {
+    for (const CheckBox& box : form.Check1) {
       sheet.captions << QString::fromStdString(box.Caption);
       sheet.ticked.push_back(box.Value == 1);
     }
@@ -117,8 +118,7 @@ class Sheet {
     text(title, titleFont(), true);
     text(QStringLiteral("Валута: %1. %2 Начално число: %3. Дата: %4.")
              .arg(QString::fromUtf8(options_.currency->bulgarian_name))
-             .arg(QString::fromStdString(
-                 restomer::LevelText(*options_.level, options_.currency->unit)))
+             .arg(QString::fromStdString(LevelText(*options_.level, options_.currency->unit)))
              .arg(options_.seed)
              .arg(options_.date.toString(QStringLiteral("dd.MM.yyyy"))),
          windowFont(), true);
@@ -257,12 +257,12 @@ void layOut(Sheet& sheet, const std::vector<SheetTask>& tasks) {
 
 }  // namespace
 
-WorksheetOptions worksheetOptionsOf(const restomer::Lesson& lesson) {
+WorksheetOptions worksheetOptionsOf(const Lesson& lesson) {
   WorksheetOptions options;
   options.currency = lesson.currency;
-  options.level = restomer::FindLevel(lesson.level);
+  options.level = FindLevel(lesson.level);
   options.tasks = lesson.tasks > 0 ? lesson.tasks : kWorksheetTasks;
-  options.seed = lesson.seed.value_or(restomer::NewSeed());
+  options.seed = lesson.seed.value_or(NewSeed());
   options.settings = regionalSettingsOf(QLocale::system());
   options.date = QDate::currentDate();
   return options;
@@ -281,3 +281,5 @@ QString writeWorksheet(const QString& path, const WorksheetOptions& options) {
                       return sheet.finish();
                     });
 }
+
+}  // namespace restomer

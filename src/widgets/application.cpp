@@ -1,29 +1,12 @@
-#include "window/application.h"
+#include "widgets/application.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFontDatabase>
 #include <QIcon>
 
-QFont windowFont() { return QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal); }
+#include "io/application_identity.h"
+#include "print/fonts.h"
 
-void setUpApplicationIdentity() {
-  QCoreApplication::setApplicationName(QStringLiteral("Restomer"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(RESTOMER_VERSION));
-}
-
-void useCarriedFonts() {
-  const QDir carried(QStringLiteral(":/fonts"));
-  QString family;
-  for (const QString& file : carried.entryList(QDir::Files)) {
-    const int id = QFontDatabase::addApplicationFont(carried.filePath(file));
-    if (id >= 0 && family.isEmpty()) family = QFontDatabase::applicationFontFamilies(id).value(0);
-  }
-  const QString times = windowFont().family();
-  if (!family.isEmpty() && !QFontDatabase::families().contains(times)) {
-    QFont::insertSubstitution(times, family);
-  }
-}
+namespace restomer {
 
 void setUpApplication() {
   setUpApplicationIdentity();
@@ -32,3 +15,5 @@ void setUpApplication() {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/restomer.xpm")));
   QApplication::setFont(windowFont());
 }
+
+}  // namespace restomer

@@ -1,4 +1,6 @@
-#include "window/light_palette.h"
+#include "widgets/light_palette.h"
+
+namespace restomer {
 
 QPalette lightPalette() {
   struct Colours {
@@ -37,3 +39,5 @@ QPalette lightPalette() {
   }
   return palette;
 }
+
+}  // namespace restomer

@@ -1,4 +1,4 @@
-#include "window/main_window.h"
+#include "widgets/main_window.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -11,15 +11,15 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "form/button_actions.h"
-#include "window/application.h"
-#include "window/light_palette.h"
-#include "window/practice_controller.h"
-#include "window/result_check_box.h"
-#include "window/results_file.h"
-#include "window/round_summary_dialog.h"
+#include "core/button_actions.h"
+#include "io/results_file.h"
+#include "print/fonts.h"
+#include "widgets/light_palette.h"
+#include "widgets/practice_controller.h"
+#include "widgets/result_check_box.h"
+#include "widgets/round_summary_dialog.h"
 
-using restomer::FormContent;
+namespace restomer {
 
 namespace {
 
@@ -42,7 +42,7 @@ constexpr int kRowPitchTwips = 360;
 
 // How far a currency whose columns are longer than seven rows pushes the
 // frame's bottom, the trace box and the window's bottom down.
-int extraHeightTwips(const restomer::Currency& currency) {
+int extraHeightTwips(const Currency& currency) {
   const int size = static_cast<int>(currency.captions.size());
   const int rows = std::max(currency.first_column_size, size - currency.first_column_size);
   return kRowPitchTwips * std::max(0, rows - kFrameRows);
@@ -50,7 +50,7 @@ int extraHeightTwips(const restomer::Currency& currency) {
 
 // Positions of the denomination boxes inside the frame, by index: the
 // largest in the first column, the rest in the second, one row apart.
-QRect check1Geometry(const restomer::Currency& currency, int index) {
+QRect check1Geometry(const Currency& currency, int index) {
   const int column = currency.first_column_size;
   if (index < column) return fromTwips(120, 360 + kRowPitchTwips * index, 735, 375);
   return fromTwips(960, 360 + kRowPitchTwips * (index - column), 855, 375);
@@ -64,7 +64,7 @@ QString windowStyleSheet() {
   const QFont font = windowFont();
   return QStringLiteral(
              R"(* { font-family: "%1"; font-size: %2pt; font-weight: normal; font-style: normal; }
-MainWindow { background-color: rgb(192, 192, 255); }
+restomer--MainWindow { background-color: rgb(192, 192, 255); }
 QLabel { background-color: rgb(255, 192, 128); }
 QGroupBox {
   background-color: rgb(192, 192, 255);
@@ -116,9 +116,8 @@ class EnterClicksButton : public QObject {
 
 }  // namespace
 
-MainWindow::MainWindow(const restomer::RegionalSettings& settings,
-                       const restomer::Currency& currency,
-                       std::optional<restomer::PracticeOptions> practice, QWidget* parent)
+MainWindow::MainWindow(const RegionalSettings& settings, const Currency& currency,
+                       std::optional<PracticeOptions> practice, QWidget* parent)
     : QWidget(parent), settings_(settings), currency_(currency) {
   setObjectName(QStringLiteral("Restomer"));
   setWindowTitle(
@@ -131,8 +130,8 @@ MainWindow::MainWindow(const restomer::RegionalSettings& settings,
   createControls();
   pinLightPalette();
   chainTabOrder();
-  FormContent content = restomer::StartUpContent(currency);
-  text3_[restomer::kPriceBox]->setFocus();
+  FormContent content = StartUpContent(currency);
+  text3_[kPriceBox]->setFocus();
   if (practice) {
     practice_ = std::make_unique<PracticeController>(*practice, currency, settings);
     practice_->start(content);
@@ -180,13 +179,12 @@ void MainWindow::showPupilName(const QString& name) {
 // The change box takes the learner's change, Enter in it checks the answer,
 // and the denomination boxes take ticks.
 void MainWindow::letTheLearnerAnswer() {
-  QLineEdit* change = text3_[restomer::kChangeBox];
+  QLineEdit* change = text3_[kChangeBox];
   change->setReadOnly(false);
-  connect(change, &QLineEdit::returnPressed, this,
-          [this] { command1Click(restomer::kEnterButton); });
+  connect(change, &QLineEdit::returnPressed, this, [this] { command1Click(kEnterButton); });
   for (ResultCheckBox* box : check1_) box->setTickable(true);
   // Amounts a teacher types are a new task at once.
-  for (int k : {restomer::kPriceBox, restomer::kPaidBox}) {
+  for (int k : {kPriceBox, kPaidBox}) {
     connect(text3_[k], &QLineEdit::textEdited, this, [this] {
       FormContent content = contentOnScreen();
       practice_->takeOwnTask(content);
@@ -242,14 +240,14 @@ void MainWindow::createControls() {
     text3_[k]->setGeometry(text3Geometry[k]);
     label1_[k + 1]->setBuddy(text3_[k]);  // gives the box its label as accessible name
   }
-  text3_[restomer::kChangeBox]->setReadOnly(true);
-  for (int k : {restomer::kPriceBox, restomer::kPaidBox}) {
+  text3_[kChangeBox]->setReadOnly(true);
+  for (int k : {kPriceBox, kPaidBox}) {
     connect(text3_[k], &QLineEdit::returnPressed, this, [this] {
       // In practice the amounts are a task to set, not an answer to check.
       if (practice_) {
-        text3_[restomer::kChangeBox]->setFocus();
+        text3_[kChangeBox]->setFocus();
       } else {
-        command1Click(restomer::kEnterButton);
+        command1Click(kEnterButton);
       }
     });
   }
@@ -272,7 +270,7 @@ void MainWindow::chainTabOrder() {
   QList<QWidget*> order;
   QList<QWidget*> fractions;
   for (std::size_t k = 0; k < check1_.size(); ++k) {
-    (restomer::ParseAmount(currency_.captions[k]) >= 1 ? order : fractions) << check1_[k];
+    (ParseAmount(currency_.captions[k]) >= 1 ? order : fractions) << check1_[k];
   }
   order << text1_ << text3_[0] << command1_[0] << command1_[1] << text3_[1] << text3_[2]
         << fractions;
@@ -286,7 +284,7 @@ void MainWindow::command1Click(int index) {
   if (practice_) {
     roundEnded = practice_->click(content, Index);
   } else {
-    restomer::Command1Click(content, Index, settings_, currency_);
+    Command1Click(content, Index, settings_, currency_);
   }
   showContent(content);
   if (practice_) {
@@ -294,7 +292,7 @@ void MainWindow::command1Click(int index) {
     showResultsNotice();
   }
   // The learner types the next answer at once.
-  if (practice_) text3_[restomer::kChangeBox]->setFocus();
+  if (practice_) text3_[kChangeBox]->setFocus();
   if (roundEnded) showRoundSummary();
 }
 
@@ -307,7 +305,7 @@ void MainWindow::showRoundSummary() {
   connect(this, &QObject::destroyed, summary, &QObject::deleteLater);
   summary->winId();
   summary->windowHandle()->setTransientParent(windowHandle());
-  connect(summary, &QDialog::accepted, this, [this] { command1Click(restomer::kClearButton); });
+  connect(summary, &QDialog::accepted, this, [this] { command1Click(kClearButton); });
   summary->open();
 }
 
@@ -335,3 +333,5 @@ void MainWindow::showContent(const FormContent& content) {
     command1_[k]->setText(QString::fromStdString(content.Command1[k].Caption));
   }
 }
+
+}  // namespace restomer

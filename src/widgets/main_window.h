@@ -1,7 +1,7 @@
 // The program's only window: the controls of the form, drawn with their
 // fixed layout, colours and font, and the two buttons wired to the logic.
-#ifndef RESTOMER_WINDOW_MAIN_WINDOW_H_
-#define RESTOMER_WINDOW_MAIN_WINDOW_H_
+#ifndef RESTOMER_WIDGETS_MAIN_WINDOW_H_
+#define RESTOMER_WIDGETS_MAIN_WINDOW_H_
 
 #include <QWidget>
 #include <array>
@@ -10,16 +10,19 @@
 #include <optional>
 #include <vector>
 
-#include "form/currency.h"
-#include "form/form_content.h"
-#include "form/practice.h"
-#include "runtime/conversions.h"
+#include "core/conversions.h"
+#include "core/currency.h"
+#include "core/form_content.h"
+#include "core/practice.h"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace restomer {
+
 class PracticeController;
 class ResultCheckBox;
 class ResultsFile;
@@ -32,9 +35,8 @@ class MainWindow : public QWidget {
   // In practice the window sets the tasks of the options' seed and level,
   // the learner types the change and ticks the pieces, and "Въведи" checks
   // them.
-  explicit MainWindow(const restomer::RegionalSettings& settings,
-                      const restomer::Currency& currency = restomer::kLev,
-                      std::optional<restomer::PracticeOptions> practice = std::nullopt,
+  explicit MainWindow(const RegionalSettings& settings, const Currency& currency = kLev,
+                      std::optional<PracticeOptions> practice = std::nullopt,
                       QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -68,11 +70,11 @@ class MainWindow : public QWidget {
   // takes it away once they are written.
   void showResultsNotice();
   void closeEvent(QCloseEvent* event) override;
-  restomer::FormContent contentOnScreen() const;
-  void showContent(const restomer::FormContent& content);
+  FormContent contentOnScreen() const;
+  void showContent(const FormContent& content);
 
-  restomer::RegionalSettings settings_;
-  const restomer::Currency& currency_;
+  RegionalSettings settings_;
+  const Currency& currency_;
   // Set in practice only.
   std::unique_ptr<PracticeController> practice_;
   QString shownNotice_;
@@ -84,4 +86,6 @@ class MainWindow : public QWidget {
   std::array<QPushButton*, 2> command1_{};
 };
 
-#endif  // RESTOMER_WINDOW_MAIN_WINDOW_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_WIDGETS_MAIN_WINDOW_H_

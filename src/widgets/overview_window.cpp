@@ -1,4 +1,4 @@
-#include "window/overview_window.h"
+#include "widgets/overview_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,8 +16,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "window/report.h"
+#include "print/report.h"
 
+namespace restomer {
 namespace {
 
 // How often the file is looked at: a row any computer appends shows within
@@ -166,3 +167,5 @@ void OverviewWindow::exportReport(const QString& extension, const QString& filte
     QMessageBox::warning(this, windowTitle(), error);
   }
 }
+
+}  // namespace restomer

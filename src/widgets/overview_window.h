@@ -3,8 +3,8 @@
 // that could not be read, and exports: the shown table copied as
 // tab-separated text, the overview as PDF or Excel. It follows the file
 // while pupils practise, and only ever reads it.
-#ifndef RESTOMER_WINDOW_OVERVIEW_WINDOW_H_
-#define RESTOMER_WINDOW_OVERVIEW_WINDOW_H_
+#ifndef RESTOMER_WIDGETS_OVERVIEW_WINDOW_H_
+#define RESTOMER_WIDGETS_OVERVIEW_WINDOW_H_
 
 #include <QDateTime>
 #include <QFileSystemWatcher>
@@ -12,12 +12,14 @@
 #include <QWidget>
 #include <vector>
 
-#include "window/results_report.h"
+#include "print/results_report.h"
 
 class QLabel;
 class QStandardItemModel;
 class QTabWidget;
 class QTableView;
+
+namespace restomer {
 
 class OverviewWindow : public QWidget {
   Q_OBJECT
@@ -53,4 +55,6 @@ class OverviewWindow : public QWidget {
   std::vector<QTableView*> views_;
 };
 
-#endif  // RESTOMER_WINDOW_OVERVIEW_WINDOW_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_WIDGETS_OVERVIEW_WINDOW_H_

@@ -1,11 +1,12 @@
-#include "window/practice_controller.h"
+#include "widgets/practice_controller.h"
 
 #include <QDir>
 #include <optional>
 
-#include "window/results_file.h"
-#include "window/round_summary_dialog.h"
+#include "io/results_file.h"
+#include "widgets/round_summary_dialog.h"
 
+namespace restomer {
 namespace {
 
 QString tasksInWords(int tasks) {
@@ -14,8 +15,8 @@ QString tasksInWords(int tasks) {
 
 }  // namespace
 
-bool PracticeController::click(restomer::FormContent& content, std::int16_t index) {
-  const std::optional<restomer::TaskRecord> record = practice_.Click(content, index);
+bool PracticeController::click(FormContent& content, std::int16_t index) {
+  const std::optional<TaskRecord> record = practice_.Click(content, index);
   if (!record) return false;
   if (results_ != nullptr) results_->append(*record);
   return !practice_.EndedRound().empty();
@@ -30,9 +31,9 @@ QString PracticeController::resultsNotice() const {
       .arg(QDir::toNativeSeparators(results_->path()), results_->reason());
 }
 
-QString PracticeController::finish(const restomer::FormContent& content) {
+QString PracticeController::finish(const FormContent& content) {
   if (results_ == nullptr) return {};
-  if (const std::optional<restomer::TaskRecord> record = practice_.Abandon(content)) {
+  if (const std::optional<TaskRecord> record = practice_.Abandon(content)) {
     results_->append(*record);
   }
   results_->flush();
@@ -49,3 +50,5 @@ RoundSummaryDialog* PracticeController::roundSummary(QWidget* parent) const {
   return new RoundSummaryDialog(practice_.EndedRound(), practice_.LastScore(), practice_.wording(),
                                 parent);
 }
+
+}  // namespace restomer

@@ -1,6 +1,8 @@
-#include "window/pupil_name.h"
+#include "widgets/pupil_name.h"
 
 #include <QInputDialog>
+
+namespace restomer {
 
 std::optional<QString> askPupilName(QWidget* parent) {
   QInputDialog dialog(parent);
@@ -11,3 +13,5 @@ std::optional<QString> askPupilName(QWidget* parent) {
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue().trimmed();
 }
+
+}  // namespace restomer

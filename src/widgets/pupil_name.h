@@ -1,14 +1,18 @@
 // The pupil's name, asked before the first task where the lesson wants it.
-#ifndef RESTOMER_WINDOW_PUPIL_NAME_H_
-#define RESTOMER_WINDOW_PUPIL_NAME_H_
+#ifndef RESTOMER_WIDGETS_PUPIL_NAME_H_
+#define RESTOMER_WIDGETS_PUPIL_NAME_H_
 
 #include <QString>
 #include <optional>
 
 class QWidget;
 
+namespace restomer {
+
 // Asks "Как се казваш?". The name typed, trimmed (it may be empty), or
 // nothing when the pupil cancelled.
 std::optional<QString> askPupilName(QWidget* parent = nullptr);
 
-#endif  // RESTOMER_WINDOW_PUPIL_NAME_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_WIDGETS_PUPIL_NAME_H_

@@ -1,10 +1,12 @@
 // A denomination box. In the demonstration it shows a result: it takes focus
 // and reports its state to screen readers, but a click, Space or a screen
 // reader's toggle action does not change it. In practice the learner ticks it.
-#ifndef RESTOMER_WINDOW_RESULT_CHECK_BOX_H_
-#define RESTOMER_WINDOW_RESULT_CHECK_BOX_H_
+#ifndef RESTOMER_WIDGETS_RESULT_CHECK_BOX_H_
+#define RESTOMER_WIDGETS_RESULT_CHECK_BOX_H_
 
 #include <QCheckBox>
+
+namespace restomer {
 
 class ResultCheckBox : public QCheckBox {
   Q_OBJECT
@@ -36,4 +38,6 @@ class ResultCheckBox : public QCheckBox {
   bool shown_ = false;
 };
 
-#endif  // RESTOMER_WINDOW_RESULT_CHECK_BOX_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_WIDGETS_RESULT_CHECK_BOX_H_

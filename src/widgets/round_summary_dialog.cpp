@@ -1,4 +1,4 @@
-#include "window/round_summary_dialog.h"
+#include "widgets/round_summary_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -7,9 +7,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-RoundSummaryDialog::RoundSummaryDialog(const std::vector<restomer::TaskRecord>& round,
-                                       const restomer::Score& score,
-                                       const restomer::PracticeWording& wording, QWidget* parent)
+namespace restomer {
+
+RoundSummaryDialog::RoundSummaryDialog(const std::vector<TaskRecord>& round, const Score& score,
+                                       const PracticeWording& wording, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Край на кръга"));
   auto* result = new QLabel(QString::fromStdString(wording.RoundResult(score)));
@@ -26,7 +27,7 @@ RoundSummaryDialog::RoundSummaryDialog(const std::vector<restomer::TaskRecord>& 
   table_->setWordWrap(true);
   table_->setAccessibleName(QStringLiteral("Задачите от кръга"));
   for (int row = 0; row < static_cast<int>(round.size()); ++row) {
-    const restomer::TaskRecord& task = round[row];
+    const TaskRecord& task = round[row];
     const std::string cells[] = {wording.Purchase(task), wording.Answer(task),
                                  wording.Amount(task.change), wording.Pieces(task.pieces)};
     for (int column = 0; column < static_cast<int>(headers.size()); ++column) {
@@ -72,3 +73,5 @@ void RoundSummaryDialog::showEvent(QShowEvent* event) {
   fitRows();
   adjustSize();
 }
+
+}  // namespace restomer

@@ -1,23 +1,25 @@
 // The summary of a round, in view when it ends: the result and one row a
 // task with the answer given and, where it was not right, the right one.
-#ifndef RESTOMER_WINDOW_ROUND_SUMMARY_DIALOG_H_
-#define RESTOMER_WINDOW_ROUND_SUMMARY_DIALOG_H_
+#ifndef RESTOMER_WIDGETS_ROUND_SUMMARY_DIALOG_H_
+#define RESTOMER_WIDGETS_ROUND_SUMMARY_DIALOG_H_
 
 #include <QDialog>
 #include <vector>
 
-#include "form/practice_wording.h"
-#include "form/verdict.h"
+#include "core/practice_wording.h"
+#include "core/verdict.h"
 
 class QTableWidget;
+
+namespace restomer {
 
 class RoundSummaryDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Accepted by "Нов кръг", rejected by "Затвори".
-  RoundSummaryDialog(const std::vector<restomer::TaskRecord>& round, const restomer::Score& score,
-                     const restomer::PracticeWording& wording, QWidget* parent = nullptr);
+  RoundSummaryDialog(const std::vector<TaskRecord>& round, const Score& score,
+                     const PracticeWording& wording, QWidget* parent = nullptr);
 
   QTableWidget* table() const { return table_; }
 
@@ -31,4 +33,6 @@ class RoundSummaryDialog : public QDialog {
   QTableWidget* table_ = nullptr;
 };
 
-#endif  // RESTOMER_WINDOW_ROUND_SUMMARY_DIALOG_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_WIDGETS_ROUND_SUMMARY_DIALOG_H_

@@ -1,4 +1,4 @@
-#include "window/teacher_window.h"
+#include "widgets/teacher_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,13 +20,14 @@
 #include <limits>
 #include <optional>
 
-#include "window/lesson_file.h"
-#include "window/main_window.h"
-#include "window/overview_window.h"
-#include "window/pupil_name.h"
-#include "window/regional_settings.h"
-#include "window/worksheet.h"
+#include "io/lesson_file.h"
+#include "io/regional_settings.h"
+#include "print/worksheet.h"
+#include "widgets/main_window.h"
+#include "widgets/overview_window.h"
+#include "widgets/pupil_name.h"
 
+namespace restomer {
 namespace {
 
 const QString kTitle = QStringLiteral("Restomer: урок");
@@ -54,12 +55,12 @@ QString folderFor(const QString& file) {
 TeacherWindow::TeacherWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(kTitle);
   createControls();
-  setLesson(restomer::Lesson());
+  setLesson(Lesson());
 }
 
 void TeacherWindow::createControls() {
   currency_ = new QComboBox;
-  for (const restomer::Currency* currency : restomer::Currencies()) {
+  for (const Currency* currency : Currencies()) {
     currency_->addItem(QString::fromUtf8(currency->bulgarian_name));
   }
   level_ = new QComboBox;
@@ -67,7 +68,7 @@ void TeacherWindow::createControls() {
   fillLevels();
 
   tasks_ = new QSpinBox;
-  tasks_->setRange(0, restomer::kMostTasks);
+  tasks_->setRange(0, kMostTasks);
   tasks_->setSpecialValueText(QStringLiteral("без кръгове: упражнението продължава"));
 
   seed_ = new QLineEdit;
@@ -164,15 +165,15 @@ void TeacherWindow::createControls() {
 // The levels in words, in the unit of the currency chosen.
 void TeacherWindow::fillLevels() {
   const int chosen = level_->currentIndex();
-  const std::string_view unit = restomer::Currencies()[currency_->currentIndex()]->unit;
+  const std::string_view unit = Currencies()[currency_->currentIndex()]->unit;
   level_->clear();
-  for (const restomer::Level& level : restomer::Levels()) {
-    level_->addItem(QString::fromStdString(restomer::LevelText(level, unit)), level.number);
+  for (const Level& level : Levels()) {
+    level_->addItem(QString::fromStdString(LevelText(level, unit)), level.number);
   }
   level_->setCurrentIndex(chosen);
 }
 
-void TeacherWindow::drawNewSeed() { seed_->setText(QString::number(restomer::NewSeed())); }
+void TeacherWindow::drawNewSeed() { seed_->setText(QString::number(NewSeed())); }
 
 void TeacherWindow::chooseResultsFile() {
   const QString path = QFileDialog::getSaveFileName(
@@ -183,22 +184,22 @@ void TeacherWindow::chooseResultsFile() {
   if (!path.isEmpty()) results_->setText(QDir::toNativeSeparators(path));
 }
 
-restomer::Lesson TeacherWindow::lesson() const {
-  restomer::Lesson lesson;
-  lesson.currency = restomer::Currencies()[currency_->currentIndex()];
+Lesson TeacherWindow::lesson() const {
+  Lesson lesson;
+  lesson.currency = Currencies()[currency_->currentIndex()];
   lesson.level = level_->currentData().toInt();
   lesson.tasks = tasks_->value();
   if (!differentTasks_->isChecked()) {
-    lesson.seed = restomer::WholeNumberIn(seed_->text().toStdString(), 0,
-                                          std::numeric_limits<std::uint64_t>::max());
+    lesson.seed =
+        WholeNumberIn(seed_->text().toStdString(), 0, std::numeric_limits<std::uint64_t>::max());
   }
   lesson.results = results_->text().trimmed().toStdString();
   lesson.ask_name = askName_->isChecked();
   return lesson;
 }
 
-void TeacherWindow::setLesson(const restomer::Lesson& lesson, const QString& file) {
-  const auto currencies = restomer::Currencies();
+void TeacherWindow::setLesson(const Lesson& lesson, const QString& file) {
+  const auto currencies = Currencies();
   currency_->setCurrentIndex(static_cast<int>(
       std::find(currencies.begin(), currencies.end(), lesson.currency) - currencies.begin()));
   level_->setCurrentIndex(level_->findData(lesson.level));
@@ -222,7 +223,7 @@ QString TeacherWindow::say(const QString& error) {
 }
 
 QString TeacherWindow::openLesson(const QString& path) {
-  restomer::Lesson lesson;
+  Lesson lesson;
   if (const QString error = readLessonFile(path, lesson); !error.isEmpty()) return say(error);
   setLesson(lesson, path);
   status_->setText(QStringLiteral("Отворен е урокът „%1“.").arg(QDir::toNativeSeparators(path)));
@@ -230,7 +231,7 @@ QString TeacherWindow::openLesson(const QString& path) {
 }
 
 QString TeacherWindow::saveLesson(const QString& path) {
-  const restomer::Lesson lesson = this->lesson();
+  const Lesson lesson = this->lesson();
   // A lesson the pupils could not open is not saved.
   if (!lesson.results.empty()) {
     const QFileInfo results(QString::fromStdString(lesson.results));
@@ -268,18 +269,19 @@ void TeacherWindow::showResults() {
 }
 
 void TeacherWindow::tryLesson() {
-  const restomer::Lesson lesson = this->lesson();
+  const Lesson lesson = this->lesson();
   QString name;
   if (lesson.ask_name) {
     const std::optional<QString> asked = askPupilName(this);
     if (!asked) return;
     name = *asked;
   }
-  auto* practice =
-      new MainWindow(regionalSettingsOf(QLocale::system()), *lesson.currency,
-                     restomer::PracticeOptions(lesson.seed.value_or(restomer::NewSeed()),
-                                               *restomer::FindLevel(lesson.level), lesson.tasks));
+  auto* practice = new MainWindow(
+      regionalSettingsOf(QLocale::system()), *lesson.currency,
+      PracticeOptions(lesson.seed.value_or(NewSeed()), *FindLevel(lesson.level), lesson.tasks));
   practice->setAttribute(Qt::WA_DeleteOnClose);
   practice->showPupilName(name);
   practice->show();
 }
+
+}  // namespace restomer

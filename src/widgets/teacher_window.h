@@ -1,12 +1,12 @@
 // The teacher's window: a lesson set up with the mouse, saved to a lesson
 // file the pupils open with a double-click, tried as a pupil would, and
 // written out as a worksheet.
-#ifndef RESTOMER_WINDOW_TEACHER_WINDOW_H_
-#define RESTOMER_WINDOW_TEACHER_WINDOW_H_
+#ifndef RESTOMER_WIDGETS_TEACHER_WINDOW_H_
+#define RESTOMER_WIDGETS_TEACHER_WINDOW_H_
 
 #include <QWidget>
 
-#include "form/lesson.h"
+#include "core/lesson.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,6 +15,8 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
+namespace restomer {
+
 class TeacherWindow : public QWidget {
   Q_OBJECT
 
@@ -22,8 +24,8 @@ class TeacherWindow : public QWidget {
   explicit TeacherWindow(QWidget* parent = nullptr);
 
   // The lesson the window shows, and the file it came from (may be empty).
-  restomer::Lesson lesson() const;
-  void setLesson(const restomer::Lesson& lesson, const QString& file = QString());
+  Lesson lesson() const;
+  void setLesson(const Lesson& lesson, const QString& file = QString());
 
   // What the buttons do once their file dialog has named a file. Each
   // returns an empty string, or the message it showed.
@@ -58,4 +60,6 @@ class TeacherWindow : public QWidget {
   QString file_;
 };
 
-#endif  // RESTOMER_WINDOW_TEACHER_WINDOW_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_WIDGETS_TEACHER_WINDOW_H_

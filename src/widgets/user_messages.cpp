@@ -1,16 +1,17 @@
-#include "window/user_messages.h"
+#include "widgets/user_messages.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <memory>
 
-#include "window/application.h"
+#include "widgets/application.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
+namespace restomer {
 namespace {
 
 // UTF-8 on every system, Windows too, where the local 8-bit code page has
@@ -77,3 +78,5 @@ int showError(int argc, char* argv[], const QString& error, bool windowWasMeant)
   if (unseen) showMessageBox(argc, argv, QMessageBox::Critical, error);
   return 2;
 }
+
+}  // namespace restomer

@@ -2,10 +2,12 @@
 // its window: help, version and errors. On a terminal where there is one,
 // and in a message box where a person who started the program from a
 // launcher, a file manager or a shortcut would otherwise see nothing.
-#ifndef RESTOMER_WINDOW_USER_MESSAGES_H_
-#define RESTOMER_WINDOW_USER_MESSAGES_H_
+#ifndef RESTOMER_WIDGETS_USER_MESSAGES_H_
+#define RESTOMER_WIDGETS_USER_MESSAGES_H_
 
 #include <QString>
+
+namespace restomer {
 
 // Prints `text` on standard output, in UTF-8; on Windows, where a program
 // with a window has no console, also in a message box when nothing reads
@@ -17,4 +19,6 @@ void showOutput(int argc, char* argv[], const QString& text);
 // it, 2.
 int showError(int argc, char* argv[], const QString& error, bool windowWasMeant);
 
-#endif  // RESTOMER_WINDOW_USER_MESSAGES_H_
+}  // namespace restomer
+
+#endif  // RESTOMER_WIDGETS_USER_MESSAGES_H_
