@@ -3,7 +3,6 @@
 // the overview of a results file or its report.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdint>

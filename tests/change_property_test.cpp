@@ -1,5 +1,6 @@
 // Every change from 0 to 10,000.00 in each currency, checked against an
-// independent fewest-pieces count and against the count-up arithmetic.
+// independent fewest-pieces count and against the count-up arithmetic; the
+// pieces the breakdown returns are the ones it ticked and counted up.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -59,7 +60,8 @@ void CheckEveryChange(const Currency& currency) {
     const std::int64_t price = (change * 7919LL) % 100'000;  // a varied price
     form.Text3[kPriceBox].Text = HundredthsText(price);
     form.Text3[kPaidBox].Text = HundredthsText(price + change);
-    Command1Click(form, kEnterButton, {}, currency);
+    std::vector<Piece> returned;
+    Command1Click(form, kEnterButton, {}, currency, &returned);
     SCOPED_TRACE(form.Text3[kPriceBox].Text + " -> " + form.Text3[kPaidBox].Text);
 
     ASSERT_EQ(TextHundredths(form.Text3[kChangeBox].Text), change);
@@ -68,6 +70,7 @@ void CheckEveryChange(const Currency& currency) {
     std::int64_t paid_out = 0;
     std::int32_t pieces = 0;
     std::size_t line = 0;
+    std::vector<Piece> counted;  // smallest first, as the count-up goes
     for (int k = static_cast<int>(form.Check1.size()) - 1; k >= 0; --k) {
       if (form.Check1[k].Value == 0) continue;
       ASSERT_EQ(form.Check1[k].Value, 1);
@@ -85,7 +88,10 @@ void CheckEveryChange(const Currency& currency) {
       running += std::int64_t{count} * denominations[k];
       paid_out += std::int64_t{count} * denominations[k];
       pieces += count;
+      counted.push_back({form.Check1[k].Caption, count});
     }
+    // The pieces the breakdown returns are those it ticked and counted up.
+    ASSERT_TRUE(std::equal(counted.rbegin(), counted.rend(), returned.begin(), returned.end()));
     ASSERT_EQ(lines.size(), line + 1);
     ASSERT_EQ(lines.back(), closing + FormatAmount(static_cast<double>(price + change) / 100, {}));
     ASSERT_EQ(running, price + change);

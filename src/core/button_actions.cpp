@@ -1,6 +1,7 @@
 #include "core/button_actions.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/change_breakdown.h"
 
@@ -12,7 +13,8 @@ const char* const kTooLargeMessage =
 
 namespace {
 
-ClickOutcome Enter(FormContent& form, const RegionalSettings& settings, const Currency& currency) {
+ClickOutcome Enter(FormContent& form, const RegionalSettings& settings, const Currency& currency,
+                   std::vector<Piece>* paid_out) {
   const double price = ParseAmount(form.Text3[kPriceBox].Text);
   const double paid = ParseAmount(form.Text3[kPaidBox].Text);
   if (paid < price) {
@@ -23,7 +25,8 @@ ClickOutcome Enter(FormContent& form, const RegionalSettings& settings, const Cu
     // The change is rounded to hundredths once, as the breakdown pays it out:
     // 30 - 25.175 is 482 hundredths in the box and in the ticks alike.
     form.Text3[kChangeBox].Text = FormatAmount(ChangeInHundredths(form) / 100.0, settings);
-    BreakDownChange(form, settings, currency);
+    std::vector<Piece> pieces = BreakDownChange(form, settings, currency);
+    if (paid_out != nullptr) *paid_out = std::move(pieces);
     return ClickOutcome::kChangeShown;
   } catch (const OverflowError&) {
     // Show a change that is a finite amount, and clear the box otherwise
@@ -39,14 +42,14 @@ ClickOutcome Enter(FormContent& form, const RegionalSettings& settings, const Cu
 }  // namespace
 
 ClickOutcome Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings,
-                           const Currency& currency) {
+                           const Currency& currency, std::vector<Piece>* paid_out) {
   switch (Index) {
     case kClearButton:
       ClearAmounts(form);
       form.Text1[0].Text.clear();
       return ClickOutcome::kCleared;
     case kEnterButton:
-      return Enter(form, settings, currency);
+      return Enter(form, settings, currency, paid_out);
     default:
       return ClickOutcome::kNothing;
   }

@@ -3,10 +3,12 @@
 #define RESTOMER_CORE_BUTTON_ACTIONS_H_
 
 #include <cstdint>
+#include <vector>
 
 #include "core/conversions.h"
 #include "core/currency.h"
 #include "core/form_content.h"
+#include "core/pieces.h"
 
 namespace restomer {
 
@@ -32,9 +34,10 @@ enum class ClickOutcome {
 // ends the click with kTooLargeMessage in the trace box, no denomination
 // ticked, the amounts typed left as they are and the change box showing the
 // change only if it is a finite amount. The count-up is written in
-// `currency`'s unit; the denominations are the captions `form` holds.
+// `currency`'s unit; the denominations are the captions `form` holds. When
+// the change is shown, `paid_out` (if given) receives its pieces.
 ClickOutcome Command1Click(FormContent& form, std::int16_t Index, const RegionalSettings& settings,
-                           const Currency& currency = kLev);
+                           const Currency& currency = kLev, std::vector<Piece>* paid_out = nullptr);
 
 // Unticks every denomination and empties the three amount boxes.
 void ClearAmounts(FormContent& form);

@@ -7,6 +7,7 @@
 #include "core/conversions.h"
 #include "core/currency.h"
 #include "core/form_content.h"
+#include "core/pieces.h"
 
 namespace restomer {
 
@@ -14,12 +15,26 @@ namespace restomer {
 // denominations of the fewest-pieces breakdown of the change (largest first)
 // and rewrites the trace box with the count-up from the price, smallest
 // denomination first, closed by the paid amount. Call only when paid >= price.
-// Every count-up line ends in the currency's unit. Throws OverflowError when
-// the change is too large to break down (a count of one denomination beyond
+// Every count-up line ends in the currency's unit. Returns the pieces it
+// ticked, largest first, with their counts. Throws OverflowError when the
+// change is too large to break down (a count of one denomination beyond
 // 32767); the ticks may then be partly reset, and the trace box is left as it
 // was.
-void BreakDownChange(FormContent& form, const RegionalSettings& settings,
-                     const Currency& currency = kLev);
+std::vector<Piece> BreakDownChange(FormContent& form, const RegionalSettings& settings,
+                                   const Currency& currency = kLev);
+
+// How many pieces of each denomination (in hundredths, largest first) pay
+// out `change` hundredths greedily: 0 for one not used and for one of 0 or
+// less. Throws OverflowError for a count beyond 32767.
+std::vector<std::int16_t> GreedyCounts(std::int32_t change,
+                                       const std::vector<std::int32_t>& denominations);
+
+// The count-up of `pieces` (largest first, as BreakDownChange returns them)
+// from the price box's amount: one line a denomination, smallest first,
+// closed by the paid amount; without line ends.
+std::vector<std::string> CountUpLines(const FormContent& form, const std::vector<Piece>& pieces,
+                                      const RegionalSettings& settings,
+                                      const Currency& currency = kLev);
 
 // The change the price and paid boxes define, in hundredths: the amounts are
 // scaled and only their difference is rounded, ties to even. Throws

@@ -4,14 +4,11 @@
 #include <map>
 #include <tuple>
 
+#include "core/pieces.h"
 #include "core/typed_amount.h"
 
 namespace restomer {
 namespace {
-
-bool Contains(const std::vector<std::string>& captions, const std::string& caption) {
-  return std::find(captions.begin(), captions.end(), caption) != captions.end();
-}
 
 // Whether the change typed was the change: read with either decimal mark,
 // as practice read it on whichever computer the pupil sat at.
@@ -80,15 +77,12 @@ Overview Summarize(const std::vector<ResultRow>& rows) {
       task.common_wrong_count = typed;
     }
     if (ChangeIsWrong(row)) mistake(MistakeLine::Kind::kWrongChange, "", "");
-    for (const Piece& piece : row.pieces) {
-      if (!Contains(row.ticked, piece.caption)) {
-        mistake(MistakeLine::Kind::kMissing, row.currency, piece.caption);
-      }
+    const PieceMistakes mistakes = ComparePieces(row.ticked, row.pieces);
+    for (const std::string& caption : mistakes.missing) {
+      mistake(MistakeLine::Kind::kMissing, row.currency, caption);
     }
-    for (const std::string& caption : row.ticked) {
-      const bool needed = std::any_of(row.pieces.begin(), row.pieces.end(),
-                                      [&](const Piece& piece) { return piece.caption == caption; });
-      if (!needed) mistake(MistakeLine::Kind::kUnneeded, row.currency, caption);
+    for (const std::string& caption : mistakes.unneeded) {
+      mistake(MistakeLine::Kind::kUnneeded, row.currency, caption);
     }
   }
   std::stable_sort(overview.mistakes.begin(), overview.mistakes.end(),

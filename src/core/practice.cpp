@@ -1,11 +1,11 @@
 #include "core/practice.h"
 
-#include <algorithm>
-#include <cmath>
+#include <utility>
 #include <vector>
 
 #include "core/button_actions.h"
 #include "core/change_breakdown.h"
+#include "core/pieces.h"
 #include "core/typed_amount.h"
 
 namespace restomer {
@@ -17,31 +17,6 @@ std::vector<std::string> TickedCaptions(const FormContent& form) {
     if (box.Value == 1) ticked.push_back(box.Caption);
   }
   return ticked;
-}
-
-// The captions of `among` that are not in `but_not`.
-std::vector<std::string> CaptionsMissingFrom(const std::vector<std::string>& among,
-                                             const std::vector<std::string>& but_not) {
-  std::vector<std::string> missing;
-  for (const std::string& caption : among) {
-    if (std::find(but_not.begin(), but_not.end(), caption) == but_not.end()) {
-      missing.push_back(caption);
-    }
-  }
-  return missing;
-}
-
-// The pieces the breakdown of an answered form pays out, largest first.
-std::vector<Piece> FewestPieces(const FormContent& answered) {
-  std::vector<Piece> pieces;
-  std::int64_t remainder = ChangeInHundredths(answered);
-  for (const CheckBox& box : answered.Check1) {
-    const std::int64_t denomination = std::llround(ParseAmount(box.Caption) * 100);
-    if (box.Value != 1 || denomination <= 0) continue;
-    pieces.push_back({box.Caption, static_cast<int>(remainder / denomination)});
-    remainder %= denomination;
-  }
-  return pieces;
 }
 
 }  // namespace
@@ -105,7 +80,7 @@ std::vector<TaskRecord> Practice::EndedRound() const {
 }
 
 TaskRecord Practice::Record(const FormContent& before, const FormContent& answered,
-                            TaskRecord::Outcome outcome) const {
+                            std::vector<Piece> pieces, TaskRecord::Outcome outcome) const {
   const Purchase purchase = *PurchaseOf(answered);
   return {round_number_,
           answers_ + skipped_ + 1,
@@ -114,7 +89,7 @@ TaskRecord Practice::Record(const FormContent& before, const FormContent& answer
           before.Text3[kChangeBox].Text,
           TickedCaptions(before),
           ChangeInHundredths(answered),
-          FewestPieces(answered),
+          std::move(pieces),
           outcome};
 }
 
@@ -138,10 +113,13 @@ std::optional<TaskRecord> Practice::Abandon(const FormContent& form) {
   FormContent answered = form;
   answered.Text3[kPriceBox].Text = AmountText(purchase->first);
   answered.Text3[kPaidBox].Text = AmountText(purchase->second);
-  if (Command1Click(answered, kEnterButton, settings_, currency_) != ClickOutcome::kChangeShown) {
+  std::vector<Piece> pieces;
+  if (Command1Click(answered, kEnterButton, settings_, currency_, &pieces) !=
+      ClickOutcome::kChangeShown) {
     return std::nullopt;
   }
-  const TaskRecord record = Record(form, answered, TaskRecord::Outcome::kSkipped);
+  const TaskRecord record =
+      Record(form, answered, std::move(pieces), TaskRecord::Outcome::kSkipped);
   Count(record);
   checked_.insert(*purchase);
   return record;
@@ -172,7 +150,9 @@ std::optional<TaskRecord> Practice::Check(FormContent& form) {
   const FormContent before = form;
   // The demonstration's answer: the change, the ticks and the count-up, or
   // its message for amounts that cannot be answered.
-  if (Command1Click(form, kEnterButton, settings_, currency_) != ClickOutcome::kChangeShown) {
+  std::vector<Piece> pieces;
+  if (Command1Click(form, kEnterButton, settings_, currency_, &pieces) !=
+      ClickOutcome::kChangeShown) {
     return std::nullopt;
   }
   std::optional<TaskRecord> record;
@@ -182,17 +162,16 @@ std::optional<TaskRecord> Practice::Check(FormContent& form) {
   } else if (!checked_.insert(*purchase).second) {
     verdict.kind = Verdict::Kind::kAlreadyChecked;
   } else {
-    const std::vector<std::string> ticked = TickedCaptions(before);
-    const std::vector<std::string> needed = TickedCaptions(form);
+    const PieceMistakes mistakes = ComparePieces(TickedCaptions(before), pieces);
     const TypedAmount typed =
         ReadTypedAmount(before.Text3[kChangeBox].Text, settings_, currency_.unit);
     verdict.typed = before.Text3[kChangeBox].Text;
     verdict.typed_is_amount = typed.is_amount;
     verdict.change = ChangeInHundredths(form);
     verdict.change_is_wrong = typed.hundredths != verdict.change;
-    verdict.unneeded = CaptionsMissingFrom(ticked, needed);
-    verdict.missing = CaptionsMissingFrom(needed, ticked);
-    record = Record(before, form,
+    verdict.unneeded = mistakes.unneeded;
+    verdict.missing = mistakes.missing;
+    record = Record(before, form, std::move(pieces),
                     verdict.IsRight() ? TaskRecord::Outcome::kRight : TaskRecord::Outcome::kWrong);
     Count(*record);
   }

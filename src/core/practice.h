@@ -84,7 +84,7 @@ class Practice {
   std::optional<Purchase> PurchaseOf(const FormContent& form, int* unreadable_box = nullptr) const;
 
   TaskRecord Record(const FormContent& before, const FormContent& answered,
-                    TaskRecord::Outcome outcome) const;
+                    std::vector<Piece> pieces, TaskRecord::Outcome outcome) const;
   void Count(const TaskRecord& record);
   bool RoundIsOver() const;
   void StartNextRoundIfOver();

@@ -73,10 +73,14 @@ std::string PracticeWording::Pieces(const std::vector<Piece>& pieces) const {
   return Joined(names, "без ресто");
 }
 
+std::string PracticeWording::PurchaseSentence(std::int64_t price, std::int64_t paid) const {
+  std::string sentence = "Клиентът купува за " + Amount(price) + " и дава " + Amount(paid);
+  return sentence.ends_with('.') ? sentence : sentence + ".";
+}
+
 std::string PracticeWording::Instruction(std::int64_t price, std::int64_t paid, const Level& level,
                                          const Score& score) const {
-  return Sentence("Клиентът купува за " + Amount(price) + " и дава " + Amount(paid)) +
-         LevelText(level, currency_.unit) +
+  return PurchaseSentence(price, paid) + "\r\n" + LevelText(level, currency_.unit) +
          "\r\n"
          "Напиши рестото в полето „Сума за ресто:“ и отбележи банкнотите и монетите, с които "
          "то се връща с най-малко бройки. После натисни „Въведи“.\r\n"

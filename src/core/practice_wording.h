@@ -31,6 +31,8 @@ class PracticeWording {
   // "2 × 2 лв.; 1 × 0,50 лв.", or "без ресто".
   std::string Pieces(const std::vector<Piece>& pieces) const;
 
+  // "Клиентът купува за 50,43 лв. и дава 55,00 лв.", one sentence.
+  std::string PurchaseSentence(std::int64_t price, std::int64_t paid) const;
   // The instruction for a purchase, lines ending in CR LF: the purchase,
   // the level, what to do, and the score.
   std::string Instruction(std::int64_t price, std::int64_t paid, const Level& level,

@@ -1,8 +1,10 @@
 #include "core/results_reader.h"
 
 #include <charconv>
+#include <cstdint>
 #include <optional>
 
+#include "core/change_breakdown.h"
 #include "core/conversions.h"
 #include "core/results_row.h"
 #include "core/typed_amount.h"
@@ -74,6 +76,10 @@ std::optional<int> Whole(const std::string& text) {
   return value;
 }
 
+// The most hundredths a change or a denomination of an old file may hold:
+// the breakdown counts in 32 bits.
+constexpr std::int64_t kMostHundredths = INT32_MAX;
+
 std::optional<std::int64_t> Hundredths(const std::string& text) {
   return ReadTypedAmount(text, RegionalSettings{}).hundredths;
 }
@@ -83,21 +89,33 @@ std::optional<std::int64_t> Hundredths(const std::string& text) {
 // hands it back, largest first.
 std::optional<std::vector<Piece>> PiecesOf(const std::string& text, std::int64_t change) {
   std::vector<Piece> pieces;
-  const bool counted = text.find("×") != std::string::npos;
-  for (const std::string& word : Words(text)) {
-    const std::size_t times = word.find("×");
-    Piece piece{word, 1};
-    if (times != std::string::npos) {
+  if (text.find("×") != std::string::npos) {
+    for (const std::string& word : Words(text)) {
+      const std::size_t times = word.find("×");
+      if (times == std::string::npos) {
+        pieces.push_back({word, 1});
+        continue;
+      }
       const std::optional<int> count = Whole(word.substr(0, times));
       if (!count) return std::nullopt;
-      piece = {word.substr(times + std::string_view("×").size()), *count};
-    } else if (!counted) {
-      const std::optional<std::int64_t> denomination = Hundredths(word);
-      if (!denomination || *denomination <= 0) return std::nullopt;
-      piece.count = static_cast<int>(change / *denomination);
-      change %= *denomination;
+      pieces.push_back({word.substr(times + std::string_view("×").size()), *count});
     }
-    pieces.push_back(piece);
+    return pieces;
+  }
+  std::vector<std::int32_t> denominations;
+  for (const std::string& word : Words(text)) {
+    const std::optional<std::int64_t> denomination = Hundredths(word);
+    if (!denomination || *denomination <= 0 || *denomination > kMostHundredths) return std::nullopt;
+    denominations.push_back(static_cast<std::int32_t>(*denomination));
+    pieces.push_back({word, 0});
+  }
+  if (change < INT32_MIN || change > kMostHundredths) return std::nullopt;
+  try {
+    const std::vector<std::int16_t> counts =
+        GreedyCounts(static_cast<std::int32_t>(change), denominations);
+    for (std::size_t k = 0; k < counts.size(); ++k) pieces[k].count = counts[k];
+  } catch (const OverflowError&) {
+    return std::nullopt;
   }
   return pieces;
 }

@@ -8,14 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace restomer {
+#include "core/pieces.h"
 
-// A denomination, by its caption, and how many pieces of it.
-struct Piece {
-  std::string caption;
-  int count;
-  bool operator==(const Piece&) const = default;
-};
+namespace restomer {
 
 // A task checked or skipped, as the round's summary and a results file tell it.
 struct TaskRecord {

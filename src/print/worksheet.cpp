@@ -1,6 +1,5 @@
 #include "print/worksheet.h"
 
-#include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,11 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/button_actions.h"
+#include "core/change_breakdown.h"
 #include "core/form_content.h"
 #include "core/practice_wording.h"
 #include "io/regional_settings.h"
-#include "io/system_reason.h"
 #include "print/a4_pdf.h"
 #include "print/fonts.h"
 
@@ -52,18 +50,19 @@ std::vector<SheetTask> tasksOf(const WorksheetOptions& options) {
     FormContent form = StartUpContent(*options.currency);
     form.Text3[kPriceBox].Text = AmountText(task.price);
     form.Text3[kPaidBox].Text = AmountText(task.paid);
-    Command1Click(form, kEnterButton, options.settings, *options.currency);
-    const std::string purchase =
-        "Клиентът купува за " + wording.Amount(task.price) + " и дава " + wording.Amount(task.paid);
+    const std::vector<Piece> pieces = BreakDownChange(form, options.settings, *options.currency);
     SheetTask sheet{
         number,
-        QString::fromStdString(purchase + (purchase.ends_with('.') ? "" : ".")),
+        QString::fromStdString(wording.PurchaseSentence(task.price, task.paid)),
         QString::fromStdString(wording.Amount(task.price) + " → " + wording.Amount(task.paid) +
                                ": ресто " + wording.Amount(task.paid - task.price)),
         {},
         {},
-        QString::fromStdString(form.Text1[0].Text)
-            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)};
+        {}};
+    for (const std::string& line :
+         CountUpLines(form, pieces, options.settings, *options.currency)) {
+      sheet.countUp << QString::fromStdString(line);
+    }
     for (const CheckBox& box : form.Check1) {
       sheet.captions << QString::fromStdString(box.Caption);
       sheet.ticked.push_back(box.Value == 1);
