@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/results_reader.h"
+#include "core/results_row.h"
 
 namespace restomer {
 namespace {
@@ -101,6 +102,32 @@ TEST(Overview, TasksAndTheirCommonWrongAnswer) {
   EXPECT_EQ(task.common_wrong_count, 2);
   EXPECT_EQ(task.price, 4086);
   EXPECT_EQ(overview.pupils[0].last_time, "t1");
+}
+
+// Every column of a row, written as practice writes it, reads back as the
+// same row: each outcome, a name with a comma and a quote, a typed answer
+// that would be a formula, a seed, a round and counted pieces.
+TEST(Overview, EveryColumnReadsBackAsItWasWritten) {
+  const ResultsContext context{"ivan", "Иван \"Вани\", 3 клас", &kEuro, 3, 2026};
+  std::string file = ResultsHeader();
+  std::vector<ResultRow> written;
+  int line = 2;
+  for (auto outcome :
+       {TaskRecord::Outcome::kRight, TaskRecord::Outcome::kWrong, TaskRecord::Outcome::kSkipped}) {
+    const TaskRecord record{
+        2,         line,          5043, 10000,
+        "=4,57;x", {"2", "0.50"}, 4957, {{"2", 2}, {"0.50", 1}, {"0.05", 1}, {"0.02", 1}},
+        outcome};
+    written.push_back(
+        ResultRowOf("2026-12-09T08:0" + std::to_string(line) + ":00+02:00", context, record));
+    written.back().line = line++;
+    file += ResultsLine(written.back());
+  }
+  const ResultsRead read = ReadResults(file);
+  EXPECT_TRUE(read.unreadable_lines.empty());
+  EXPECT_EQ(read.rows, written);
+  EXPECT_NE(file.find(",№2026,"), std::string::npos);
+  EXPECT_NE(file.find("'=4,57;x"), std::string::npos);
 }
 
 }  // namespace

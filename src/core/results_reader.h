@@ -9,29 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/verdict.h"
+#include "core/results_columns.h"
 
 namespace restomer {
-
-// One row of a results file: one task checked or skipped.
-struct ResultRow {
-  int line = 0;  // where it starts in the file, from 1
-  std::string time;
-  std::string login;
-  std::string name;
-  std::string currency;
-  int level = 0;
-  std::string seed;  // as written, without its "№"
-  int round = 1;
-  int task = 0;
-  std::int64_t price = 0;  // hundredths
-  std::int64_t paid = 0;
-  std::string typed;
-  std::vector<std::string> ticked;
-  std::int64_t change = 0;
-  std::vector<Piece> pieces;
-  TaskRecord::Outcome outcome = TaskRecord::Outcome::kSkipped;
-};
 
 struct ResultsRead {
   std::vector<ResultRow> rows;

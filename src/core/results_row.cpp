@@ -1,45 +1,6 @@
 #include "core/results_row.h"
 
 namespace restomer {
-namespace {
-
-// Text a pupil typed is data: a spreadsheet must not run it.
-std::string Defused(const std::string& field) {
-  if (field.empty() || std::string("=+-@\t\r").find(field.front()) == std::string::npos) {
-    return field;
-  }
-  return "'" + field;
-}
-
-std::string Joined(const std::vector<std::string>& captions) {
-  std::string joined;
-  for (const std::string& caption : captions) joined += (joined.empty() ? "" : " ") + caption;
-  return joined;
-}
-
-}  // namespace
-
-std::string PiecesText(const std::vector<Piece>& pieces) {
-  std::string text;
-  for (const Piece& piece : pieces) {
-    text += (text.empty() ? "" : " ") +
-            (piece.count == 1 ? "" : std::to_string(piece.count) + "×") + piece.caption;
-  }
-  return text;
-}
-
-// Not "вярно", which a spreadsheet under Bulgarian settings reads as TRUE.
-const char* OutcomeText(TaskRecord::Outcome outcome) {
-  switch (outcome) {
-    case TaskRecord::Outcome::kRight:
-      return "вярна";
-    case TaskRecord::Outcome::kWrong:
-      return "грешна";
-    case TaskRecord::Outcome::kSkipped:
-      return "пропусната";
-  }
-  return "";
-}
 
 std::string CsvLine(const std::vector<std::string>& fields) {
   std::string line;
@@ -58,30 +19,43 @@ std::string CsvLine(const std::vector<std::string>& fields) {
 }
 
 std::string ResultsHeader() {
-  return CsvLine({"време", "потребител", "име", "валута", "ниво", "начално число", "кръг", "задача",
-                  "цена", "платено", "написано ресто", "отбелязани", "ресто", "най-малко бройки",
-                  "оценка"});
+  std::vector<std::string> names;
+  for (const ResultsColumn& column : ResultsColumns()) names.emplace_back(column.header);
+  return CsvLine(names);
+}
+
+ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
+                      const TaskRecord& record) {
+  ResultRow row;
+  row.time = time;
+  row.login = context.login;
+  row.name = context.name;
+  row.currency = std::string(context.currency->name);
+  row.level = context.level;
+  row.seed = std::to_string(context.seed);
+  row.round = record.round;
+  row.task = record.number;
+  row.price = record.price;
+  row.paid = record.paid;
+  row.typed = record.typed;
+  row.ticked = record.ticked;
+  row.change = record.change;
+  row.pieces = record.pieces;
+  row.outcome = record.outcome;
+  return row;
+}
+
+std::string ResultsLine(const ResultRow& row) {
+  std::vector<std::string> fields;
+  for (const ResultsColumn& column : ResultsColumns()) {
+    fields.push_back(Defused(std::string(column.prefix) + column.write(row)));
+  }
+  return CsvLine(fields);
 }
 
 std::string ResultsRow(const std::string& time, const ResultsContext& context,
                        const TaskRecord& record) {
-  std::vector<std::string> fields = {time,
-                                     context.login,
-                                     context.name,
-                                     std::string(context.currency->name),
-                                     std::to_string(context.level),
-                                     "№" + std::to_string(context.seed),
-                                     std::to_string(record.round),
-                                     std::to_string(record.number),
-                                     AmountText(record.price),
-                                     AmountText(record.paid),
-                                     record.typed,
-                                     Joined(record.ticked),
-                                     AmountText(record.change),
-                                     PiecesText(record.pieces),
-                                     OutcomeText(record.outcome)};
-  for (std::string& field : fields) field = Defused(field);
-  return CsvLine(fields);
+  return ResultsLine(ResultRowOf(time, context, record));
 }
 
 }  // namespace restomer

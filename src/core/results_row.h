@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/currency.h"
+#include "core/results_columns.h"
 #include "core/task_generator.h"
 #include "core/verdict.h"
 
@@ -38,11 +39,12 @@ std::string ResultsHeader();
 std::string ResultsRow(const std::string& time, const ResultsContext& context,
                        const TaskRecord& record);
 
-// "2×2 0.10 2×0.02": pieces with their counts, a count of one left out.
-std::string PiecesText(const std::vector<Piece>& pieces);
+// The row of one task as the reader returns it.
+ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
+                      const TaskRecord& record);
 
-// The outcome as the file writes it: "вярна", "грешна", "пропусната".
-const char* OutcomeText(TaskRecord::Outcome outcome);
+// A row in the file's columns, CR LF at its end.
+std::string ResultsLine(const ResultRow& row);
 
 // One CSV line of those fields, quoted where RFC 4180 asks and where a
 // field holds ";" (a list separator of spreadsheets), with CR LF.

@@ -6,7 +6,7 @@
 
 #include "core/currency.h"
 #include "core/practice_wording.h"
-#include "core/results_row.h"
+#include "core/results_columns.h"
 #include "io/regional_settings.h"
 #include "io/system_reason.h"
 
@@ -48,6 +48,39 @@ QString mistakeText(const MistakeLine& line) {
                                    : text(line.caption);
   return denomination + (line.kind == MistakeLine::Kind::kMissing ? QStringLiteral(": липсва")
                                                                   : QStringLiteral(": не е нужна"));
+}
+
+Kind reportKind(CellKind kind) {
+  switch (kind) {
+    case CellKind::kWhole:
+      return Kind::kWhole;
+    case CellKind::kAmount:
+      return Kind::kAmount;
+    case CellKind::kTime:
+      return Kind::kTime;
+    case CellKind::kText:
+    case CellKind::kCurrency:
+      break;
+  }
+  return Kind::kText;
+}
+
+// A field of the results file as a typed cell: numbers as numbers, times as
+// times, a currency by its Bulgarian name.
+QVariant cellOf(CellKind kind, const std::string& field) {
+  switch (kind) {
+    case CellKind::kWhole:
+      return text(field).toInt();
+    case CellKind::kAmount:
+      return text(field).toDouble();  // "4.57": the C notation, whatever the locale
+    case CellKind::kTime:
+      return timeOf(field);
+    case CellKind::kCurrency:
+      return currencyName(field);
+    case CellKind::kText:
+      break;
+  }
+  return text(field);
 }
 
 }  // namespace
@@ -95,25 +128,17 @@ std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
   tables.push_back(mistakes);
   if (!everyRow) return tables;
 
-  ReportTable rows{
-      QStringLiteral("Всички редове"),
-      {QStringLiteral("Време"), QStringLiteral("Потребител"), QStringLiteral("Име"),
-       QStringLiteral("Валута"), QStringLiteral("Ниво"), QStringLiteral("Начално число"),
-       QStringLiteral("Кръг"), QStringLiteral("Задача"), QStringLiteral("Цена"),
-       QStringLiteral("Платено"), QStringLiteral("Написано ресто"), QStringLiteral("Отбелязани"),
-       QStringLiteral("Ресто"), QStringLiteral("Най-малко бройки"), QStringLiteral("Оценка")},
-      {Kind::kTime, Kind::kText, Kind::kText, Kind::kText, Kind::kWhole, Kind::kText, Kind::kWhole,
-       Kind::kWhole, Kind::kAmount, Kind::kAmount, Kind::kText, Kind::kText, Kind::kAmount,
-       Kind::kText, Kind::kText},
-      {}};
+  ReportTable rows{QStringLiteral("Всички редове"), {}, {}, {}};
+  for (const ResultsColumn& column : ResultsColumns()) {
+    rows.headers << text(std::string(column.heading));
+    rows.kinds << reportKind(column.kind);
+  }
   for (const ResultRow& row : read.rows) {
-    QStringList ticked;
-    for (const std::string& caption : row.ticked) ticked << text(caption);
-    rows.rows.append({timeOf(row.time), text(row.login), text(row.name), currencyName(row.currency),
-                      row.level, text(row.seed), row.round, row.task, amount(row.price),
-                      amount(row.paid), text(row.typed), ticked.join(QLatin1Char(' ')),
-                      amount(row.change), text(PiecesText(row.pieces)),
-                      QString::fromUtf8(OutcomeText(row.outcome))});
+    QVariantList cells;
+    for (const ResultsColumn& column : ResultsColumns()) {
+      cells << cellOf(column.kind, column.write(row));
+    }
+    rows.rows.append(cells);
   }
   tables.push_back(rows);
   return tables;

@@ -1,0 +1,97 @@
+// The columns of a results file, in one table: what each is called in the
+// header now and in older files, how the report heads it and what kind of
+// cell it is, and how a row's value is written into it and read back. The
+// writer, the reader and the reports all go by this table, so a column is
+// added in one place.
+#ifndef RESTOMER_CORE_RESULTS_COLUMNS_H_
+#define RESTOMER_CORE_RESULTS_COLUMNS_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/verdict.h"
+
+namespace restomer {
+
+// One row of a results file: one task checked or skipped.
+struct ResultRow {
+  int line = 0;  // where it starts in the file, from 1
+  std::string time;
+  std::string login;
+  std::string name;
+  std::string currency;
+  int level = 0;
+  std::string seed;  // as written, without its "№"
+  int round = 1;
+  int task = 0;
+  std::int64_t price = 0;  // hundredths
+  std::int64_t paid = 0;
+  std::string typed;
+  std::vector<std::string> ticked;
+  std::int64_t change = 0;
+  std::vector<Piece> pieces;
+  TaskRecord::Outcome outcome = TaskRecord::Outcome::kSkipped;
+  bool operator==(const ResultRow&) const = default;
+};
+
+enum class ResultsColumnId {
+  kTime,
+  kLogin,
+  kName,
+  kCurrency,
+  kLevel,
+  kSeed,
+  kRound,
+  kTask,
+  kPrice,
+  kPaid,
+  kTyped,
+  kTicked,
+  kChange,
+  kPieces,
+  kOutcome,
+};
+
+// What a column's cells are, for a report: its text as it stands, a whole
+// number, an amount ("4.57"), an ISO 8601 time, a currency's name.
+enum class CellKind { kText, kWhole, kAmount, kTime, kCurrency };
+
+struct ResultsColumn {
+  ResultsColumnId id;
+  std::string_view header;              // the name today's files give it
+  std::vector<std::string_view> older;  // the names older files gave it
+  std::string_view heading;             // the report's heading
+  CellKind kind;
+  // Whether a row can be read without it: a file without the column gives
+  // every row ResultRow's default.
+  bool optional;
+  // Written before the value and taken off when read: "№" before a seed,
+  // which no spreadsheet then takes for a number.
+  std::string_view prefix;
+  // The row's value as the file writes it, without the prefix.
+  std::string (*write)(const ResultRow& row);
+  // Reads the field (without the prefix) into the row; false when it holds
+  // no value of the column. Columns are read in the table's order.
+  bool (*read)(const std::string& field, ResultRow& row);
+};
+
+// Every column, in the order today's files write them.
+const std::vector<ResultsColumn>& ResultsColumns();
+
+// Text a pupil typed is data: a field a spreadsheet would take for a formula
+// (one that starts with "=", "+", "-", "@", a tab or a carriage return) gets
+// a "'" before it, which Defused puts and Undefused takes off.
+std::string Defused(const std::string& field);
+std::string Undefused(std::string field);
+
+// "2×2 0.10 2×0.02": pieces with their counts, a count of one left out.
+std::string PiecesText(const std::vector<Piece>& pieces);
+
+// The outcome as the file writes it: "вярна", "грешна", "пропусната".
+const char* OutcomeText(TaskRecord::Outcome outcome);
+
+}  // namespace restomer
+
+#endif  // RESTOMER_CORE_RESULTS_COLUMNS_H_
