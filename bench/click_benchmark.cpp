@@ -10,7 +10,7 @@
 
 #include "core/button_actions.h"
 #include "core/form_content.h"
-#include "widgets/main_window.h"
+#include "widgets/demonstration_window.h"
 
 namespace restomer {
 namespace {
@@ -33,8 +33,8 @@ void EnterThroughTheLogic(benchmark::State& state) {
 BENCHMARK(EnterThroughTheLogic);
 
 // The window on screen, ready to paint.
-std::unique_ptr<MainWindow> ShownWindow() {
-  auto window = std::make_unique<MainWindow>(RegionalSettings{});
+std::unique_ptr<DemonstrationWindow> ShownWindow() {
+  auto window = std::make_unique<DemonstrationWindow>(RegionalSettings{});
   window->show();
   if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
   return window;
@@ -44,7 +44,7 @@ std::unique_ptr<MainWindow> ShownWindow() {
 // control really changes: the change, all thirteen ticks and the trace.
 template <typename AfterClick>
 void ClickEnterAfterClear(benchmark::State& state, AfterClick afterClick) {
-  const std::unique_ptr<MainWindow> window = ShownWindow();
+  const std::unique_ptr<DemonstrationWindow> window = ShownWindow();
   if (!window) {
     state.SkipWithError("the window was never shown");
     return;
@@ -66,13 +66,13 @@ void ClickEnterAfterClear(benchmark::State& state, AfterClick afterClick) {
 
 // Until the click has been handled and every control holds the result.
 void MouseClickOnEnter(benchmark::State& state) {
-  ClickEnterAfterClear(state, [](MainWindow&) {});
+  ClickEnterAfterClear(state, [](DemonstrationWindow&) {});
 }
 BENCHMARK(MouseClickOnEnter)->Unit(benchmark::kMicrosecond);
 
 // The same, and until the window has painted the result.
 void MouseClickOnEnterAndRepaint(benchmark::State& state) {
-  ClickEnterAfterClear(state, [](MainWindow& window) { window.repaint(); });
+  ClickEnterAfterClear(state, [](DemonstrationWindow& window) { window.repaint(); });
 }
 BENCHMARK(MouseClickOnEnterAndRepaint)->Unit(benchmark::kMicrosecond);
 

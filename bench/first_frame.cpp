@@ -16,7 +16,7 @@
 
 #include "io/regional_settings.h"
 #include "widgets/application.h"
-#include "widgets/main_window.h"
+#include "widgets/demonstration_window.h"
 #endif
 
 namespace restomer {
@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
 #else
   const restomer::Currency& currency = restomer::kLev;
 #endif
-  MainWindow window(regionalSettingsOf(QLocale::system()), currency);
+  DemonstrationWindow window(regionalSettingsOf(QLocale::system()), currency);
 #endif
   ExitAfterFirstPaint exitAfterFirstPaint;
   window.installEventFilter(&exitAfterFirstPaint);

@@ -19,9 +19,9 @@
 #include "print/report.h"
 #include "print/worksheet.h"
 #include "widgets/application.h"
-#include "widgets/main_window.h"
+#include "widgets/demonstration_window.h"
 #include "widgets/overview_window.h"
-#include "widgets/pupil_name.h"
+#include "widgets/practice_session.h"
 #include "widgets/teacher_window.h"
 #include "widgets/user_messages.h"
 
@@ -49,37 +49,26 @@ int writeWithoutWindow(int argc, char* argv[], const std::function<QString()>& w
 int showDemonstration(int argc, char* argv[], const CommandLine& commandLine) {
   QApplication app(argc, argv);
   setUpApplication();
-  MainWindow window(regionalSettingsOf(QLocale::system()), *commandLine.lesson.currency);
+  DemonstrationWindow window(regionalSettingsOf(QLocale::system()), *commandLine.lesson.currency);
   window.show();
   return app.exec();
 }
 
+// A results file that cannot be opened is said before the window system is
+// reached, so that saying it needs no display.
 int practise(int argc, char* argv[], const CommandLine& commandLine) {
-  Lesson lesson = commandLine.lesson;
-  const std::uint64_t seed = lesson.seed.value_or(NewSeed());
-  // The results file is tried before the window system is reached, so that
-  // a file that cannot be opened needs no display to be said.
-  std::optional<ResultsFile> results;
-  if (!lesson.results.empty()) {
-    results.emplace(QString::fromStdString(lesson.results),
-                    ResultsContext{loginName(), lesson.name, lesson.currency, lesson.level, seed});
-    if (const QString error = results->open(); !error.isEmpty()) {
+  const QString results = QString::fromStdString(commandLine.lesson.results);
+  if (!results.isEmpty()) {
+    if (const QString error = ResultsFile::prepare(results); !error.isEmpty()) {
       return showError(argc, argv, error, true);
     }
   }
   QApplication app(argc, argv);
   setUpApplication();
-  if (lesson.ask_name) {
-    const std::optional<QString> name = askPupilName();
-    if (!name) return 0;
-    lesson.name = name->toStdString();
-    if (results) results->setPupilName(lesson.name);
+  QString error;
+  if (openPractice(commandLine.lesson, true, error) == nullptr) {
+    return error.isEmpty() ? 0 : showError(argc, argv, error, true);
   }
-  MainWindow window(regionalSettingsOf(QLocale::system()), *lesson.currency,
-                    PracticeOptions(seed, *FindLevel(lesson.level), lesson.tasks));
-  window.showPupilName(QString::fromStdString(lesson.name));
-  if (results) window.keepResultsIn(&*results);
-  window.show();
   return app.exec();
 }
 

@@ -10,7 +10,7 @@
 
 #include "core/button_actions.h"
 #include "io/command_line.h"
-#include "widgets/main_window.h"
+#include "widgets/demonstration_window.h"
 #include "window_test_support.h"
 
 namespace restomer {
@@ -86,7 +86,7 @@ TEST_F(EuroWindowTest, EveryControlHasItsPlace) {
     EXPECT_EQ(window_.check1(k)->geometry(), QRect(64, 24 + 24 * (k - 7), 57, 25)) << k;
   }
   EXPECT_EQ(window_.text1()->geometry(), QRect(8, 240, 505, 169));
-  const MainWindow lev{restomer::RegionalSettings{}};
+  const DemonstrationWindow lev{restomer::RegionalSettings{}};
   for (int k = 0; k < 4; ++k) EXPECT_EQ(window_.label1(k)->geometry(), lev.label1(k)->geometry());
   for (int k = 0; k < 3; ++k) EXPECT_EQ(window_.text3(k)->geometry(), lev.text3(k)->geometry());
   for (int k = 0; k < 2; ++k) {

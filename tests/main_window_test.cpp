@@ -1,6 +1,4 @@
 // Drives the real window as a user would, on Qt's offscreen platform.
-#include "widgets/main_window.h"
-
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -20,6 +18,7 @@
 #include "core/typed_amount.h"
 #include "io/regional_settings.h"
 #include "widgets/application.h"
+#include "widgets/demonstration_window.h"
 #include "widgets/result_check_box.h"
 #include "window_test_support.h"
 
@@ -290,7 +289,7 @@ TEST_F(MainWindowTest, ScreenReadersHearEveryControl) {
 }
 
 TEST(MainWindow, ClosingTheWindowEndsTheProgram) {
-  MainWindow window(restomer::RegionalSettings{});
+  DemonstrationWindow window(restomer::RegionalSettings{});
   window.show();
   QTimer::singleShot(0, &window, &QWidget::close);
   QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not the test

@@ -12,7 +12,8 @@
 
 #include "core/button_actions.h"
 #include "core/practice.h"
-#include "widgets/main_window.h"
+#include "widgets/demonstration_window.h"
+#include "widgets/practice_session.h"
 #include "widgets/round_summary_dialog.h"
 #include "window_test_support.h"
 
@@ -123,8 +124,9 @@ TEST_F(PracticeWindowTest, ATeachersTaskAndTheVerdictInView) {
 // is in view, the first task and the last alike, and "Нов кръг" (Return)
 // starts the next round.
 TEST(PracticeRound, EnterClicksAndTheSummaryIsInView) {
-  MainWindow window(restomer::RegionalSettings{}, restomer::kLev,
-                    restomer::PracticeOptions(7, *restomer::FindLevel(2), 10));
+  DemonstrationWindow window(restomer::RegionalSettings{}, restomer::kLev);
+  PracticeSession practice(window, restomer::PracticeOptions(7, *restomer::FindLevel(2), 10),
+                           restomer::kLev, restomer::RegionalSettings{});
   window.show();
   QApplication::setActiveWindow(&window);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

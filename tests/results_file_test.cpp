@@ -17,7 +17,8 @@
 #include <QTest>
 
 #include "core/form_content.h"
-#include "widgets/main_window.h"
+#include "widgets/demonstration_window.h"
+#include "widgets/practice_session.h"
 
 namespace restomer {
 namespace {
@@ -115,8 +116,10 @@ TEST(ResultsFile, RowsWaitAndNoneIsLost) {
   {
     ResultsFile file(path, {"pupil", "", &restomer::kLev, 4, 3});
     ASSERT_EQ(file.open(), "");
-    MainWindow window(restomer::RegionalSettings{}, restomer::kLev, restomer::PracticeOptions(3));
-    window.keepResultsIn(&file);
+    DemonstrationWindow window(restomer::RegionalSettings{}, restomer::kLev);
+    PracticeSession practice(window, restomer::PracticeOptions(3), restomer::kLev,
+                             restomer::RegionalSettings{});
+    practice.keepResultsIn(&file);
     QTest::mouseClick(window.command1(restomer::kClearButton), Qt::LeftButton);  // a skip
     ASSERT_EQ(tasks(), "1");
 

@@ -14,7 +14,8 @@
 
 #include "core/currency.h"
 #include "core/form_content.h"
-#include "widgets/main_window.h"
+#include "widgets/demonstration_window.h"
+#include "widgets/practice_session.h"
 #include "widgets/result_check_box.h"
 
 namespace restomer::testing {
@@ -23,7 +24,10 @@ class WindowTest : public ::testing::Test {
  protected:
   explicit WindowTest(const Currency& currency = kLev,
                       std::optional<std::uint64_t> practiceSeed = std::nullopt)
-      : window_(RegionalSettings{}, currency, practiceSeed) {}
+      : window_(RegionalSettings{}, currency) {
+    if (practiceSeed)
+      practice_.emplace(window_, PracticeOptions(*practiceSeed), currency, RegionalSettings{});
+  }
 
   void SetUp() override {
     window_.show();
@@ -56,7 +60,8 @@ class WindowTest : public ::testing::Test {
 
   QString trace() const { return window_.text1()->toPlainText(); }
 
-  MainWindow window_;
+  DemonstrationWindow window_;
+  std::optional<PracticeSession> practice_;
 };
 
 }  // namespace restomer::testing

@@ -62,18 +62,21 @@ QString ResultsFile::waitingFileFor(const QString& path) {
       .filePath(QStringLiteral("waiting-results-%1.csv").arg(QString::fromLatin1(key)));
 }
 
-QString ResultsFile::open() {
-  QString reason = appendWhole(std::string(kByteOrderMark) + ResultsHeader(), true);
+QString ResultsFile::prepare(const QString& path) {
+  QString reason = appendWhole(path, std::string(kByteOrderMark) + ResultsHeader(), true);
   // Another computer appending now has the file, header and all: it needs
   // only to open.
   if (reason == busyReason()) {
-    QFile file(path_);
+    QFile file(path);
     reason = file.open(QIODevice::Append) ? QString() : systemReason(file.errorString());
   }
-  if (!reason.isEmpty()) {
-    return QStringLiteral("Файлът с резултатите „%1“ не може да се отвори за добавяне: %2.")
-        .arg(QDir::toNativeSeparators(path_), reason);
-  }
+  if (reason.isEmpty()) return {};
+  return QStringLiteral("Файлът с резултатите „%1“ не може да се отвори за добавяне: %2.")
+      .arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString ResultsFile::open() {
+  if (const QString error = prepare(path_); !error.isEmpty()) return error;
   // Rows an earlier run could not write come first.
   QFile kept(waitingFileFor(path_));
   if (kept.open(QIODevice::ReadOnly)) {
@@ -98,7 +101,7 @@ QString ResultsFile::append(const TaskRecord& record) {
 QString ResultsFile::flush() {
   const int before = waiting();
   while (!waiting_.empty()) {
-    reason_ = appendWhole(waiting_.front(), false);
+    reason_ = appendWhole(path_, waiting_.front(), false);
     if (!reason_.isEmpty()) break;
     waiting_.pop_front();
   }
@@ -124,15 +127,15 @@ QString ResultsFile::keepWaiting() {
   return file.commit() ? path : QString();
 }
 
-QString ResultsFile::appendWhole(const std::string& text, bool onlyWhenEmpty) {
+QString ResultsFile::appendWhole(const QString& path, const std::string& text, bool onlyWhenEmpty) {
   // Programs on other computers append to the same file: one at a time. A
   // folder where no lock can be made still gets each row in one write. The
   // lock is only tried: a row that finds it taken waits for the next try.
-  QLockFile lock(path_ + QStringLiteral(".lock"));
+  QLockFile lock(path + QStringLiteral(".lock"));
   if (!lock.tryLock(0) && lock.error() != QLockFile::PermissionError) {
     return busyReason();
   }
-  QFile file(path_);
+  QFile file(path);
   if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
     return systemReason(file.errorString());
   const qint64 size = file.size();

@@ -26,13 +26,15 @@ class ResultsFile : public QObject {
  public:
   ResultsFile(const QString& path, const ResultsContext& context, QObject* parent = nullptr);
 
-  // The pupil's name in the rows from now on.
-  void setPupilName(const std::string& name) { context_.name = name; }
+  // Makes sure the file at `path` can be appended to, writing the
+  // byte-order mark and the header row when it is new. An empty string when
+  // it can; otherwise one Bulgarian line with the system's reason. Needs no
+  // application: practice says a file that cannot be opened before the
+  // window system is reached.
+  static QString prepare(const QString& path);
 
-  // Makes sure the file can be appended to, writing the byte-order mark and
-  // the header row when it is new, then the rows an earlier run left
-  // waiting. An empty string when it can; otherwise one Bulgarian line with
-  // the system's reason.
+  // Prepares the file (see prepare), then writes the rows an earlier run
+  // left waiting.
   QString open();
 
   // Appends the row of `record`, after any that wait. An empty string when
@@ -62,8 +64,8 @@ class ResultsFile : public QObject {
   void waitingChanged();
 
  private:
-  // Appends `text` whole, or nothing and says why.
-  QString appendWhole(const std::string& text, bool onlyWhenEmpty);
+  // Appends `text` whole to the file at `path`, or nothing and says why.
+  static QString appendWhole(const QString& path, const std::string& text, bool onlyWhenEmpty);
 
   QString path_;
   ResultsContext context_;

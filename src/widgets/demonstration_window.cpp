@@ -1,23 +1,18 @@
-#include "widgets/main_window.h"
+#include "widgets/demonstration_window.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
-#include <QWindow>
 #include <algorithm>
 
 #include "core/button_actions.h"
-#include "io/results_file.h"
 #include "print/fonts.h"
 #include "widgets/light_palette.h"
-#include "widgets/practice_controller.h"
 #include "widgets/result_check_box.h"
-#include "widgets/round_summary_dialog.h"
 
 namespace restomer {
 
@@ -64,7 +59,7 @@ QString windowStyleSheet() {
   const QFont font = windowFont();
   return QStringLiteral(
              R"(* { font-family: "%1"; font-size: %2pt; font-weight: normal; font-style: normal; }
-restomer--MainWindow { background-color: rgb(192, 192, 255); }
+restomer--DemonstrationWindow { background-color: rgb(192, 192, 255); }
 QLabel { background-color: rgb(255, 192, 128); }
 QGroupBox {
   background-color: rgb(192, 192, 255);
@@ -116,8 +111,8 @@ class EnterClicksButton : public QObject {
 
 }  // namespace
 
-MainWindow::MainWindow(const RegionalSettings& settings, const Currency& currency,
-                       std::optional<PracticeOptions> practice, QWidget* parent)
+DemonstrationWindow::DemonstrationWindow(const RegionalSettings& settings, const Currency& currency,
+                                         QWidget* parent)
     : QWidget(parent), settings_(settings), currency_(currency) {
   setObjectName(QStringLiteral("Restomer"));
   setWindowTitle(
@@ -130,81 +125,44 @@ MainWindow::MainWindow(const RegionalSettings& settings, const Currency& currenc
   createControls();
   pinLightPalette();
   chainTabOrder();
-  FormContent content = StartUpContent(currency);
   text3_[kPriceBox]->setFocus();
-  if (practice) {
-    practice_ = std::make_unique<PracticeController>(*practice, currency, settings);
-    practice_->start(content);
-    letTheLearnerAnswer();
-  }
-  showContent(content);
+  showContent(StartUpContent(currency));
 }
 
-MainWindow::~MainWindow() = default;
-
-void MainWindow::keepResultsIn(ResultsFile* results) {
-  if (!practice_) return;
-  practice_->keepResultsIn(results);
-  connect(results, &ResultsFile::waitingChanged, this, &MainWindow::showResultsNotice);
-}
-
-void MainWindow::showResultsNotice() {
-  QString trace = text1_->toPlainText();
-  if (!shownNotice_.isEmpty() && trace.startsWith(shownNotice_ + QLatin1Char('\n'))) {
-    trace.remove(0, shownNotice_.size() + 1);
-  }
-  shownNotice_ = practice_->resultsNotice();
-  if (!shownNotice_.isEmpty()) trace.prepend(shownNotice_ + QLatin1Char('\n'));
-  if (trace != text1_->toPlainText()) text1_->setPlainText(trace);
-}
-
-// Practice records the task left open, and keeps what could not be written;
-// the program ends once the pupil has read where.
-void MainWindow::closeEvent(QCloseEvent* event) {
-  if (practice_) {
-    const QString kept = practice_->finish(contentOnScreen());
-    if (!kept.isEmpty()) {
-      auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Restomer"), kept);
-      box->setAttribute(Qt::WA_DeleteOnClose);
-      box->show();
-    }
-  }
+void DemonstrationWindow::closeEvent(QCloseEvent* event) {
+  emit closing();
   QWidget::closeEvent(event);
 }
 
-void MainWindow::showPupilName(const QString& name) {
+void DemonstrationWindow::showPupilName(const QString& name) {
   if (!name.isEmpty()) setWindowTitle(name + QStringLiteral(" — ") + windowTitle());
 }
 
-// The change box takes the learner's change, Enter in it checks the answer,
-// and the denomination boxes take ticks.
-void MainWindow::letTheLearnerAnswer() {
+void DemonstrationWindow::letThePupilAnswer() {
+  pupilAnswers_ = true;
   QLineEdit* change = text3_[kChangeBox];
   change->setReadOnly(false);
   connect(change, &QLineEdit::returnPressed, this, [this] { command1Click(kEnterButton); });
   for (ResultCheckBox* box : check1_) box->setTickable(true);
-  // Amounts a teacher types are a new task at once.
   for (int k : {kPriceBox, kPaidBox}) {
-    connect(text3_[k], &QLineEdit::textEdited, this, [this] {
-      FormContent content = contentOnScreen();
-      practice_->takeOwnTask(content);
-      showContent(content);
-    });
+    connect(text3_[k], &QLineEdit::textEdited, this, &DemonstrationWindow::amountsEdited);
   }
-  change->setFocus();
+  focusAnswer();
 }
+
+void DemonstrationWindow::focusAnswer() { text3_[kChangeBox]->setFocus(); }
 
 // The colours are backgrounds; the text and the boxes would otherwise take
 // the desktop's palette, and a dark one puts white text on the orange labels
 // and black boxes beside them. Each control gets the light palette itself: a
 // control with a style sheet does not inherit its parent's palette.
-void MainWindow::pinLightPalette() {
+void DemonstrationWindow::pinLightPalette() {
   const QPalette light = lightPalette();
   setPalette(light);
   for (QWidget* control : findChildren<QWidget*>()) control->setPalette(light);
 }
 
-void MainWindow::createControls() {
+void DemonstrationWindow::createControls() {
   const QString labelTexts[] = {QStringLiteral("Restomer"), QStringLiteral("Сума за плащане:"),
                                 QStringLiteral("Дадена сума:"), QStringLiteral("Сума за ресто:")};
   const QRect labelGeometry[] = {fromTwips(2400, 0, 4335, 375), fromTwips(2760, 840, 1815, 405),
@@ -243,9 +201,9 @@ void MainWindow::createControls() {
   text3_[kChangeBox]->setReadOnly(true);
   for (int k : {kPriceBox, kPaidBox}) {
     connect(text3_[k], &QLineEdit::returnPressed, this, [this] {
-      // In practice the amounts are a task to set, not an answer to check.
-      if (practice_) {
-        text3_[kChangeBox]->setFocus();
+      // The pupil's amounts are a task to set, not an answer to check.
+      if (pupilAnswers_) {
+        focusAnswer();
       } else {
         command1Click(kEnterButton);
       }
@@ -266,7 +224,7 @@ void MainWindow::createControls() {
 
 // The denominations of one unit or more come first, then the trace box,
 // the amounts and buttons, then the fractions of a unit.
-void MainWindow::chainTabOrder() {
+void DemonstrationWindow::chainTabOrder() {
   QList<QWidget*> order;
   QList<QWidget*> fractions;
   for (std::size_t k = 0; k < check1_.size(); ++k) {
@@ -277,39 +235,17 @@ void MainWindow::chainTabOrder() {
   for (qsizetype k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
-void MainWindow::command1Click(int index) {
-  FormContent content = contentOnScreen();
-  const auto Index = static_cast<std::int16_t>(index);
-  bool roundEnded = false;
-  if (practice_) {
-    roundEnded = practice_->click(content, Index);
-  } else {
-    Command1Click(content, Index, settings_, currency_);
+void DemonstrationWindow::command1Click(int index) {
+  if (pupilAnswers_) {
+    emit clicked(index);
+    return;
   }
+  FormContent content = this->content();
+  Command1Click(content, static_cast<std::int16_t>(index), settings_, currency_);
   showContent(content);
-  if (practice_) {
-    shownNotice_.clear();
-    showResultsNotice();
-  }
-  // The learner types the next answer at once.
-  if (practice_) text3_[kChangeBox]->setFocus();
-  if (roundEnded) showRoundSummary();
 }
 
-// The round's summary in a dialog of its own: the trace box shows a few
-// lines only. "Нов кръг" is "Чисти". The dialog is no child of the window,
-// whose colours are not its own, but stays above it.
-void MainWindow::showRoundSummary() {
-  RoundSummaryDialog* summary = practice_->roundSummary(nullptr);
-  summary->setAttribute(Qt::WA_DeleteOnClose);
-  connect(this, &QObject::destroyed, summary, &QObject::deleteLater);
-  summary->winId();
-  summary->windowHandle()->setTransientParent(windowHandle());
-  connect(summary, &QDialog::accepted, this, [this] { command1Click(kClearButton); });
-  summary->open();
-}
-
-FormContent MainWindow::contentOnScreen() const {
+FormContent DemonstrationWindow::content() const {
   FormContent content;
   for (int k = 0; k < 3; ++k) content.Text3[k].Text = text3_[k]->text().toStdString();
   for (const ResultCheckBox* box : check1_) {
@@ -321,7 +257,7 @@ FormContent MainWindow::contentOnScreen() const {
   return content;
 }
 
-void MainWindow::showContent(const FormContent& content) {
+void DemonstrationWindow::showContent(const FormContent& content) {
   for (int k = 0; k < 3; ++k) setTextIfChanged(text3_[k], content.Text3[k].Text);
   for (std::size_t k = 0; k < check1_.size(); ++k) {
     check1_[k]->setText(QString::fromStdString(content.Check1[k].Caption));

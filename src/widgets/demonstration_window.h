@@ -1,19 +1,17 @@
-// The program's only window: the controls of the form, drawn with their
+// The demonstration window: the controls of the form, drawn with their
 // fixed layout, colours and font, and the two buttons wired to the logic.
-#ifndef RESTOMER_WIDGETS_MAIN_WINDOW_H_
-#define RESTOMER_WIDGETS_MAIN_WINDOW_H_
+// Practice runs in the same window as a session beside it (PracticeSession),
+// which tells the window that the pupil answers and then hears its clicks.
+#ifndef RESTOMER_WIDGETS_DEMONSTRATION_WINDOW_H_
+#define RESTOMER_WIDGETS_DEMONSTRATION_WINDOW_H_
 
 #include <QWidget>
 #include <array>
-#include <cstdint>
-#include <memory>
-#include <optional>
 #include <vector>
 
 #include "core/conversions.h"
 #include "core/currency.h"
 #include "core/form_content.h"
-#include "core/practice.h"
 
 class QGroupBox;
 class QLabel;
@@ -23,26 +21,29 @@ class QPushButton;
 
 namespace restomer {
 
-class PracticeController;
 class ResultCheckBox;
-class ResultsFile;
 
-class MainWindow : public QWidget {
+class DemonstrationWindow : public QWidget {
   Q_OBJECT
 
  public:
   // Shows the banknotes and coins of `currency`, lev unless told otherwise.
-  // In practice the window sets the tasks of the options' seed and level,
-  // the learner types the change and ticks the pieces, and "Въведи" checks
-  // them.
-  explicit MainWindow(const RegionalSettings& settings, const Currency& currency = kLev,
-                      std::optional<PracticeOptions> practice = std::nullopt,
-                      QWidget* parent = nullptr);
-  ~MainWindow() override;
+  explicit DemonstrationWindow(const RegionalSettings& settings, const Currency& currency = kLev,
+                               QWidget* parent = nullptr);
 
-  // In practice, appends a row to `results` for every task checked or
-  // skipped. The file must outlive the window.
-  void keepResultsIn(ResultsFile* results);
+  // The pupil answers from now on: the change box takes the change typed
+  // and has the focus, the denomination boxes take ticks, Enter in the price
+  // or paid box moves to the change box, and the clicks of the buttons (and
+  // Enter in the change box) and amounts typed are reported (clicked,
+  // amountsEdited) instead of answered by the window.
+  void letThePupilAnswer();
+
+  // What the controls hold; shows `content` in them.
+  FormContent content() const;
+  void showContent(const FormContent& content);
+
+  // Gives the change box the keyboard focus, for the next answer.
+  void focusAnswer();
 
   // Puts the pupil's name in front of the window's title, so that a teacher
   // walking past sees who practises; an empty name changes nothing.
@@ -57,27 +58,26 @@ class MainWindow : public QWidget {
   QLabel* label1(int index) const { return label1_.at(index); }
   QGroupBox* frame1() const { return frame1_; }
 
+ signals:
+  // While the pupil answers: Command1(index) was clicked.
+  void clicked(int index);
+  // While the pupil answers: the price or paid box was typed into.
+  void amountsEdited();
+  // The window is being closed.
+  void closing();
+
  private:
   void createControls();
   void chainTabOrder();
   void pinLightPalette();
-  void letTheLearnerAnswer();
-  // Runs the click of Command1(index) on what the controls hold and shows
-  // the result.
+  // Answers the click of Command1(index) on what the controls hold, or
+  // reports it while the pupil answers.
   void command1Click(int index);
-  void showRoundSummary();
-  // Keeps the line on results that wait at the top of the trace box, or
-  // takes it away once they are written.
-  void showResultsNotice();
   void closeEvent(QCloseEvent* event) override;
-  FormContent contentOnScreen() const;
-  void showContent(const FormContent& content);
 
   RegionalSettings settings_;
   const Currency& currency_;
-  // Set in practice only.
-  std::unique_ptr<PracticeController> practice_;
-  QString shownNotice_;
+  bool pupilAnswers_ = false;
   std::array<QLabel*, 4> label1_{};
   QGroupBox* frame1_ = nullptr;
   std::vector<ResultCheckBox*> check1_;
@@ -88,4 +88,4 @@ class MainWindow : public QWidget {
 
 }  // namespace restomer
 
-#endif  // RESTOMER_WIDGETS_MAIN_WINDOW_H_
+#endif  // RESTOMER_WIDGETS_DEMONSTRATION_WINDOW_H_

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -21,11 +20,9 @@
 #include <optional>
 
 #include "io/lesson_file.h"
-#include "io/regional_settings.h"
 #include "print/worksheet.h"
-#include "widgets/main_window.h"
 #include "widgets/overview_window.h"
-#include "widgets/pupil_name.h"
+#include "widgets/practice_session.h"
 
 namespace restomer {
 namespace {
@@ -268,20 +265,10 @@ void TeacherWindow::showResults() {
   overview->show();
 }
 
+// A try writes no results: the class's file stays as the pupils leave it.
 void TeacherWindow::tryLesson() {
-  const Lesson lesson = this->lesson();
-  QString name;
-  if (lesson.ask_name) {
-    const std::optional<QString> asked = askPupilName(this);
-    if (!asked) return;
-    name = *asked;
-  }
-  auto* practice = new MainWindow(
-      regionalSettingsOf(QLocale::system()), *lesson.currency,
-      PracticeOptions(lesson.seed.value_or(NewSeed()), *FindLevel(lesson.level), lesson.tasks));
-  practice->setAttribute(Qt::WA_DeleteOnClose);
-  practice->showPupilName(name);
-  practice->show();
+  QString error;
+  openPractice(lesson(), false, error, this);
 }
 
 }  // namespace restomer

@@ -1,0 +1,73 @@
+// Practice in the demonstration window: the program sets a purchase, the
+// pupil types the change and ticks the pieces, and "Въведи" checks them. The
+// session owns the practice and its results file, says in the trace box
+// when results wait to be written, shows the round's summary, and records
+// the task left open when the window closes.
+#ifndef RESTOMER_WIDGETS_PRACTICE_SESSION_H_
+#define RESTOMER_WIDGETS_PRACTICE_SESSION_H_
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "core/conversions.h"
+#include "core/currency.h"
+#include "core/lesson.h"
+#include "core/practice.h"
+#include "core/results_row.h"
+
+class QWidget;
+
+namespace restomer {
+
+class DemonstrationWindow;
+class ResultsFile;
+
+class PracticeSession : public QObject {
+  Q_OBJECT
+
+ public:
+  // Practice in `window`, which the session is a child of: sets the first
+  // task and lets the pupil answer.
+  PracticeSession(DemonstrationWindow& window, const PracticeOptions& options,
+                  const Currency& currency, const RegionalSettings& settings);
+  ~PracticeSession() override;
+
+  // Appends a row to `results` for every task checked or skipped. The file
+  // must outlive the session.
+  void keepResultsIn(ResultsFile* results);
+
+  // Appends the rows to the results file at `path`, which the session opens
+  // and owns. An empty string, or why it cannot be opened.
+  QString writeResultsTo(const QString& path, const ResultsContext& context);
+
+ private:
+  void click(int index);
+  void takeOwnTask();
+  void showRoundSummary();
+  // Keeps the line on results that wait at the top of the trace box, or
+  // takes it away once they are written.
+  void showResultsNotice();
+  // The task on screen is recorded as skipped, what waits is tried once
+  // more, and what still waits is kept for the next start, which the pupil
+  // is told.
+  void finish();
+
+  DemonstrationWindow& window_;
+  Practice practice_;
+  std::unique_ptr<ResultsFile> ownResults_;
+  ResultsFile* results_ = nullptr;
+  QString shownNotice_;
+};
+
+// Starts practice of `lesson` in a window of its own, deleted when it is
+// closed: asks the pupil's name first where the lesson says so, and with
+// `writeResults` appends every task to the lesson's results file. Returns
+// the window, or nullptr when the pupil chose "Изход" or the results file
+// cannot be opened (`error` says why).
+DemonstrationWindow* openPractice(const Lesson& lesson, bool writeResults, QString& error,
+                                  QWidget* nameParent = nullptr);
+
+}  // namespace restomer
+
+#endif  // RESTOMER_WIDGETS_PRACTICE_SESSION_H_
