@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <map>
 
 #include "core/button_actions.h"
+#include "core/lesson.h"
 #include "io/command_line.h"
 #include "widgets/demonstration_window.h"
 #include "window_test_support.h"
@@ -133,6 +135,52 @@ TEST(CommandLine, ChoosesTheCurrency) {
   EXPECT_EQ(parseCommandLine({"restomer"}).mode, Mode::kDemonstration);
   EXPECT_EQ(parseCommandLine({"restomer", "--currency=Euro"}).error,
             "Непозната валута „Euro“: може да бъде lev или euro.");
+}
+
+// Each option beside the options of each mode: where it makes sense it is
+// taken, elsewhere the command line is refused and the error names it or
+// the mode it clashes with. The overview and the report read a results file
+// and pass over what concerns a lesson; --report needs that file.
+TEST(CommandLine, EveryOptionInEveryMode) {
+  const QStringList modes[] = {{},
+                               {"--practice"},
+                               {"--teacher"},
+                               {"--worksheet=w.pdf"},
+                               {"--overview=r.csv"},
+                               {"--report=r.pdf", "r.csv"}};
+  // Per option, a value and whether it is taken beside each mode above: + or -.
+  const std::map<QString, std::pair<QString, std::string>> expected = {
+      {"currency", {"euro", "++++++"}}, {"practice", {"", "++--++"}},
+      {"teacher", {"", "+-+-++"}},      {"seed", {"7", "-+++++"}},
+      {"level", {"2", "-+++++"}},       {"tasks", {"3", "-+++++"}},
+      {"results", {"r.csv", "-++-++"}}, {"name", {"Ива", "-+--++"}},
+      {"ask-name", {"", "-++-++"}},     {"overview", {"o.csv", "++++++"}},
+      {"report", {"o.pdf", "-----+"}},  {"worksheet", {"s.pdf", "+--+++"}},
+  };
+  const QStringList names = commandLineOptionNames();
+  ASSERT_EQ(static_cast<std::size_t>(names.size()), expected.size());
+  const QString help = parseCommandLine({"restomer", "--help"}).output;
+  for (const QString& name : names) {
+    ASSERT_TRUE(expected.contains(name)) << name.toStdString();
+    EXPECT_TRUE(help.contains("--" + name + " ")) << name.toStdString();
+    const auto& [value, taken] = expected.at(name);
+    for (std::size_t mode = 0; mode < std::size(modes); ++mode) {
+      QStringList arguments = QStringList{"restomer"} + modes[mode];
+      arguments.insert(1, "--" + name + (value.isEmpty() ? "" : "=" + value));
+      const CommandLine commandLine = parseCommandLine(arguments);
+      SCOPED_TRACE(arguments.join(' ').toStdString());
+      EXPECT_EQ(commandLine.error.isEmpty(), taken[mode] == '+') << commandLine.error.toStdString();
+      if (!commandLine.error.isEmpty()) {
+        EXPECT_TRUE(commandLine.error.contains("--" + name) ||
+                    (!modes[mode].isEmpty() &&
+                     commandLine.error.contains(modes[mode][0].section('=', 0, 0))));
+      }
+    }
+  }
+  const CommandLine lesson =
+      parseCommandLine({"restomer", "--practice", "--currency=euro", "--seed=7", "--level=2",
+                        "--tasks=3", "--results=r.csv", "--name=Ива", "--ask-name"});
+  EXPECT_EQ(lesson.lesson, (Lesson{&kEuro, 2, 3, 7, "r.csv", "Ива", true}));
 }
 
 }  // namespace

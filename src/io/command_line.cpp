@@ -5,8 +5,11 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QTranslator>
+#include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "core/task_generator.h"
 #include "io/lesson_file.h"
@@ -93,20 +96,188 @@ QString levelDescriptions() {
   return levels.join(QLatin1Char(' '));
 }
 
-// The value of a whole-number option from `least` to `most`, or nothing with
-// `error` saying what was wrong.
-std::optional<std::uint64_t> numberOption(const QCommandLineParser& parser,
-                                          const QCommandLineOption& option, std::uint64_t least,
-                                          std::uint64_t most, QString& error) {
-  const QString text = parser.value(option);
+// The value of a whole-number option from `least` to `most`, or what is
+// wrong with it.
+QString setNumber(const char* name, const QString& text, std::uint64_t least, std::uint64_t most,
+                  const std::function<void(std::uint64_t)>& set) {
   const auto value = WholeNumberIn(text.toStdString(), least, most);
-  if (value) return value;
-  error = QStringLiteral("Стойността на --%1 „%2“ не е цяло число от %3 до %4.")
-              .arg(option.names().constFirst(), text)
-              .arg(least)
-              .arg(most);
-  return std::nullopt;
+  if (value) {
+    set(*value);
+    return {};
+  }
+  return QStringLiteral("Стойността на --%1 „%2“ не е цяло число от %3 до %4.")
+      .arg(QLatin1String(name), text)
+      .arg(least)
+      .arg(most);
 }
+
+QString setFile(const char* name, const QString& path, const std::function<void()>& set) {
+  if (path.isEmpty()) return QStringLiteral("--%1 иска име на файл.").arg(QLatin1String(name));
+  set();
+  return {};
+}
+
+// Every option of the program, in the order the help lists them after -h
+// and -v: what it is called, the name of its value (none for a switch), its
+// help, the mode it asks for, the modes it makes sense in (any when none are
+// named), and what it does to the command line.
+struct OptionRow {
+  const char* name;
+  const char* value;
+  QString (*help)();
+  std::optional<Mode> asks;
+  std::vector<Mode> belongs;
+  QString (*set)(const QString& value, CommandLine& commandLine);
+};
+
+QString setNothing(const QString&, CommandLine&) { return {}; }
+
+// Where the tasks' options make sense.
+const std::vector<Mode> kTaskModes = {Mode::kPractice, Mode::kWorksheet, Mode::kTeacher};
+
+const std::vector<OptionRow> kOptionRows = {
+    {"currency",
+     "валута",
+     [] {
+       return QStringLiteral("Банкнотите и монетите: %1 (по подразбиране lev).")
+           .arg(QString::fromStdString(CurrencyNames()));
+     },
+     std::nullopt,
+     {},
+     [](const QString& value, CommandLine& commandLine) {
+       const Currency* currency = FindCurrency(value.toStdString());
+       if (currency == nullptr) {
+         return QStringLiteral("Непозната валута „%1“: може да бъде %2.")
+             .arg(value, QString::fromStdString(CurrencyNames()));
+       }
+       commandLine.lesson.currency = currency;
+       return QString();
+     }},
+    {"practice",
+     nullptr,
+     [] {
+       return QStringLiteral(
+           "Упражнение: програмата дава покупка, ученикът пише рестото и отбелязва "
+           "банкнотите и монетите, „Въведи“ проверява.");
+     },
+     Mode::kPractice,
+     {Mode::kPractice},
+     setNothing},
+    {"teacher",
+     nullptr,
+     [] {
+       return QStringLiteral(
+           "Прозорецът на учителя: настройва урок, записва го във файл, пробва го и пише "
+           "работен лист.");
+     },
+     Mode::kTeacher,
+     {Mode::kTeacher},
+     setNothing},
+    {"seed", "число",
+     [] {
+       return QStringLiteral(
+           "Начално число на задачите: с едно и също число всички компютри дават едни и "
+           "същи задачи.");
+     },
+     std::nullopt, kTaskModes,
+     [](const QString& value, CommandLine& commandLine) {
+       return setNumber("seed", value, 0, std::numeric_limits<std::uint64_t>::max(),
+                        [&](std::uint64_t seed) { commandLine.lesson.seed = seed; });
+     }},
+    {"level", "ниво",
+     [] {
+       return QStringLiteral("Трудност на задачите, от %1 до %2 (по подразбиране %3). %4")
+           .arg(LowestLevel())
+           .arg(HighestLevel())
+           .arg(kDefaultLevel)
+           .arg(levelDescriptions());
+     },
+     std::nullopt, kTaskModes,
+     [](const QString& value, CommandLine& commandLine) {
+       return setNumber("level", value, LowestLevel(), HighestLevel(), [&](std::uint64_t level) {
+         commandLine.lesson.level = static_cast<int>(level);
+       });
+     }},
+    {"tasks", "брой",
+     [] {
+       return QStringLiteral(
+                  "Кръг от толкова задачи (от 1 до %1), после обобщение; в работен лист — "
+                  "броят задачи (по подразбиране %2).")
+           .arg(kMostTasks)
+           .arg(kWorksheetTasks);
+     },
+     std::nullopt, kTaskModes,
+     [](const QString& value, CommandLine& commandLine) {
+       return setNumber("tasks", value, 1, kMostTasks, [&](std::uint64_t tasks) {
+         commandLine.lesson.tasks = static_cast<int>(tasks);
+       });
+     }},
+    {"results",
+     "файл",
+     [] {
+       return QStringLiteral(
+           "Добавя ред за всяка проверена или пропусната задача към този CSV файл.");
+     },
+     std::nullopt,
+     {Mode::kPractice, Mode::kTeacher},
+     [](const QString& value, CommandLine& commandLine) {
+       return setFile("results", value, [&] { commandLine.lesson.results = value.toStdString(); });
+     }},
+    {"name",
+     "име",
+     [] { return QStringLiteral("Името на ученика във файла с резултатите."); },
+     std::nullopt,
+     {Mode::kPractice},
+     [](const QString& value, CommandLine& commandLine) {
+       commandLine.lesson.name = value.toStdString();
+       return QString();
+     }},
+    {"ask-name",
+     nullptr,
+     [] { return QStringLiteral("Упражнението пита ученика за името му, преди първата задача."); },
+     std::nullopt,
+     {Mode::kPractice, Mode::kTeacher},
+     [](const QString&, CommandLine& commandLine) {
+       commandLine.lesson.ask_name = true;
+       return QString();
+     }},
+    {"overview",
+     "резултати.csv",
+     [] {
+       return QStringLiteral(
+           "Прозорец с обзор на файла с резултати: ученици, задачи и най-честите грешки. "
+           "Следи файла, докато учениците упражняват.");
+     },
+     Mode::kOverview,
+     {Mode::kOverview},
+     [](const QString& value, CommandLine& commandLine) {
+       return setFile("overview", value, [&] { commandLine.resultsFile = value; });
+     }},
+    {"report",
+     "отчет.pdf|.xlsx",
+     [] {
+       return QStringLiteral(
+           "Записва обзора на файла с резултати, даден след опциите, като PDF или Excel "
+           "(.xlsx), без прозорец.");
+     },
+     Mode::kReport,
+     {Mode::kReport},
+     [](const QString& value, CommandLine& commandLine) {
+       return setFile("report", value, [&] { commandLine.report = value; });
+     }},
+    {"worksheet",
+     "файл.pdf",
+     [] {
+       return QStringLiteral(
+           "Записва работен лист със задачите и ключ с отговорите в този PDF файл, без "
+           "прозорец.");
+     },
+     Mode::kWorksheet,
+     {Mode::kWorksheet},
+     [](const QString& value, CommandLine& commandLine) {
+       return setFile("worksheet", value, [&] { commandLine.worksheet = value; });
+     }},
+};
 
 bool isLessonFile(const QString& argument) {
   return QFileInfo(argument).suffix().compare(QLatin1String(kLessonSuffix), Qt::CaseInsensitive) ==
@@ -125,7 +296,156 @@ bool asksForWindow(const QStringList& arguments) {
   return true;
 }
 
+// The parser of the program's options, the table's and -h and -v.
+class OptionParser {
+ public:
+  OptionParser() {
+    // "-practice" is "--practice", as "-platform" is Qt's option.
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    passOverQtOptions(parser_);
+    parser_.setApplicationDescription(QStringLiteral(
+        "Показва рестото с най-малко банкноти и монети и как продавачът го отброява."));
+    parser_.addPositionalArgument(
+        QStringLiteral("урок.%1").arg(QLatin1String(kLessonSuffix)),
+        QStringLiteral("Урок, записан от прозореца на учителя: отваря упражнението с неговите "
+                       "настройки."),
+        QStringLiteral("[урок.%1 | резултати.csv]").arg(QLatin1String(kLessonSuffix)));
+    // Not Qt's own help option, which adds --help-all for options the
+    // program does not list.
+    parser_.addOption(
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Показва тази помощ.")});
+    parser_.addVersionOption();
+    for (const OptionRow& row : kOptionRows) {
+      const QString name = QString::fromLatin1(row.name);
+      parser_.addOption(row.value
+                            ? QCommandLineOption(name, row.help(), QString::fromUtf8(row.value))
+                            : QCommandLineOption(name, row.help()));
+    }
+  }
+
+  QCommandLineParser& parser() { return parser_; }
+  bool isSet(const OptionRow& row) const { return parser_.isSet(QString::fromLatin1(row.name)); }
+  bool isSet(const char* name) const { return parser_.isSet(QString::fromLatin1(name)); }
+  QString value(const OptionRow& row) const { return parser_.value(QString::fromLatin1(row.name)); }
+  bool helpIsSet() const { return isSet("help"); }
+  bool versionIsSet() const { return isSet("version"); }
+
+ private:
+  QCommandLineParser parser_;
+};
+
+// Help or the version, printed by the program itself, in UTF-8 on every
+// system: Qt would show them in a message box on Windows.
+bool printsSomething(OptionParser& options, CommandLine& commandLine) {
+  if (options.helpIsSet()) {
+    commandLine.output = options.parser().helpText();
+  } else if (options.versionIsSet()) {
+    commandLine.output = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                       QCoreApplication::applicationVersion());
+  } else {
+    return false;
+  }
+  commandLine.mode = Mode::kPrint;
+  return true;
+}
+
+// The overview and the report read a results file, not a lesson: nothing
+// else goes with them.
+void readResultsMode(const OptionParser& options, QStringList positional,
+                     CommandLine& commandLine) {
+  const bool report = options.isSet("report");
+  commandLine.mode = report ? Mode::kReport : Mode::kOverview;
+  for (const OptionRow& row : kOptionRows) {
+    if (row.asks == commandLine.mode) commandLine.error = row.set(options.value(row), commandLine);
+  }
+  if (!commandLine.error.isEmpty()) return;
+  if (report) {
+    commandLine.windowWasMeant = false;
+    if (positional.isEmpty()) {
+      commandLine.error = QStringLiteral(
+          "--report иска файл с резултати: restomer --report=отчет.pdf резултати.csv");
+      return;
+    }
+    commandLine.resultsFile = positional.takeFirst();
+  }
+  if (!positional.isEmpty()) {
+    commandLine.error = QStringLiteral("Излишен аргумент „%1“.").arg(positional.constFirst());
+  }
+}
+
+// The mode the options and a lesson file ask for, or an error where they
+// ask for two.
+void decideLessonMode(const OptionParser& options, CommandLine& commandLine) {
+  const bool worksheet = options.isSet("worksheet");
+  const bool teacher = options.isSet("teacher");
+  const bool practice =
+      options.isSet("practice") || (!commandLine.lessonFile.isEmpty() && !worksheet && !teacher);
+  if (practice && worksheet) {
+    commandLine.error = QStringLiteral("--worksheet и --practice не вървят заедно.");
+  } else if (teacher && (practice || worksheet)) {
+    commandLine.error = QStringLiteral("--teacher не върви с --practice и --worksheet.");
+  }
+  commandLine.mode = worksheet  ? Mode::kWorksheet
+                     : teacher  ? Mode::kTeacher
+                     : practice ? Mode::kPractice
+                                : Mode::kDemonstration;
+}
+
+// An option set where it makes no sense: the tasks' options wherever there
+// are tasks, the results file and asking the name in practice and in the
+// teacher's window, the pupil's name in practice alone.
+QString misplacedOption(const OptionParser& options, Mode mode) {
+  for (const OptionRow& row : kOptionRows) {
+    if (!options.isSet(row) || row.belongs.empty() ||
+        std::find(row.belongs.begin(), row.belongs.end(), mode) != row.belongs.end()) {
+      continue;
+    }
+    const bool forTasks =
+        std::find(row.belongs.begin(), row.belongs.end(), Mode::kWorksheet) != row.belongs.end();
+    return QStringLiteral("--%1 е само за %2.")
+        .arg(QLatin1String(row.name),
+             forTasks ? QStringLiteral("упражнението (--practice) и работния лист (--worksheet)")
+                      : QStringLiteral("упражнението: добавете --practice"));
+  }
+  return {};
+}
+
+// The lesson: a lesson file's, then the options', which win.
+QString readLesson(const OptionParser& options, CommandLine& commandLine) {
+  if (!commandLine.lessonFile.isEmpty()) {
+    if (QString error = readLessonFile(commandLine.lessonFile, commandLine.lesson);
+        !error.isEmpty()) {
+      return error;
+    }
+  }
+  for (const OptionRow& row : kOptionRows) {
+    if (!options.isSet(row)) continue;
+    if (QString error = row.set(options.value(row), commandLine); !error.isEmpty()) return error;
+  }
+  return {};
+}
+
+// Everything but help, version, the overview and the report: a lesson's.
+void readLessonMode(const OptionParser& options, QStringList positional, CommandLine& commandLine) {
+  if (!positional.isEmpty() && isLessonFile(positional.front())) {
+    commandLine.lessonFile = positional.takeFirst();
+  }
+  if (!positional.isEmpty()) {
+    commandLine.error = QStringLiteral("Излишен аргумент „%1“.").arg(positional.constFirst());
+    return;
+  }
+  decideLessonMode(options, commandLine);
+  if (commandLine.error.isEmpty()) commandLine.error = misplacedOption(options, commandLine.mode);
+  if (commandLine.error.isEmpty()) commandLine.error = readLesson(options, commandLine);
+}
+
 }  // namespace
+
+QStringList commandLineOptionNames() {
+  QStringList names;
+  for (const OptionRow& row : kOptionRows) names << QString::fromLatin1(row.name);
+  return names;
+}
 
 CommandLine parseCommandLine(const QStringList& arguments) {
   BulgarianParserTexts bulgarian;
@@ -135,235 +455,22 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     ~Uninstall() { QCoreApplication::removeTranslator(translator); }
   } uninstall{&bulgarian};
 
-  QCommandLineParser parser;
-  // "-practice" is "--practice", as "-platform" is Qt's option.
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  passOverQtOptions(parser);
-  parser.setApplicationDescription(QStringLiteral(
-      "Показва рестото с най-малко банкноти и монети и как продавачът го отброява."));
-  parser.addPositionalArgument(
-      QStringLiteral("урок.%1").arg(QLatin1String(kLessonSuffix)),
-      QStringLiteral("Урок, записан от прозореца на учителя: отваря упражнението с неговите "
-                     "настройки."),
-      QStringLiteral("[урок.%1 | резултати.csv]").arg(QLatin1String(kLessonSuffix)));
-  // Not Qt's own help option, which adds --help-all for options the program
-  // does not list.
-  const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                      QStringLiteral("Показва тази помощ."));
-  parser.addOption(helpOption);
-  const QCommandLineOption versionOption = parser.addVersionOption();
-  const QCommandLineOption currencyOption(
-      QStringLiteral("currency"),
-      QStringLiteral("Банкнотите и монетите: %1 (по подразбиране lev).")
-          .arg(QString::fromStdString(CurrencyNames())),
-      QStringLiteral("валута"), QStringLiteral("lev"));
-  parser.addOption(currencyOption);
-  const QCommandLineOption practiceOption(
-      QStringLiteral("practice"),
-      QStringLiteral("Упражнение: програмата дава покупка, ученикът пише рестото и отбелязва "
-                     "банкнотите и монетите, „Въведи“ проверява."));
-  parser.addOption(practiceOption);
-  const QCommandLineOption teacherOption(
-      QStringLiteral("teacher"),
-      QStringLiteral("Прозорецът на учителя: настройва урок, записва го във файл, пробва го и "
-                     "пише работен лист."));
-  parser.addOption(teacherOption);
-  const QCommandLineOption seedOption(
-      QStringLiteral("seed"),
-      QStringLiteral("Начално число на задачите: с едно и също число всички компютри дават едни и "
-                     "същи задачи."),
-      QStringLiteral("число"));
-  parser.addOption(seedOption);
-  const QCommandLineOption levelOption(
-      QStringLiteral("level"),
-      QStringLiteral("Трудност на задачите, от %1 до %2 (по подразбиране %3). %4")
-          .arg(LowestLevel())
-          .arg(HighestLevel())
-          .arg(kDefaultLevel)
-          .arg(levelDescriptions()),
-      QStringLiteral("ниво"));
-  parser.addOption(levelOption);
-  const QCommandLineOption tasksOption(
-      QStringLiteral("tasks"),
-      QStringLiteral("Кръг от толкова задачи (от 1 до %1), после обобщение; в работен лист — "
-                     "броят задачи (по подразбиране %2).")
-          .arg(kMostTasks)
-          .arg(kWorksheetTasks),
-      QStringLiteral("брой"));
-  parser.addOption(tasksOption);
-  const QCommandLineOption resultsOption(
-      QStringLiteral("results"),
-      QStringLiteral("Добавя ред за всяка проверена или пропусната задача към този CSV файл."),
-      QStringLiteral("файл"));
-  parser.addOption(resultsOption);
-  const QCommandLineOption nameOption(QStringLiteral("name"),
-                                      QStringLiteral("Името на ученика във файла с резултатите."),
-                                      QStringLiteral("име"));
-  parser.addOption(nameOption);
-  const QCommandLineOption askNameOption(
-      QStringLiteral("ask-name"),
-      QStringLiteral("Упражнението пита ученика за името му, преди първата задача."));
-  parser.addOption(askNameOption);
-  const QCommandLineOption overviewOption(
-      QStringLiteral("overview"),
-      QStringLiteral("Прозорец с обзор на файла с резултати: ученици, задачи и най-честите "
-                     "грешки. Следи файла, докато учениците упражняват."),
-      QStringLiteral("резултати.csv"));
-  parser.addOption(overviewOption);
-  const QCommandLineOption reportOption(
-      QStringLiteral("report"),
-      QStringLiteral("Записва обзора на файла с резултати, даден след опциите, като PDF или "
-                     "Excel (.xlsx), без прозорец."),
-      QStringLiteral("отчет.pdf|.xlsx"));
-  parser.addOption(reportOption);
-  const QCommandLineOption worksheetOption(
-      QStringLiteral("worksheet"),
-      QStringLiteral("Записва работен лист със задачите и ключ с отговорите в този PDF файл, "
-                     "без прозорец."),
-      QStringLiteral("файл.pdf"));
-  parser.addOption(worksheetOption);
-
+  OptionParser options;
   CommandLine commandLine;
   commandLine.windowWasMeant = asksForWindow(arguments);
-  if (!parser.parse(arguments)) {
-    const QStringList unknown = parser.unknownOptionNames();
+  if (!options.parser().parse(arguments)) {
+    const QStringList unknown = options.parser().unknownOptionNames();
     commandLine.error =
-        unknown.isEmpty() ? parser.errorText() : unknownOptionsError(unknown, arguments);
+        unknown.isEmpty() ? options.parser().errorText() : unknownOptionsError(unknown, arguments);
     return commandLine;
   }
-  // Printed by the program itself, in UTF-8 on every system: Qt would show
-  // them in a message box on Windows.
-  if (parser.isSet(helpOption)) {
-    commandLine.mode = Mode::kPrint;
-    commandLine.output = parser.helpText();
-    return commandLine;
+  if (printsSomething(options, commandLine)) return commandLine;
+  const QStringList positional = options.parser().positionalArguments();
+  if (options.isSet("overview") || options.isSet("report")) {
+    readResultsMode(options, positional, commandLine);
+  } else {
+    readLessonMode(options, positional, commandLine);
   }
-  if (parser.isSet(versionOption)) {
-    commandLine.mode = Mode::kPrint;
-    commandLine.output = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                       QCoreApplication::applicationVersion());
-    return commandLine;
-  }
-  QStringList positional = parser.positionalArguments();
-  for (const QCommandLineOption* option : {&overviewOption, &reportOption}) {
-    if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
-      commandLine.error =
-          QStringLiteral("--%1 иска име на файл.").arg(option->names().constFirst());
-      return commandLine;
-    }
-  }
-  if (parser.isSet(overviewOption) || parser.isSet(reportOption)) {
-    // Nothing else goes with them: they read a results file, not a lesson.
-    if (parser.isSet(reportOption)) {
-      commandLine.mode = Mode::kReport;
-      commandLine.windowWasMeant = false;
-      commandLine.report = parser.value(reportOption);
-      if (positional.isEmpty()) {
-        commandLine.error = QStringLiteral(
-            "--report иска файл с резултати: restomer --report=отчет.pdf резултати.csv");
-        return commandLine;
-      }
-      commandLine.resultsFile = positional.takeFirst();
-    } else {
-      commandLine.mode = Mode::kOverview;
-      commandLine.resultsFile = parser.value(overviewOption);
-    }
-    if (!positional.isEmpty()) {
-      commandLine.error = QStringLiteral("Излишен аргумент „%1“.").arg(positional.constFirst());
-    }
-    return commandLine;
-  }
-  if (!positional.isEmpty() && isLessonFile(positional.front())) {
-    commandLine.lessonFile = positional.takeFirst();
-  }
-  if (!positional.isEmpty()) {
-    commandLine.error = QStringLiteral("Излишен аргумент „%1“.").arg(positional.constFirst());
-    return commandLine;
-  }
-
-  const bool worksheet = parser.isSet(worksheetOption);
-  const bool teacher = parser.isSet(teacherOption);
-  const bool practice =
-      parser.isSet(practiceOption) || (!commandLine.lessonFile.isEmpty() && !worksheet && !teacher);
-  if (practice && worksheet) {
-    commandLine.error = QStringLiteral("--worksheet и --practice не вървят заедно.");
-    return commandLine;
-  }
-  if (teacher && (practice || worksheet)) {
-    commandLine.error = QStringLiteral("--teacher не върви с --practice и --worksheet.");
-    return commandLine;
-  }
-  commandLine.mode = worksheet  ? Mode::kWorksheet
-                     : teacher  ? Mode::kTeacher
-                     : practice ? Mode::kPractice
-                                : Mode::kDemonstration;
-
-  // Where each lesson option makes sense: the tasks' options wherever there
-  // are tasks, the results file and asking the name in practice and in the
-  // teacher's window, the pupil's name in practice alone.
-  const bool tasks = commandLine.mode != Mode::kDemonstration;
-  const QString forTasks =
-      QStringLiteral("упражнението (--practice) и работния лист (--worksheet)");
-  const QString forPractice = QStringLiteral("упражнението: добавете --practice");
-  const struct {
-    const QCommandLineOption& option;
-    bool allowed;
-    const QString& where;
-  } places[] = {{seedOption, tasks, forTasks},
-                {levelOption, tasks, forTasks},
-                {tasksOption, tasks, forTasks},
-                {resultsOption, practice || teacher, forPractice},
-                {askNameOption, practice || teacher, forPractice},
-                {nameOption, practice, forPractice}};
-  for (const auto& place : places) {
-    if (parser.isSet(place.option) && !place.allowed) {
-      commandLine.error =
-          QStringLiteral("--%1 е само за %2.").arg(place.option.names().constFirst(), place.where);
-      return commandLine;
-    }
-  }
-
-  Lesson& lesson = commandLine.lesson;
-  if (!commandLine.lessonFile.isEmpty()) {
-    commandLine.error = readLessonFile(commandLine.lessonFile, lesson);
-    if (!commandLine.error.isEmpty()) return commandLine;
-  }
-  if (parser.isSet(currencyOption)) {
-    const QString currency = parser.value(currencyOption);
-    lesson.currency = FindCurrency(currency.toStdString());
-    if (lesson.currency == nullptr) {
-      commandLine.error = QStringLiteral("Непозната валута „%1“: може да бъде %2.")
-                              .arg(currency, QString::fromStdString(CurrencyNames()));
-      return commandLine;
-    }
-  }
-  if (parser.isSet(seedOption)) {
-    lesson.seed = numberOption(parser, seedOption, 0, std::numeric_limits<std::uint64_t>::max(),
-                               commandLine.error);
-    if (!lesson.seed) return commandLine;
-  }
-  if (parser.isSet(levelOption)) {
-    const auto level =
-        numberOption(parser, levelOption, LowestLevel(), HighestLevel(), commandLine.error);
-    if (!level) return commandLine;
-    lesson.level = static_cast<int>(*level);
-  }
-  if (parser.isSet(tasksOption)) {
-    const auto tasks = numberOption(parser, tasksOption, 1, kMostTasks, commandLine.error);
-    if (!tasks) return commandLine;
-    lesson.tasks = static_cast<int>(*tasks);
-  }
-  for (const QCommandLineOption* option : {&resultsOption, &worksheetOption}) {
-    if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
-      commandLine.error =
-          QStringLiteral("--%1 иска име на файл.").arg(option->names().constFirst());
-      return commandLine;
-    }
-  }
-  if (parser.isSet(resultsOption)) lesson.results = parser.value(resultsOption).toStdString();
-  if (parser.isSet(nameOption)) lesson.name = parser.value(nameOption).toStdString();
-  if (parser.isSet(askNameOption)) lesson.ask_name = true;
-  commandLine.worksheet = parser.value(worksheetOption);
   return commandLine;
 }
 

@@ -53,6 +53,10 @@ struct CommandLine {
 // -style …) are passed over, and a single dash works as two ("-practice").
 CommandLine parseCommandLine(const QStringList& arguments);
 
+// The names of the program's own options, as the help lists them after -h
+// and -v: "currency", "practice", ….
+QStringList commandLineOptionNames();
+
 }  // namespace restomer
 
 #endif  // RESTOMER_IO_COMMAND_LINE_H_
