@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/amount_text.h"
 #include "core/button_actions.h"
 #include "core/conversions.h"
 #include "core/form_content.h"
@@ -380,7 +381,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string typed_change(lines.size() > 4 ? lines[4] : std::string_view());
 
   const std::span<const Level> levels = Levels();
-  Practice practice({choice(3), levels[choice(4) % levels.size()]}, currency, settings);
+  Practice practice(PracticeOptions(choice(3), levels[choice(4) % levels.size()]), currency,
+                    settings);
   FormContent form = StartUpContent(currency);
   if (practising) practice.SetNextTask(form);
   for (unsigned char byte : actions) {

@@ -48,6 +48,29 @@ TEST_F(MainWindowTest, ShowsTheStartUpContent) {
   EXPECT_EQ(QApplication::focusWidget(), window_.text3(kPriceBox));
 }
 
+// The statement the window shows at start: five lines, each ending in
+// CR LF, which name in order the worked example and its
+// stages, the two subjects, the project's topic, the values of the notes
+// and the coins, and the greedy algorithm.
+TEST_F(MainWindowTest, StartsWithTheTaskStatement) {
+  const QString statement = QString::fromUtf8(restomer::kTaskStatement);
+  EXPECT_EQ(statement.count("\r\n"), 5);
+  EXPECT_TRUE(statement.endsWith("\r\n"));
+  EXPECT_EQ(statement.count('\n'), statement.count("\r\n"));
+  const QStringList lines = trace().split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 5);
+  const char* const phrases[][2] = {{"27.18", "0.02; 0.10; 0.20; 0.50; 2 лв."},
+                                    {"математика", "информатика"},
+                                    {"Restomer", "Restomer"},
+                                    {"(2,5,10,20,50,100)", "(1,2,5,10,20,50,100)"},
+                                    {"алчен алгоритъм", "етапи"}};
+  for (int k = 0; k < 5; ++k) {
+    for (const char* phrase : phrases[k]) {
+      EXPECT_TRUE(lines[k].contains(QString::fromUtf8(phrase))) << k << ": " << phrase;
+    }
+  }
+}
+
 TEST_F(MainWindowTest, EnterShowsChangeTicksAndTrace) {
   click(kEnterButton);
   EXPECT_EQ(window_.text3(kChangeBox)->text(), "4.82");

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/amount_text.h"
 #include "form_test_support.h"
 
 namespace restomer {
@@ -70,7 +71,7 @@ TEST(Practice, ChecksTheChangeAndThePieces) {
         "Липсват: 2 лв.; 0.50 лв.; 0.20 лв.; 0.10 лв.; 0.02 лв."}},
   };
   for (const Case& c : cases) {
-    Practice practice(1, kLev, c.settings);
+    Practice practice(PracticeOptions(1), kLev, c.settings);
     FormContent form = StartUpContent();
     form.Text3[kChangeBox].Text = c.change;
     Tick(form, c.ticked);
@@ -91,7 +92,7 @@ TEST(Practice, ChecksTheChangeAndThePieces) {
 // A score a teacher can trust: a purchase counts once however it is retyped,
 // "Въведи" again says so, and "Чисти" on an unchecked task counts it skipped.
 TEST(Practice, CountsEveryTaskOnce) {
-  Practice practice(1, kLev, {});
+  Practice practice(PracticeOptions(1), kLev, {});
   FormContent form = StartUpContent();
   const auto enter = [&](const char* price, const char* paid, const char* change,
                          const Lines& ticked = {"2", "0.50", "0.20", "0.10", "0.02"}) {
@@ -130,7 +131,7 @@ TEST(Practice, CountsEveryTaskOnce) {
 
 TEST(Practice, ClearSetsTheNextTaskOfTheSeed) {
   for (const Currency* currency : Currencies()) {
-    Practice practice(42, *currency, {});
+    Practice practice(PracticeOptions(42), *currency, {});
     TaskGenerator tasks(42);
     FormContent form = StartUpContent(*currency);
     practice.SetNextTask(form);
@@ -203,7 +204,7 @@ TEST(Practice, TheVerdictFollowsTheChangeTheTicksPayOut) {
           {Written(change + 1, decimal, settings.group_separator), false},
       };
       for (const auto& [text, right] : typed) {
-        Practice practice(1, kLev, settings);
+        Practice practice(PracticeOptions(1), kLev, settings);
         FormContent form = StartUpContent();
         form.Text3[kPriceBox].Text = price;
         form.Text3[kPaidBox].Text = paid;
@@ -253,7 +254,7 @@ TEST(TaskGenerator, PurchasesAPupilMeets) {
     const Bounds& in = bounds[level.number - 1];
     for (std::uint64_t seed : {0ull, 1ull, 2026ull, 18446744073709551615ull}) {
       TaskGenerator tasks(seed, level), again(seed, level);
-      Practice practice({seed, level}, kLev, {});
+      Practice practice(PracticeOptions(seed, level), kLev, {});
       for (int k = 0; k < 10'000; ++k) {
         const PracticeTask task = tasks.Next();
         ASSERT_EQ(task, again.Next());
@@ -299,7 +300,7 @@ std::string PiecesOf(const FormContent& answer) {
 // and the next round; a teacher's own task after the end of a round is the
 // first task of the next.
 TEST(Practice, ARoundEndsWithItsSummary) {
-  Practice practice({7, *FindLevel(2), 3}, kLev, {});
+  Practice practice(PracticeOptions(7, *FindLevel(2), 3), kLev, {});
   TaskGenerator tasks(7, *FindLevel(2));
   FormContent form = StartUpContent();
   practice.SetNextTask(form);

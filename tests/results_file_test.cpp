@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include "core/form_content.h"
+#include "io/user_account.h"
 #include "widgets/demonstration_window.h"
 #include "widgets/practice_session.h"
 

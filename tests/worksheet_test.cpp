@@ -47,7 +47,7 @@ TEST(Worksheet, HoldsPracticesTasksAndTheirCountUp) {
       if (found >= 0) at = found + 1;
     };
     const std::string unit(currency->unit);
-    restomer::Practice practice({2026, *options.level}, *currency, {});
+    restomer::Practice practice(restomer::PracticeOptions(2026, *options.level), *currency, {});
     std::vector<restomer::FormContent> answers;
     for (int k = 1; k <= options.tasks; ++k) {
       restomer::FormContent form = restomer::StartUpContent(*currency);

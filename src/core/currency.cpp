@@ -2,8 +2,6 @@
 
 #include <iterator>
 
-#include "core/form_content.h"
-
 namespace restomer {
 namespace {
 

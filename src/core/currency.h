@@ -28,6 +28,12 @@ struct Currency {
 
 // The Bulgarian lev, 100 down to 0.01: the default.
 extern const Currency kLev;
+// How many denominations the lev has.
+inline constexpr int kDenominationCount = 13;
+
+// The trace box's text at start in lev: the task the program was written for.
+extern const char* const kTaskStatement;
+
 // The euro, 500 down to 0.01: Bulgaria's currency since 1 January 2026.
 extern const Currency kEuro;
 

@@ -22,9 +22,6 @@ inline constexpr int kChangeBox = 2;
 inline constexpr int kClearButton = 0;
 inline constexpr int kEnterButton = 1;
 
-// How many denominations the lev, the default currency, has.
-inline constexpr int kDenominationCount = 13;
-
 // Property names follow the controls they stand for. Text is UTF-8; lines in
 // a multi-line box end with CR LF.
 struct TextBox {
@@ -55,9 +52,6 @@ struct FormContent {
 
 // What the window holds when the program starts in that currency.
 FormContent StartUpContent(const Currency& currency = kLev);
-
-// The trace box's text at start in lev: the task the program was written for.
-extern const char* const kTaskStatement;
 
 }  // namespace restomer
 

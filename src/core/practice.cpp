@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/amount_text.h"
 #include "core/button_actions.h"
 #include "core/change_breakdown.h"
 #include "core/pieces.h"

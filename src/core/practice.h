@@ -22,8 +22,8 @@ namespace restomer {
 // What practice is asked for: the seed of its tasks, their level, and how
 // many tasks a round has (0: no rounds, practice goes on).
 struct PracticeOptions {
-  PracticeOptions(std::uint64_t seed, const Level& level = *FindLevel(kDefaultLevel),
-                  int round_size = 0)
+  explicit PracticeOptions(std::uint64_t seed, const Level& level = *FindLevel(kDefaultLevel),
+                           int round_size = 0)
       : seed(seed), level(&level), round_size(round_size) {}
   std::uint64_t seed;
   const Level* level;

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string_view>
 
+#include "core/amount_text.h"
 #include "core/change_breakdown.h"
 #include "core/conversions.h"
-#include "core/task_generator.h"
 #include "core/typed_amount.h"
 
 namespace restomer {

@@ -27,14 +27,6 @@ constexpr Level kLevels[] = {
 
 std::span<const Level> Levels() { return kLevels; }
 
-std::string AmountText(std::int64_t hundredths) {
-  const std::uint64_t magnitude =
-      hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : hundredths;
-  const std::string cents = std::to_string(magnitude % 100);
-  return (hundredths < 0 ? "-" : "") + std::to_string(magnitude / 100) +
-         (cents.size() < 2 ? ".0" : ".") + cents;
-}
-
 const Level* FindLevel(int number) {
   for (const Level& level : kLevels) {
     if (level.number == number) return &level;

@@ -41,10 +41,6 @@ const Level* FindLevel(int number);
 // "Ниво 2: ресто под 10 лв.": the level in words, in `unit`.
 std::string LevelText(const Level& level, std::string_view unit);
 
-// "25.18": how a task's amounts are written into the price and paid boxes,
-// which read them back whatever the region.
-std::string AmountText(std::int64_t hundredths);
-
 // The purchases of one seed and level, always the same sequence.
 class TaskGenerator {
  public:

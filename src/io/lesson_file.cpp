@@ -3,13 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <limits>
 #include <optional>
 #include <type_traits>
 
+#include "io/draft_file.h"
 #include "io/system_reason.h"
 
 namespace restomer {
@@ -106,44 +105,39 @@ QString readLessonFile(const QString& path, Lesson& lesson) {
   return {};
 }
 
+// The results file as the lesson at `path` keeps it: relative to the
+// lesson's folder when it lies in that folder or below.
+QString resultsAsWritten(const QString& path, const std::string& results) {
+  const QDir folder = QFileInfo(path).absoluteDir();
+  const QString absolute = QDir::fromNativeSeparators(QString::fromStdString(results));
+  const QString relative = folder.relativeFilePath(absolute);
+  if (relative.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(relative)) return absolute;
+  return relative;
+}
+
 QString writeLessonFile(const QString& path, const Lesson& lesson) {
-  const QString shown = QDir::toNativeSeparators(path);
-  const QString failed = QStringLiteral("Урокът „%1“ не може да бъде записан: %2.");
-  // QSettings writes the INI text; QSaveFile puts it in place whole, and
-  // says why when it cannot.
-  QTemporaryDir scratch;
-  if (!scratch.isValid()) return failed.arg(shown, systemReason(scratch.errorString()));
-  const QString draft = scratch.filePath(QStringLiteral("lesson.ini"));
-  {
-    QSettings settings(draft, QSettings::IniFormat);
-    settings.beginGroup(kGroup);
-    settings.setValue(QStringLiteral("Currency"), QString::fromUtf8(lesson.currency->name));
-    settings.setValue(QStringLiteral("Level"), lesson.level);
-    settings.setValue(QStringLiteral("Tasks"), lesson.tasks);
-    if (lesson.seed) settings.setValue(QStringLiteral("Seed"), QString::number(*lesson.seed));
-    if (!lesson.results.empty()) {
-      const QDir folder = QFileInfo(path).absoluteDir();
-      QString results = QDir::fromNativeSeparators(QString::fromStdString(lesson.results));
-      const QString relative = folder.relativeFilePath(results);
-      if (!relative.startsWith(QLatin1String("../")) && !QDir::isAbsolutePath(relative)) {
-        results = relative;
-      }
-      settings.setValue(QStringLiteral("Results"), results);
-    }
-    settings.setValue(QStringLiteral("AskName"), lesson.ask_name);
-    settings.endGroup();
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-      return failed.arg(shown, QStringLiteral("временният файл не може да бъде записан"));
-    }
-  }
-  QFile text(draft);
-  if (!text.open(QIODevice::ReadOnly)) return failed.arg(shown, systemReason(text.errorString()));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.readAll()) < 0 || !file.commit()) {
-    return failed.arg(shown, systemReason(file.errorString()));
-  }
-  return {};
+  // QSettings writes the INI text, which is then put in place whole.
+  const QString reason =
+      saveThroughDraft(path, QStringLiteral("lesson.ini"), [&](const QString& draft) {
+        QSettings settings(draft, QSettings::IniFormat);
+        settings.beginGroup(kGroup);
+        settings.setValue(QStringLiteral("Currency"), QString::fromUtf8(lesson.currency->name));
+        settings.setValue(QStringLiteral("Level"), lesson.level);
+        settings.setValue(QStringLiteral("Tasks"), lesson.tasks);
+        if (lesson.seed) settings.setValue(QStringLiteral("Seed"), QString::number(*lesson.seed));
+        if (!lesson.results.empty()) {
+          settings.setValue(QStringLiteral("Results"), resultsAsWritten(path, lesson.results));
+        }
+        settings.setValue(QStringLiteral("AskName"), lesson.ask_name);
+        settings.endGroup();
+        settings.sync();
+        return settings.status() == QSettings::NoError
+                   ? QString()
+                   : QStringLiteral("временният файл не може да бъде записан");
+      });
+  if (reason.isEmpty()) return {};
+  return QStringLiteral("Урокът „%1“ не може да бъде записан: %2.")
+      .arg(QDir::toNativeSeparators(path), reason);
 }
 
 }  // namespace restomer

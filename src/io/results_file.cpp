@@ -11,15 +11,6 @@
 
 #include "io/system_reason.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-// windows.h first
-#include <lmcons.h>
-#else
-#include <pwd.h>
-#include <unistd.h>
-#endif
-
 namespace restomer {
 namespace {
 
@@ -29,23 +20,6 @@ constexpr int kRetryMs = 2'000;
 QString busyReason() { return QStringLiteral("друга програма пише в него в момента"); }
 
 }  // namespace
-
-std::string loginName() {
-  for (const char* variable : {"USER", "USERNAME", "LOGNAME"}) {
-    const QString name = qEnvironmentVariable(variable);
-    if (!name.isEmpty()) return name.toStdString();
-  }
-  // Started with no such variable (a service, a bare environment): the
-  // system knows the account.
-#ifdef Q_OS_WIN
-  wchar_t name[UNLEN + 1];
-  DWORD size = UNLEN + 1;
-  if (GetUserNameW(name, &size)) return QString::fromWCharArray(name).toStdString();
-#else
-  if (const passwd* account = getpwuid(geteuid())) return account->pw_name;
-#endif
-  return "";
-}
 
 ResultsFile::ResultsFile(const QString& path, const ResultsContext& context, QObject* parent)
     : QObject(parent), path_(path), context_(context) {

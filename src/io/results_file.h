@@ -74,9 +74,6 @@ class ResultsFile : public QObject {
   QTimer retry_;
 };
 
-// The login name of the user running the program.
-std::string loginName();
-
 }  // namespace restomer
 
 #endif  // RESTOMER_IO_RESULTS_FILE_H_

@@ -16,9 +16,6 @@ namespace restomer {
 // empty string, or one Bulgarian line with the system's reason.
 QString writeReport(const QString& path, const ResultsReport& report);
 
-QString writePdfReport(const QString& path, const ResultsReport& report);
-QString writeXlsxReport(const QString& path, const ResultsReport& report);
-
 }  // namespace restomer
 
 #endif  // RESTOMER_PRINT_REPORT_H_

@@ -8,7 +8,7 @@
 #include "io/system_reason.h"
 #include "print/a4_pdf.h"
 #include "print/fonts.h"
-#include "print/report.h"
+#include "print/report_formats.h"
 
 namespace restomer {
 namespace {
@@ -162,14 +162,6 @@ QString writePdfReport(const QString& path, const ResultsReport& report) {
         painter.pageNumbers();
         return painter.finish();
       });
-}
-
-QString writeReport(const QString& path, const ResultsReport& report) {
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == QLatin1String("pdf")) return writePdfReport(path, report);
-  if (suffix == QLatin1String("xlsx")) return writeXlsxReport(path, report);
-  return QStringLiteral("Отчетът „%1“ трябва да е .pdf или .xlsx.")
-      .arg(QDir::toNativeSeparators(path));
 }
 
 }  // namespace restomer

@@ -1,13 +1,10 @@
 #include <xlsxwriter.h>
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
-#include <QTemporaryDir>
 #include <algorithm>
 
-#include "io/system_reason.h"
-#include "print/report.h"
+#include "io/draft_file.h"
+#include "print/report_formats.h"
 
 namespace restomer {
 namespace {
@@ -86,36 +83,26 @@ void writeTable(lxw_workbook* book, const ReportTable& table, const Formats& for
 }  // namespace
 
 QString writeXlsxReport(const QString& path, const ResultsReport& report) {
-  const auto failed = [&path](const QString& reason) {
-    return QStringLiteral("Отчетът „%1“ не може да бъде записан: %2.")
-        .arg(QDir::toNativeSeparators(path), reason);
-  };
-  // The workbook is made in a folder of its own, then put in place whole.
-  QTemporaryDir scratch;
-  if (!scratch.isValid()) return failed(systemReason(scratch.errorString()));
-  const QString draft = scratch.filePath(QStringLiteral("report.xlsx"));
-  lxw_workbook* book = workbook_new(QDir::toNativeSeparators(draft).toUtf8().constData());
-  if (book == nullptr) return failed(QStringLiteral("временният файл не може да бъде създаден"));
-  Formats formats{workbook_add_format(book), workbook_add_format(book), workbook_add_format(book),
-                  workbook_add_format(book)};
-  format_set_bold(formats.heading);
-  format_set_num_format(formats.amount, "0.00");
-  format_set_num_format(formats.share, "0%");
-  format_set_num_format(formats.time, "yyyy-mm-dd hh:mm:ss");
-  lxw_doc_properties properties = {};
-  properties.title = const_cast<char*>("Restomer — резултати");
-  workbook_set_properties(book, &properties);
-  for (const ReportTable& table : report.tables(true)) writeTable(book, table, formats);
-  if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR) {
-    return failed(QString::fromUtf8(lxw_strerror(error)));
-  }
-  QFile made(draft);
-  QSaveFile file(path);
-  if (!made.open(QIODevice::ReadOnly)) return failed(systemReason(made.errorString()));
-  if (!file.open(QIODevice::WriteOnly) || file.write(made.readAll()) < 0 || !file.commit()) {
-    return failed(systemReason(file.errorString()));
-  }
-  return {};
+  const QString reason =
+      saveThroughDraft(path, QStringLiteral("report.xlsx"), [&](const QString& draft) {
+        lxw_workbook* book = workbook_new(QDir::toNativeSeparators(draft).toUtf8().constData());
+        if (book == nullptr) return QStringLiteral("временният файл не може да бъде създаден");
+        Formats formats{workbook_add_format(book), workbook_add_format(book),
+                        workbook_add_format(book), workbook_add_format(book)};
+        format_set_bold(formats.heading);
+        format_set_num_format(formats.amount, "0.00");
+        format_set_num_format(formats.share, "0%");
+        format_set_num_format(formats.time, "yyyy-mm-dd hh:mm:ss");
+        lxw_doc_properties properties = {};
+        properties.title = const_cast<char*>("Restomer — резултати");
+        workbook_set_properties(book, &properties);
+        for (const ReportTable& table : report.tables(true)) writeTable(book, table, formats);
+        const lxw_error error = workbook_close(book);
+        return error == LXW_NO_ERROR ? QString() : QString::fromUtf8(lxw_strerror(error));
+      });
+  if (reason.isEmpty()) return {};
+  return QStringLiteral("Отчетът „%1“ не може да бъде записан: %2.")
+      .arg(QDir::toNativeSeparators(path), reason);
 }
 
 }  // namespace restomer

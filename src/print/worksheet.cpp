@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/amount_text.h"
 #include "core/change_breakdown.h"
 #include "core/form_content.h"
 #include "core/practice_wording.h"

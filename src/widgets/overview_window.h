@@ -32,7 +32,6 @@ class OverviewWindow : public QWidget {
 
   QTabWidget* tabs() const { return tabs_; }
   QTableView* view(int table) const { return views_.at(table); }
-  const ResultsReport& report() const { return report_; }
 
   // "Копирай": the shown table, in its shown order, as tab-separated text.
   QString shownTable() const;

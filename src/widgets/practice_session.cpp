@@ -8,6 +8,7 @@
 
 #include "io/regional_settings.h"
 #include "io/results_file.h"
+#include "io/user_account.h"
 #include "widgets/demonstration_window.h"
 #include "widgets/pupil_name.h"
 #include "widgets/round_summary_dialog.h"

@@ -1,0 +1,14 @@
+// Who runs the program, for the rows of a results file.
+#ifndef RESTOMER_IO_USER_ACCOUNT_H_
+#define RESTOMER_IO_USER_ACCOUNT_H_
+
+#include <string>
+
+namespace restomer {
+
+// The login name of the user running the program.
+std::string loginName();
+
+}  // namespace restomer
+
+#endif  // RESTOMER_IO_USER_ACCOUNT_H_
