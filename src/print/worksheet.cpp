@@ -13,6 +13,7 @@
 #include "core/form_content.h"
 #include "core/practice_wording.h"
 #include "io/regional_settings.h"
+#include "print/a4_pages.h"
 #include "print/a4_pdf.h"
 #include "print/fonts.h"
 
@@ -27,7 +28,6 @@ constexpr double kPieceGapMm = 3;      // between one denomination and the next
 constexpr double kAnswerLineMm = 35;   // the line to write the change on
 constexpr double kTaskGapMm = 7;
 constexpr int kTitlePoints = 16;
-constexpr int kResolutionDpi = kPdfResolutionDpi;
 
 // A task as the sheet shows it and as the window answers it.
 struct SheetTask {
@@ -79,148 +79,92 @@ QFont titleFont() {
   return font;
 }
 
-// Lays blocks out from the top of a page down, starting a new page where a
-// block does not fit, so that no task is split. Every page starts with the
-// sheet's head (its title, the lesson, a line for the name) and ends with
-// "стр. N от M". A first pass paints nothing and counts the pages; each
-// block is measured with `draw` false before it is drawn.
+// A worksheet's pages: every page starts with the sheet's head (its title,
+// the lesson, a line for the name); tasks are never split across pages.
 class Sheet {
  public:
-  Sheet(QPdfWriter& writer, const WorksheetOptions& options)
-      : writer_(writer), painter_(&writer), options_(options) {
-    // Lines a printer draws solid: a pen of zero width is a device's
-    // thinnest line, pale or broken on paper.
-    painter_.setPen(QPen(Qt::black, points(kPdfLinePoints)));
-  }
+  Sheet(A4Pages& pages, const WorksheetOptions& options) : pages_(pages), options_(options) {}
 
-  bool isActive() const { return painter_.isActive(); }
-  bool finish() { return painter_.end(); }
-  int pages() const { return page_; }
-
-  // Starts over from the first page; with `painting` false nothing is drawn.
-  void restart(bool painting, int pages) {
-    painting_ = painting;
-    pages_ = pages;
-    page_ = 0;
-    y_ = 0;
-  }
-
-  double mm(double millimetres) const { return millimetres * kResolutionDpi / 25.4; }
-  double points(double points) const { return points * kResolutionDpi / 72; }
-
-  // A new page with its head, under `title`.
+  // A new page under `title`.
   void startPage(const QString& title) {
-    if (page_ > 0 && painting_) writer_.newPage();
-    ++page_;
-    y_ = 0;
-    title_ = title;
-    if (painting_) drawPageNumber();
-    text(title, titleFont(), true);
-    text(QStringLiteral("Валута: %1. %2 Начално число: %3. Дата: %4.")
-             .arg(QString::fromUtf8(options_.currency->bulgarian_name))
-             .arg(QString::fromStdString(LevelText(*options_.level, options_.currency->unit)))
-             .arg(options_.seed)
-             .arg(options_.date.toString(QStringLiteral("dd.MM.yyyy"))),
-         windowFont(), true);
-    gap(3, true);
-    answerLine(QStringLiteral("Име:"), windowFont(), true);
-    gap(kTaskGapMm, true);
+    pages_.startPage([this, title] {
+      text(title, titleFont(), true);
+      text(QStringLiteral("Валута: %1. %2 Начално число: %3. Дата: %4.")
+               .arg(QString::fromUtf8(options_.currency->bulgarian_name))
+               .arg(QString::fromStdString(LevelText(*options_.level, options_.currency->unit)))
+               .arg(options_.seed)
+               .arg(options_.date.toString(QStringLiteral("dd.MM.yyyy"))),
+           windowFont(), true);
+      gap(3, true);
+      answerLine(QStringLiteral("Име:"), windowFont(), true);
+      gap(kTaskGapMm, true);
+    });
   }
 
-  // Makes room for a block `height` high.
-  void fit(double height) {
-    if (y_ + height > bottom()) startPage(title_);
-  }
-
+  void fit(double height) { pages_.fit(height); }
+  double mm(double millimetres) const { return pages_.mm(millimetres); }
   double text(const QString& text, const QFont& font, bool draw, double indent = 0) {
-    const QRectF area(indent, y_, writer_.width() - indent, writer_.height());
-    painter_.setFont(font);
-    const QRectF used = painter_.boundingRect(area, Qt::TextWordWrap, text);
-    if (draw && painting_) painter_.drawText(area, Qt::TextWordWrap, text);
-    return advance(used.height(), draw);
+    return pages_.text(text, font, draw, indent);
   }
+  double gap(double millimetres, bool draw) { return pages_.gap(millimetres, draw); }
 
   // "Ресто: ____": a label and a line to write on.
   double answerLine(const QString& label, const QFont& font, bool draw) {
-    const QFontMetricsF metrics(font, &writer_);
-    if (draw && painting_) {
-      painter_.setFont(font);
-      painter_.drawText(QPointF(0, y_ + metrics.ascent()), label);
+    const QFontMetricsF metrics(font, &pages_.writer());
+    if (draw && pages_.painting()) {
+      QPainter& painter = pages_.painter();
+      painter.setFont(font);
+      painter.drawText(QPointF(0, pages_.y() + metrics.ascent()), label);
       const double x = metrics.horizontalAdvance(label + QLatin1Char(' '));
-      const double baseline = y_ + metrics.ascent() + metrics.descent() / 2;
-      painter_.drawLine(QPointF(x, baseline), QPointF(x + mm(kAnswerLineMm), baseline));
+      const double baseline = pages_.y() + metrics.ascent() + metrics.descent() / 2;
+      painter.drawLine(QPointF(x, baseline), QPointF(x + mm(kAnswerLineMm), baseline));
     }
-    return advance(metrics.lineSpacing(), draw);
+    return pages_.advance(metrics.lineSpacing(), draw);
   }
 
   // The denomination boxes in the window's order, each with its caption,
   // in as many rows as the page's width needs; ticked where `ticked` says.
   double boxes(const SheetTask& task, const QFont& font, bool withTicks, bool draw) {
-    const QFontMetricsF metrics(font, &writer_);
+    const QFontMetricsF metrics(font, &pages_.writer());
     const double box = mm(kBoxMm);
     const double rowHeight = std::max(box, metrics.height()) + mm(1.5);
-    painter_.setFont(font);
+    QPainter& painter = pages_.painter();
+    painter.setFont(font);
     double x = 0;
-    double top = y_;
+    double top = pages_.y();
     for (qsizetype k = 0; k < task.captions.size(); ++k) {
       const double width = box + mm(kCaptionGapMm) + metrics.horizontalAdvance(task.captions[k]);
-      if (x > 0 && x + width > writer_.width()) {
+      if (x > 0 && x + width > pages_.width()) {
         x = 0;
         top += rowHeight;
       }
-      if (draw && painting_) {
+      if (draw && pages_.painting()) {
         const QRectF square(x, top + (metrics.height() - box) / 2, box, box);
-        painter_.drawRect(square);
+        painter.drawRect(square);
         if (withTicks && task.ticked[k]) drawTick(square);
-        painter_.drawText(QPointF(x + box + mm(kCaptionGapMm), top + metrics.ascent()),
-                          task.captions[k]);
+        painter.drawText(QPointF(x + box + mm(kCaptionGapMm), top + metrics.ascent()),
+                         task.captions[k]);
       }
       x += width + mm(kPieceGapMm);
     }
-    return advance(top + rowHeight - y_, draw);
+    return pages_.advance(top + rowHeight - pages_.y(), draw);
   }
-
-  double gap(double millimetres, bool draw) { return advance(mm(millimetres), draw); }
 
  private:
-  // Where blocks end: above the page number.
-  double bottom() const {
-    return writer_.height() - QFontMetricsF(windowFont(), &writer_).lineSpacing() - mm(2);
-  }
-
-  void drawPageNumber() {
-    const QFont font = windowFont();
-    painter_.setFont(font);
-    const QFontMetricsF metrics(font, &writer_);
-    painter_.drawText(
-        QRectF(0, writer_.height() - metrics.lineSpacing(), writer_.width(), metrics.lineSpacing()),
-        Qt::AlignRight | Qt::AlignBottom, QStringLiteral("стр. %1 от %2").arg(page_).arg(pages_));
-  }
-
   void drawTick(const QRectF& square) {
     QPainterPath tick;
     tick.moveTo(square.left() + square.width() * 0.15, square.top() + square.height() * 0.55);
     tick.lineTo(square.left() + square.width() * 0.4, square.bottom() - square.height() * 0.15);
     tick.lineTo(square.right() - square.width() * 0.1, square.top() + square.height() * 0.1);
-    const QPen pen = painter_.pen();
-    painter_.setPen(QPen(Qt::black, mm(0.4)));
-    painter_.drawPath(tick);
-    painter_.setPen(pen);
+    QPainter& painter = pages_.painter();
+    const QPen pen = painter.pen();
+    painter.setPen(QPen(Qt::black, mm(0.4)));
+    painter.drawPath(tick);
+    painter.setPen(pen);
   }
 
-  double advance(double height, bool draw) {
-    if (draw) y_ += height;
-    return height;
-  }
-
-  QPdfWriter& writer_;
-  QPainter painter_;
+  A4Pages& pages_;
   const WorksheetOptions& options_;
-  bool painting_ = false;
-  int pages_ = 0;
-  int page_ = 0;
-  QString title_;
-  double y_ = 0;
 };
 
 // One task for the pupil: the purchase, a line for the change, the boxes.
@@ -272,13 +216,9 @@ QString writeWorksheet(const QString& path, const WorksheetOptions& options) {
   const std::vector<SheetTask> tasks = tasksOf(options);
   return writeA4Pdf(path, QStringLiteral("Restomer — работен лист"),
                     QStringLiteral("Работният лист"), [&](QPdfWriter& writer) {
-                      Sheet sheet(writer, options);
-                      if (!sheet.isActive()) return false;
-                      sheet.restart(false, 0);
-                      layOut(sheet, tasks);
-                      sheet.restart(true, sheet.pages());
-                      layOut(sheet, tasks);
-                      return sheet.finish();
+                      A4Pages pages(writer);
+                      Sheet sheet(pages, options);
+                      return pages.paint([&] { layOut(sheet, tasks); });
                     });
 }
 
