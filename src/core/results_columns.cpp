@@ -146,82 +146,77 @@ ResultsColumn AmountColumn(ResultsColumnId id, std::string_view header, std::str
           }};
 }
 
-std::vector<ResultsColumn> MakeColumns() {
-  using Id = ResultsColumnId;
-  std::vector<ResultsColumn> columns = {
-      TextColumn<&ResultRow::time>(Id::kTime, "време", "Време", CellKind::kTime),
-      TextColumn<&ResultRow::login>(Id::kLogin, "потребител", "Потребител"),
-      TextColumn<&ResultRow::name>(Id::kName, "име", "Име"),
-      TextColumn<&ResultRow::currency>(Id::kCurrency, "валута", "Валута", CellKind::kCurrency),
-      WholeColumn<&ResultRow::level>(Id::kLevel, "ниво", "Ниво"),
-      {Id::kSeed,
-       "начално число",
-       {"начало"},
-       "Начално число",
-       CellKind::kText,
-       true,
-       "№",
-       [](const ResultRow& row) { return row.seed; },
-       [](const std::string& text, ResultRow& row) {
-         row.seed = text;
-         return true;
-       }},
-      // Files written before rounds had one round.
-      WholeColumn<&ResultRow::round>(Id::kRound, "кръг", "Кръг", true),
-      WholeColumn<&ResultRow::task>(Id::kTask, "задача", "Задача"),
-      AmountColumn<&ResultRow::price>(Id::kPrice, "цена", "Цена"),
-      AmountColumn<&ResultRow::paid>(Id::kPaid, "платено", "Платено"),
-      TextColumn<&ResultRow::typed>(Id::kTyped, "написано ресто", "Написано ресто"),
-      {Id::kTicked,
-       "отбелязани",
-       {},
-       "Отбелязани",
-       CellKind::kText,
-       true,
-       "",
-       [](const ResultRow& row) { return Joined(row.ticked); },
-       [](const std::string& text, ResultRow& row) {
-         row.ticked = Words(text);
-         return true;
-       }},
-      AmountColumn<&ResultRow::change>(Id::kChange, "ресто", "Ресто"),
-      // After the change: old files' pieces are counted from it.
-      {Id::kPieces,
-       "най-малко бройки",
-       {},
-       "Най-малко бройки",
-       CellKind::kText,
-       true,
-       "",
-       [](const ResultRow& row) { return PiecesText(row.pieces); },
-       [](const std::string& text, ResultRow& row) {
-         std::optional<std::vector<Piece>> pieces = PiecesOf(text, row.change);
-         if (pieces) row.pieces = std::move(*pieces);
-         return pieces.has_value();
-       }},
-      {Id::kOutcome,
-       "оценка",
-       {},
-       "Оценка",
-       CellKind::kText,
-       false,
-       "",
-       [](const ResultRow& row) { return std::string(OutcomeText(row.outcome)); },
-       [](const std::string& text, ResultRow& row) {
-         const std::optional<TaskRecord::Outcome> outcome = OutcomeOf(text);
-         if (outcome) row.outcome = *outcome;
-         return outcome.has_value();
-       }},
-  };
-  return columns;
-}
+using Id = ResultsColumnId;
+
+const std::vector<ResultsColumn> kColumns = {
+    TextColumn<&ResultRow::time>(Id::kTime, "време", "Време", CellKind::kTime),
+    TextColumn<&ResultRow::login>(Id::kLogin, "потребител", "Потребител"),
+    TextColumn<&ResultRow::name>(Id::kName, "име", "Име"),
+    TextColumn<&ResultRow::currency>(Id::kCurrency, "валута", "Валута", CellKind::kCurrency),
+    WholeColumn<&ResultRow::level>(Id::kLevel, "ниво", "Ниво"),
+    {Id::kSeed,
+     "начално число",
+     {"начало"},
+     "Начално число",
+     CellKind::kText,
+     true,
+     "№",
+     [](const ResultRow& row) { return row.seed; },
+     [](const std::string& text, ResultRow& row) {
+       row.seed = text;
+       return true;
+     }},
+    // Files written before rounds had one round.
+    WholeColumn<&ResultRow::round>(Id::kRound, "кръг", "Кръг", true),
+    WholeColumn<&ResultRow::task>(Id::kTask, "задача", "Задача"),
+    AmountColumn<&ResultRow::price>(Id::kPrice, "цена", "Цена"),
+    AmountColumn<&ResultRow::paid>(Id::kPaid, "платено", "Платено"),
+    TextColumn<&ResultRow::typed>(Id::kTyped, "написано ресто", "Написано ресто"),
+    {Id::kTicked,
+     "отбелязани",
+     {},
+     "Отбелязани",
+     CellKind::kText,
+     true,
+     "",
+     [](const ResultRow& row) { return Joined(row.ticked); },
+     [](const std::string& text, ResultRow& row) {
+       row.ticked = Words(text);
+       return true;
+     }},
+    AmountColumn<&ResultRow::change>(Id::kChange, "ресто", "Ресто"),
+    // After the change: old files' pieces are counted from it.
+    {Id::kPieces,
+     "най-малко бройки",
+     {},
+     "Най-малко бройки",
+     CellKind::kText,
+     true,
+     "",
+     [](const ResultRow& row) { return PiecesText(row.pieces); },
+     [](const std::string& text, ResultRow& row) {
+       std::optional<std::vector<Piece>> pieces = PiecesOf(text, row.change);
+       if (pieces) row.pieces = std::move(*pieces);
+       return pieces.has_value();
+     }},
+    {Id::kOutcome,
+     "оценка",
+     {},
+     "Оценка",
+     CellKind::kText,
+     false,
+     "",
+     [](const ResultRow& row) { return std::string(OutcomeText(row.outcome)); },
+     [](const std::string& text, ResultRow& row) {
+       const std::optional<TaskRecord::Outcome> outcome = OutcomeOf(text);
+       if (outcome) row.outcome = *outcome;
+       return outcome.has_value();
+     }},
+};
 
 }  // namespace
 
-const std::vector<ResultsColumn>& ResultsColumns() {
-  static const std::vector<ResultsColumn> columns = MakeColumns();
-  return columns;
-}
+const std::vector<ResultsColumn>& ResultsColumns() { return kColumns; }
 
 std::string Defused(const std::string& field) {
   if (field.empty() || kFormulaStarts.find(field.front()) == std::string_view::npos) return field;

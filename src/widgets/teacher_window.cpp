@@ -55,7 +55,8 @@ TeacherWindow::TeacherWindow(QWidget* parent) : QWidget(parent) {
   setLesson(Lesson());
 }
 
-void TeacherWindow::createControls() {
+// The lesson's settings, one row each.
+QFormLayout* TeacherWindow::createForm() {
   currency_ = new QComboBox;
   for (const Currency* currency : Currencies()) {
     currency_->addItem(QString::fromUtf8(currency->bulgarian_name));
@@ -102,7 +103,11 @@ void TeacherWindow::createControls() {
   resultsLabel->setBuddy(results_);
   form->addRow(resultsLabel, rowOf({results_, chooseResults}));
   form->addRow(QStringLiteral("&Питай за името:"), askName_);
+  return form;
+}
 
+// What the teacher does with the lesson.
+QHBoxLayout* TeacherWindow::createButtons() {
   auto* open = new QPushButton(QStringLiteral("&Отвори урок…"));
   connect(open, &QPushButton::clicked, this, [this] {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Отвори урок"),
@@ -139,12 +144,18 @@ void TeacherWindow::createControls() {
                      "най-честите грешки."));
   connect(results, &QPushButton::clicked, this, &TeacherWindow::showResults);
 
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {open, save, tryIt, worksheet, results}) buttons->addWidget(button);
+  return buttons;
+}
+
+void TeacherWindow::createControls() {
+  QFormLayout* form = createForm();
+  QHBoxLayout* buttons = createButtons();
   status_ = new QLabel;
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {open, save, tryIt, worksheet, results}) buttons->addWidget(button);
   auto* intro = new QLabel(QStringLiteral(
       "Настройте урока и го запазете в папка, която всички компютри виждат. Учениците го "
       "отварят с двойно щракване, а резултатите им се събират във файла с резултати."));

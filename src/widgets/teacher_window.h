@@ -10,6 +10,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -42,6 +44,8 @@ class TeacherWindow : public QWidget {
 
  private:
   void createControls();
+  QFormLayout* createForm();
+  QHBoxLayout* createButtons();
   void fillLevels();
   void drawNewSeed();
   void chooseResultsFile();
