@@ -13,6 +13,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
+#include <string>
 
 #include "io/results_file.h"
 #include "locale_support.h"
@@ -105,6 +107,32 @@ TEST(Report, ThePdfAndTheWorkbookReadBack) {
               1)
       << "the last answer's time is a date";
   EXPECT_EQ(writeReport(dir.filePath(QStringLiteral("отчет.txt")), report).isEmpty(), false);
+}
+
+// The workbook's XML is the same under the Bulgarian settings a pupil's
+// desktop has, where the C library writes "0,5" for a half: every cell reads
+// back with its type and value.
+TEST(Report, TheWorkbookIsTheSameUnderBulgarianSettings) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "read back with openpyxl, which runs on Linux";
+#endif
+  const std::string missing = restomer::testing::MissingLocale("bg_BG.UTF-8");
+  ASSERT_TRUE(missing.empty()) << missing;
+  QTemporaryDir dir;
+  QString error;
+  const ResultsReport report = loadResults(resultsIn(dir), error);
+  ASSERT_EQ(error, "");
+  const QString c = dir.filePath(QStringLiteral("c.xlsx"));
+  const QString bulgarian = dir.filePath(QStringLiteral("bg.xlsx"));
+  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+  std::setlocale(LC_NUMERIC, "C");
+  ASSERT_EQ(writeReport(c, report), "");
+  std::setlocale(LC_NUMERIC, "bg_BG.UTF-8");
+  ASSERT_EQ(writeReport(bulgarian, report), "");
+  std::setlocale(LC_NUMERIC, before.c_str());
+  const QStringList cells = cellsOf(c);
+  EXPECT_TRUE(cells.contains(QString::fromUtf8("Ученици|2|6|n|0.5")));
+  EXPECT_EQ(cellsOf(bulgarian), cells);
 }
 
 // Opened as a teacher would open it, with the import options for UTF-8 and

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <algorithm>
 
+#include "io/c_numbers.h"
 #include "io/draft_file.h"
 #include "print/report_formats.h"
 
@@ -85,6 +86,7 @@ void writeTable(lxw_workbook* book, const ReportTable& table, const Formats& for
 QString writeXlsxReport(const QString& path, const ResultsReport& report) {
   const QString reason =
       saveThroughDraft(path, QStringLiteral("report.xlsx"), [&](const QString& draft) {
+        const CNumbers numbers;  // libxlsxwriter writes the numbers of its XML with printf
         lxw_workbook* book = workbook_new(QDir::toNativeSeparators(draft).toUtf8().constData());
         if (book == nullptr) return QStringLiteral("временният файл не може да бъде създаден");
         Formats formats{workbook_add_format(book), workbook_add_format(book),
