@@ -9,15 +9,20 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "io/command_line.h"
 #include "io/lesson_file.h"
+#include "widgets/pupil_name.h"
 #include "widgets/teacher_window.h"
 
 namespace restomer {
@@ -161,6 +166,27 @@ TEST(TeacherWindow, EveryControlIsReachedByTabAndNamed) {
     EXPECT_FALSE(spoken->text(QAccessible::Name).isEmpty()) << control->metaObject()->className();
   }
   EXPECT_GE(controls, 11);
+}
+
+// The name dialog starts practice only with a name: blanks leave "Започни"
+// disabled, and the name comes back trimmed.
+TEST(PupilName, StartsOnlyWithAName) {
+  bool checked = false;
+  QTimer::singleShot(0, [&checked] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    QPushButton* start = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_EQ(start->text(), "Започни");
+    EXPECT_FALSE(start->isEnabled());
+    dialog->setTextValue("   ");
+    EXPECT_FALSE(start->isEnabled());
+    dialog->setTextValue(" Ива ");
+    EXPECT_TRUE(start->isEnabled());
+    checked = true;
+    start->click();
+  });
+  EXPECT_EQ(askPupilName(), std::optional<QString>("Ива"));
+  EXPECT_TRUE(checked);
 }
 
 }  // namespace

@@ -104,6 +104,24 @@ TEST(Overview, TasksAndTheirCommonWrongAnswer) {
   EXPECT_EQ(overview.pupils[0].last_time, "t1");
 }
 
+// The right change with a coin missing is no wrong answer: the task's
+// common wrong answer is a wrong change, and where only coins were wrong
+// there is none.
+TEST(Overview, ACommonWrongAnswerIsAWrongChange) {
+  const ResultsRead read =
+      ReadResults(kHeader +
+                  "t1,a,,lev,2,№7,1,1,21.46,30.00,8.54,5 2 1 0.50,8.54,5 2×2 0.50 0.02,грешна\r\n"
+                  "t2,b,,lev,2,№7,1,1,21.46,30.00,8.54,5 2 1 0.50,8.54,5 2×2 0.50 0.02,грешна\r\n"
+                  "t3,c,,lev,2,№7,1,1,21.46,30.00,8.45,5 2 0.50 0.02,8.54,5 2×2 0.50 0.02,грешна\r\n"
+                  "t4,a,,lev,2,№7,1,2,1.50,2.00,0.50,0.20,0.50,0.50,грешна\r\n");
+  const Overview overview = Summarize(read.rows);
+  ASSERT_EQ(overview.tasks.size(), 2u);
+  EXPECT_EQ(overview.tasks[0].common_wrong, "8.45");
+  EXPECT_EQ(overview.tasks[0].common_wrong_count, 1);
+  EXPECT_EQ(overview.tasks[1].common_wrong, "");
+  EXPECT_EQ(overview.tasks[1].common_wrong_count, 0);
+}
+
 // Every column of a row, written as practice writes it, reads back as the
 // same row: each outcome, a name with a comma and a quote, a typed answer
 // that would be a formula, a seed, a round and counted pieces.

@@ -165,6 +165,13 @@ TEST(Report, LibreOfficeReadsTheResultsFileAsText) {
   }
 }
 
+// What "Копирай" puts on the clipboard pastes as the cells it shows: a tab
+// or a line end in a cell breaks no column, and no cell becomes a formula.
+TEST(OverviewWindow, CopiesCellsThatPasteAsText) {
+  EXPECT_EQ(tabSeparated({"Ученик", "Задачи"}, {{"=Калин", "2"}, {"Ана\tМария\n", "+1"}}),
+            "Ученик\tЗадачи\n'=Калин\t2\nАна Мария \t'+1\n");
+}
+
 // The overview follows the file as pupils append to it, sorts by any
 // column, and copies the shown table in columns.
 TEST(OverviewWindow, FollowsTheFileSortsAndCopies) {

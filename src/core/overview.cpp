@@ -71,12 +71,16 @@ Overview Summarize(const std::vector<ResultRow>& rows) {
         ++task.answered;
         break;
     }
-    int& typed = wrong_answers[key][row.typed];
-    if (++typed > task.common_wrong_count) {
-      task.common_wrong = row.typed;
-      task.common_wrong_count = typed;
+    // The right change with the wrong coins is no wrong answer to name:
+    // its mistakes are the coins, counted below.
+    if (ChangeIsWrong(row)) {
+      int& typed = wrong_answers[key][row.typed];
+      if (++typed > task.common_wrong_count) {
+        task.common_wrong = row.typed;
+        task.common_wrong_count = typed;
+      }
+      mistake(MistakeLine::Kind::kWrongChange, "", "");
     }
-    if (ChangeIsWrong(row)) mistake(MistakeLine::Kind::kWrongChange, "", "");
     const PieceMistakes mistakes = ComparePieces(row.ticked, row.pieces);
     for (const std::string& caption : mistakes.missing) {
       mistake(MistakeLine::Kind::kMissing, row.currency, caption);

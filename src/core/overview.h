@@ -34,7 +34,7 @@ struct TaskLine {
   std::int64_t paid = 0;
   int answered = 0;  // checked, not skipped
   int right = 0;
-  std::string common_wrong;  // the wrong answer typed most often
+  std::string common_wrong;  // the wrong change typed most often
   int common_wrong_count = 0;
 };
 

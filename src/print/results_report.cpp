@@ -201,11 +201,14 @@ QString cellText(const QVariant& cell, ReportTable::Kind kind) {
 }
 
 QString tabSeparated(const QStringList& headers, const QList<QStringList>& rows) {
-  // A tab or a line end inside a cell would break the columns.
+  // A tab or a line end inside a cell would break the columns, and a cell
+  // a spreadsheet takes for a formula is kept from being one, as in the
+  // results file.
   const auto clean = [](QStringList cells) {
     for (QString& cell : cells) {
       cell.replace(QLatin1Char('\t'), QLatin1Char(' '))
           .replace(QLatin1Char('\n'), QLatin1Char(' '));
+      cell = QString::fromStdString(Defused(cell.toStdString()));
     }
     return cells.join(QLatin1Char('\t'));
   };

@@ -47,7 +47,8 @@ ResultsReport loadResults(const QString& path, QString& error);
 QString cellText(const QVariant& cell, ReportTable::Kind kind);
 
 // The table as tab-separated text, the header first, as `cellText` shows it:
-// it pastes into any spreadsheet in columns, whatever its list separator.
+// it pastes into any spreadsheet in columns, whatever its list separator,
+// and no cell pastes as a formula ("=Калин" is pasted as "'=Калин").
 QString tabSeparated(const QStringList& headers, const QList<QStringList>& rows);
 
 }  // namespace restomer

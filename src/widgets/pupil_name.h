@@ -9,8 +9,8 @@ class QWidget;
 
 namespace restomer {
 
-// Asks "Как се казваш?". The name typed, trimmed (it may be empty), or
-// nothing when the pupil cancelled.
+// Asks "Как се казваш?"; "Започни" takes a name, not blanks. The name
+// typed, trimmed, or nothing when the pupil chose "Изход".
 std::optional<QString> askPupilName(QWidget* parent = nullptr);
 
 }  // namespace restomer
