@@ -165,6 +165,10 @@ void OverviewWindow::exportReport(const QString& extension, const QString& filte
   if (path.isEmpty()) return;
   if (const QString error = writeReport(path, report_); !error.isEmpty()) {
     QMessageBox::warning(this, windowTitle(), error);
+  } else {
+    QMessageBox::information(
+        this, windowTitle(),
+        QStringLiteral("Отчетът е записан в „%1“.").arg(QDir::toNativeSeparators(path)));
   }
 }
 
