@@ -12,7 +12,6 @@
 #include "core/form_content.h"
 #include "widgets/demonstration_window.h"
 
-namespace restomer {
 namespace {
 
 using namespace restomer;
@@ -77,7 +76,6 @@ void MouseClickOnEnterAndRepaint(benchmark::State& state) {
 BENCHMARK(MouseClickOnEnterAndRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-}  // namespace restomer
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

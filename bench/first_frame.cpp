@@ -19,7 +19,6 @@
 #include "widgets/demonstration_window.h"
 #endif
 
-namespace restomer {
 namespace {
 
 class ExitAfterFirstPaint : public QObject {
@@ -33,7 +32,6 @@ class ExitAfterFirstPaint : public QObject {
 };
 
 }  // namespace
-}  // namespace restomer
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -45,13 +43,13 @@ int main(int argc, char* argv[]) {
   QLabel label(QStringLiteral("Restomer"), &window);
 #endif
 #else
-  setUpApplication();
+  restomer::setUpApplication();
 #ifdef FIRST_FRAME_EURO
   const restomer::Currency& currency = restomer::kEuro;
 #else
   const restomer::Currency& currency = restomer::kLev;
 #endif
-  DemonstrationWindow window(regionalSettingsOf(QLocale::system()), currency);
+  restomer::DemonstrationWindow window(restomer::regionalSettingsOf(QLocale::system()), currency);
 #endif
   ExitAfterFirstPaint exitAfterFirstPaint;
   window.installEventFilter(&exitAfterFirstPaint);

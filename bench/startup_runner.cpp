@@ -17,7 +17,6 @@
 
 extern char** environ;
 
-namespace restomer {
 namespace {
 
 struct Run {
@@ -51,7 +50,6 @@ std::string Name(const char* path) {
 }
 
 }  // namespace
-}  // namespace restomer
 
 int main(int argc, char* argv[]) {
   if (argc < 4 || std::atoi(argv[1]) < 1) {
