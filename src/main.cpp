@@ -72,7 +72,11 @@ int practise(int argc, char* argv[], const CommandLine& commandLine) {
   return app.exec();
 }
 
+// A file of another kind is said before the window system is reached.
 int showOverview(int argc, char* argv[], const CommandLine& commandLine) {
+  if (const QString error = notResultsFile(commandLine.resultsFile); !error.isEmpty()) {
+    return showError(argc, argv, error, true);
+  }
   QApplication app(argc, argv);
   setUpApplication();
   OverviewWindow window(commandLine.resultsFile);
@@ -112,7 +116,8 @@ int run(int argc, char* argv[]) {
       return showOverview(argc, argv, commandLine);
     case Mode::kReport:
       return writeWithoutWindow(argc, argv, [&commandLine] {
-        QString error;
+        QString error = notResultsFile(commandLine.resultsFile);
+        if (!error.isEmpty()) return error;
         const ResultsReport report = loadResults(commandLine.resultsFile, error);
         return error.isEmpty() ? writeReport(commandLine.report, report) : error;
       });

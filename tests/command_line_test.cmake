@@ -32,12 +32,20 @@ set(rows
   "lesson-test.restomer,--tasks=2,--worksheet=lesson-test.pdf|0|^$|"
   "--report=report-test.pdf|2|^$|restomer: --report иска файл с резултати: "
   "--report=report-test.xlsx,няма.csv|2|^$|restomer: Файлът с резултатите „няма.csv“ не може да бъде прочетен: [^.]+\\.\n$"
-  "--report=report-test.txt,lesson-test.restomer|2|^$|трябва да е .pdf или .xlsx.\n$"
-  "--report=report-test.xlsx,lesson-test.restomer|0|^$|"
+  "--report=report-test.txt,lesson-results-test.restomer|2|^$|трябва да е .pdf или .xlsx.\n$"
+  "--report=report-test.xlsx,lesson-test.restomer|2|^$|restomer: Урокът „lesson-test.restomer“ няма файл с резултати.\n$"
+  "--report=report-test.xlsx,lesson-results-test.restomer|0|^$|"
+  "--report=report-test.pdf,neither-test.csv|2|^$|restomer: „neither-test.csv“ не е нито файл с резултати, нито урок.\n$"
+  "--overview=neither-test.csv|2|^$|restomer: „neither-test.csv“ не е нито файл с резултати, нито урок.\n$"
   "--overview=|2|^$|restomer: --overview иска име на файл.\n$"
 )
 # The lesson file whose worksheet a row above writes.
 file(WRITE lesson-test.restomer "[Lesson]\nLevel=1\nSeed=5\n")
+# A lesson with its results file, before any pupil's row, and a file that is
+# neither a lesson nor results.
+file(WRITE lesson-results-test.restomer "[Lesson]\nResults=results-test.csv\n")
+file(WRITE results-test.csv "време,потребител,име,валута,ниво,начално число,кръг,задача,цена,платено,написано ресто,отбелязани,ресто,най-малко бройки,оценка\r\n")
+file(WRITE neither-test.csv "дата,ученик\r\n2026-12-09,Иван\r\n")
 foreach(row IN LISTS rows)
   string(REPLACE "|" ";" fields "${row}")
   list(GET fields 0 arguments)

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QTranslator>
@@ -349,7 +350,19 @@ bool printsSomething(OptionParser& options, CommandLine& commandLine) {
   return true;
 }
 
-// The overview and the report read a results file, not a lesson: nothing
+// A lesson given to the overview or the report stands for its results file.
+QString readLessonResults(const QString& lessonFile, QString& resultsFile) {
+  Lesson lesson;
+  if (QString error = readLessonFile(lessonFile, lesson); !error.isEmpty()) return error;
+  if (lesson.results.empty()) {
+    return QStringLiteral("Урокът „%1“ няма файл с резултати.")
+        .arg(QDir::toNativeSeparators(lessonFile));
+  }
+  resultsFile = QString::fromStdString(lesson.results);
+  return {};
+}
+
+// The overview and the report read a results file, or a lesson's: nothing
 // else goes with them.
 void readResultsMode(const OptionParser& options, QStringList positional,
                      CommandLine& commandLine) {
@@ -370,6 +383,8 @@ void readResultsMode(const OptionParser& options, QStringList positional,
   }
   if (!positional.isEmpty()) {
     commandLine.error = QStringLiteral("Излишен аргумент „%1“.").arg(positional.constFirst());
+  } else if (isLessonFile(commandLine.resultsFile)) {
+    commandLine.error = readLessonResults(commandLine.resultsFile, commandLine.resultsFile);
   }
 }
 

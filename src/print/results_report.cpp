@@ -164,6 +164,18 @@ QString ResultsReport::unreadable() const {
            lines.join(QStringLiteral(", ")));
 }
 
+QString notResultsFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray header = file.readLine(64 * 1024);
+  if (header.isEmpty() ||
+      ReadResults(std::string_view(header.constData(), header.size())).header_known) {
+    return {};
+  }
+  return QStringLiteral("„%1“ не е нито файл с резултати, нито урок.")
+      .arg(QDir::toNativeSeparators(path));
+}
+
 ResultsReport loadResults(const QString& path, QString& error) {
   ResultsReport report;
   report.file = path;

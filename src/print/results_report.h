@@ -39,6 +39,11 @@ struct ResultsReport {
   QString unreadable() const;
 };
 
+// Whether the file at `path` may be a results file: one with a results
+// file's header, or one not written yet (missing or empty). An empty string,
+// or why not.
+QString notResultsFile(const QString& path);
+
 // Reads and counts the results file at `path`; `error` says why it could
 // not be read, with the system's reason.
 ResultsReport loadResults(const QString& path, QString& error);
