@@ -15,6 +15,7 @@
 #include "io/command_line.h"
 #include "io/regional_settings.h"
 #include "io/results_file.h"
+#include "io/translations.h"
 #include "print/fonts.h"
 #include "print/report.h"
 #include "print/worksheet.h"
@@ -33,6 +34,7 @@ namespace {
 CommandLine readCommandLine(int argc, char* argv[]) {
   QCoreApplication core(argc, argv);
   setUpApplicationIdentity();
+  installQtTranslations();
   return parseCommandLine(QCoreApplication::arguments());
 }
 
@@ -41,6 +43,7 @@ CommandLine readCommandLine(int argc, char* argv[]) {
 int writeWithoutWindow(int argc, char* argv[], const std::function<QString()>& write) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  installQtTranslations();
   useCarriedFonts();
   const QString error = write();
   return error.isEmpty() ? 0 : showError(argc, argv, error, false);

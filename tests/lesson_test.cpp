@@ -12,9 +12,12 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +25,8 @@
 
 #include "io/command_line.h"
 #include "io/lesson_file.h"
+#include "io/translations.h"
+#include "print/worksheet.h"
 #include "widgets/pupil_name.h"
 #include "widgets/teacher_window.h"
 
@@ -187,6 +192,33 @@ TEST(PupilName, StartsOnlyWithAName) {
   });
   EXPECT_EQ(askPupilName(), std::optional<QString>("Ива"));
   EXPECT_TRUE(checked);
+}
+
+// Qt's own texts are Bulgarian too: a file dialog's labels and buttons, and
+// the reason a worksheet in a missing folder cannot be written.
+TEST(QtTexts, DialogsAndReasonsAreBulgarian) {
+  installQtTranslations();
+  const QRegularExpression cyrillic(QStringLiteral("[а-яА-Я]"));
+  QFileDialog dialog;
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  QStringList texts;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+  for (const QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons()) {
+    texts << button->text();
+  }
+  for (const char* english : {"Look in:", "File name:", "&Save", "Cancel"}) {
+    EXPECT_FALSE(texts.contains(english)) << english;
+  }
+  EXPECT_FALSE(texts.filter(cyrillic).isEmpty()) << texts.join('|').toStdString();
+
+  QTemporaryDir dir;
+  WorksheetOptions options;
+  options.tasks = 1;
+  const QString error = writeWorksheet(dir.filePath("няма/лист.pdf"), options);
+  const QString reason = error.section(QStringLiteral(": "), 1);
+  EXPECT_FALSE(reason.isEmpty()) << error.toStdString();
+  EXPECT_TRUE(reason.contains(cyrillic)) << error.toStdString();
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ check "the metainfo is valid" appstreamcli validate --no-net "$root/share/metain
 depends=$(dpkg-deb --field "$deb" Depends)
 check "depends on no development package" sh -c "! printf '%s' '$depends' | grep -Eq '(^|[ ,])[^ ,]*-dev([ ,(]|$)'"
 check "depends on the window's font" sh -c "printf '%s' '$depends' | grep -q fonts-liberation"
+check "depends on Qt's Bulgarian texts" sh -c "printf '%s' '$depends' | grep -q qt6-translations-l10n"
 check "recommends Qt's Wayland platform" sh -c "[ \"\$(dpkg-deb --field '$deb' Recommends)\" = qt6-wayland ]"
 
 # Installed on this system, the package makes lesson files known and opens

@@ -39,3 +39,11 @@ add_custom_command(TARGET restomer POST_BUILD
           -DALLOWED=${PROJECT_SOURCE_DIR}/windows/system-dlls.txt
           -P ${PROJECT_SOURCE_DIR}/windows/check-imports.cmake
   VERBATIM)
+
+# Qt's own texts in Bulgarian (its dialogs, its reasons for failed file
+# operations): a lab's Windows has no Qt translations, so the program
+# carries Debian's.
+qt_add_resources(restomer_io translations
+  PREFIX /translations
+  BASE /usr/share/qt6/translations
+  FILES /usr/share/qt6/translations/qtbase_bg.qm)

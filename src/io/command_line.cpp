@@ -18,8 +18,9 @@
 namespace restomer {
 namespace {
 
-// Qt's own texts of the command-line parser, in Bulgarian. Debian ships no
-// Bulgarian translation of them.
+// The command-line parser's texts in the program's own Bulgarian words,
+// which its help and messages have always used; installed after Qt's
+// Bulgarian translation, which words them otherwise, they win over it.
 class BulgarianParserTexts : public QTranslator {
  public:
   bool isEmpty() const override { return false; }
