@@ -173,6 +173,38 @@ TEST(TeacherWindow, EveryControlIsReachedByTabAndNamed) {
   EXPECT_GE(controls, 11);
 }
 
+// The teacher's window saves no lesson without a seed unless every computer
+// is to get other tasks, and says so beside the seed; a results file named
+// without a folder is the lesson folder's.
+TEST(TeacherWindow, SavesASeedAndResultsBesideTheLesson) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("урок.restomer"));
+  Lesson lesson;
+  lesson.seed = 5;
+  lesson.results = "резултати.csv";
+  TeacherWindow teacher;
+  teacher.setLesson(lesson);
+  teacher.show();
+  auto* seed = teacher.findChild<QLineEdit*>();
+  ASSERT_EQ(seed->text(), "5");
+  seed->clear();
+  const QString refused = teacher.saveLesson(path);
+  EXPECT_TRUE(refused.contains("начално число")) << refused.toStdString();
+  EXPECT_FALSE(QFile::exists(path));
+  QStringList shown;
+  for (const QLabel* label : teacher.findChildren<QLabel*>()) {
+    if (label->isVisible()) shown << label->text();
+  }
+  EXPECT_TRUE(shown.contains(refused));
+
+  seed->setText("2026");
+  ASSERT_EQ(teacher.saveLesson(path), "");
+  Lesson read;
+  ASSERT_EQ(readLessonFile(path, read), "");
+  EXPECT_EQ(read.seed, 2026u);
+  EXPECT_EQ(read.results, QDir::toNativeSeparators(dir.filePath("резултати.csv")).toStdString());
+}
+
 // The name dialog starts practice only with a name: blanks leave "Започни"
 // disabled, and the name comes back trimmed.
 TEST(PupilName, StartsOnlyWithAName) {

@@ -42,6 +42,11 @@ QHBoxLayout* rowOf(std::initializer_list<QWidget*> controls) {
   return row;
 }
 
+// Whether this user may write the results file (or create it in its folder).
+bool writableForResults(const QFileInfo& results) {
+  return results.exists() ? results.isWritable() : QFileInfo(results.absolutePath()).isWritable();
+}
+
 QString folderFor(const QString& file) {
   if (!file.isEmpty()) return QFileInfo(file).absolutePath();
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -99,6 +104,13 @@ QFormLayout* TeacherWindow::createForm() {
   seedLabel->setBuddy(seed_);
   form->addRow(seedLabel, rowOf({seed_, newSeed_}));
   form->addRow(QString(), differentTasks_);
+  // Said beside the seed while it is no seed; saving waits for one.
+  seedProblem_ = new QLabel;
+  seedProblem_->setWordWrap(true);
+  seedProblem_->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0);"));
+  form->addRow(QString(), seedProblem_);
+  connect(seed_, &QLineEdit::textChanged, this, &TeacherWindow::checkSeed);
+  connect(differentTasks_, &QCheckBox::toggled, this, &TeacherWindow::checkSeed);
   auto* resultsLabel = new QLabel(QStringLiteral("&Файл с резултати:"));
   resultsLabel->setBuddy(results_);
   form->addRow(resultsLabel, rowOf({results_, chooseResults}));
@@ -161,6 +173,9 @@ void TeacherWindow::createControls() {
       "отварят с двойно щракване, а резултатите им се събират във файла с резултати."));
   intro->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
+  // The window grows where a line is added (a message, a long path), so
+  // that the form is never squeezed.
+  layout->setSizeConstraint(QLayout::SetMinimumSize);
   layout->addWidget(intro);
   layout->addSpacing(8);
   layout->addLayout(form);
@@ -216,6 +231,7 @@ void TeacherWindow::setLesson(const Lesson& lesson, const QString& file) {
   seed_->setText(lesson.seed ? QString::number(*lesson.seed) : QString());
   results_->setText(QString::fromStdString(lesson.results));
   askName_->setChecked(lesson.ask_name);
+  checkSeed();
   showFile(file);
 }
 
@@ -238,15 +254,44 @@ QString TeacherWindow::openLesson(const QString& path) {
   return {};
 }
 
+// A share may let the pupils write where the teacher may not: she decides.
+bool TeacherWindow::confirmUnwritable(const QFileInfo& results) {
+  return QMessageBox::question(
+             this, kTitle,
+             QStringLiteral("Този потребител не може да записва във „%1“. Ако и учениците не "
+                            "могат, резултатите им няма да се запишат. Да се запази ли урокът?")
+                 .arg(QDir::toNativeSeparators(results.absoluteFilePath()))) == QMessageBox::Yes;
+}
+
+QString TeacherWindow::checkSeed() {
+  const bool noSeed = !differentTasks_->isChecked() && !lesson().seed;
+  seedProblem_->setText(
+      noSeed ? QStringLiteral("Напишете начално число (цифри) или отметнете „различни задачи на "
+                              "всеки компютър“.")
+             : QString());
+  if (seedProblem_->isVisibleTo(this) != noSeed) {
+    seedProblem_->setVisible(noSeed);
+    if (isVisible()) adjustSize();
+  }
+  return seedProblem_->text();
+}
+
 QString TeacherWindow::saveLesson(const QString& path) {
-  const Lesson lesson = this->lesson();
-  // A lesson the pupils could not open is not saved.
+  if (const QString problem = checkSeed(); !problem.isEmpty()) {
+    seed_->setFocus();
+    return problem;
+  }
+  Lesson lesson = this->lesson();
+  // A results file named without a folder is the lesson's folder's; a
+  // lesson the pupils could not open is not saved.
   if (!lesson.results.empty()) {
-    const QFileInfo results(QString::fromStdString(lesson.results));
-    if (results.isRelative() || !results.absoluteDir().exists()) {
+    const QFileInfo results(QFileInfo(path).absoluteDir(), QString::fromStdString(lesson.results));
+    if (!results.absoluteDir().exists()) {
       return say(QStringLiteral("Папката на файла с резултати „%1“ не съществува.")
-                     .arg(QDir::toNativeSeparators(results.filePath())));
+                     .arg(QDir::toNativeSeparators(results.absolutePath())));
     }
+    lesson.results = QDir::toNativeSeparators(results.absoluteFilePath()).toStdString();
+    if (!writableForResults(results) && !confirmUnwritable(results)) return {};
   }
   if (const QString error = writeLessonFile(path, lesson); !error.isEmpty()) return say(error);
   showFile(path);

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFileInfo;
 class QFormLayout;
 class QHBoxLayout;
 class QLabel;
@@ -44,6 +45,9 @@ class TeacherWindow : public QWidget {
 
  private:
   void createControls();
+  // Says beside the seed when it is no seed; returns what it says.
+  QString checkSeed();
+  bool confirmUnwritable(const QFileInfo& results);
   QFormLayout* createForm();
   QHBoxLayout* createButtons();
   void fillLevels();
@@ -56,6 +60,7 @@ class TeacherWindow : public QWidget {
   QComboBox* level_ = nullptr;
   QSpinBox* tasks_ = nullptr;
   QLineEdit* seed_ = nullptr;
+  QLabel* seedProblem_ = nullptr;
   QPushButton* newSeed_ = nullptr;
   QCheckBox* differentTasks_ = nullptr;
   QLineEdit* results_ = nullptr;
