@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.22)
 # Fails when PROGRAM imports a DLL that is not in the list ALLOWED (one name
 # a line, any case, # for comments), naming each such DLL.
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
