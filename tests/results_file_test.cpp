@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -15,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 #include "core/form_content.h"
 #include "io/user_account.h"
@@ -156,6 +159,32 @@ TEST(ResultsFile, RowsWaitAndNoneIsLost) {
   ASSERT_EQ(next.open(), "");
   EXPECT_EQ(tasks(), "1 2 3 4");
   EXPECT_FALSE(QFile::exists(ResultsFile::waitingFileFor(path)));
+}
+
+// Rows an earlier run kept, which find the file locked when practice
+// starts, are written by the retry as soon as the lock is gone, with no
+// click of the pupil's.
+TEST(ResultsFile, KeptRowsAreRetriedFromTheStart) {
+  QStandardPaths::setTestModeEnabled(true);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("results.csv"));
+  ASSERT_EQ(ResultsFile::prepare(path), "");
+  const QString kept = ResultsFile::waitingFileFor(path);
+  QDir().mkpath(QFileInfo(kept).absolutePath());
+  QFile keptFile(kept);
+  ASSERT_TRUE(keptFile.open(QIODevice::WriteOnly));
+  keptFile.write("t,pupil,,lev,4,№3,1,1,25.18,30.00,,,4.82,2×2 0.50 0.20 0.10 0.02,пропусната\r\n");
+  keptFile.close();
+  auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+  ASSERT_TRUE(lock->tryLock(0));
+
+  DemonstrationWindow window(RegionalSettings{}, kLev);
+  PracticeSession practice(window, PracticeOptions(3), kLev, RegionalSettings{});
+  ASSERT_EQ(practice.writeResultsTo(path, {"pupil", "", &kLev, 4, 3}), "");
+  EXPECT_EQ(linesOf(path).size(), 1) << "the kept row waits for the lock";
+  lock.reset();
+  QTRY_COMPARE_WITH_TIMEOUT(linesOf(path).size(), 2, 5'000);
+  EXPECT_FALSE(QFile::exists(kept));
 }
 
 }  // namespace

@@ -59,7 +59,10 @@ QString ResultsFile::open() {
     for (const QByteArray& row : rows) {
       if (!row.isEmpty()) waiting_.push_back(row.toStdString() + "\n");
     }
-    if (flush().isEmpty()) kept.remove();
+    // The kept file holds them until they are all in the class's file,
+    // now or when a retry writes them.
+    keptFrom_ = kept.fileName();
+    flush();
   }
   return {};
 }
@@ -82,6 +85,8 @@ QString ResultsFile::flush() {
   if (waiting_.empty()) {
     reason_.clear();
     retry_.stop();
+    if (!keptFrom_.isEmpty()) QFile::remove(keptFrom_);
+    keptFrom_.clear();
   } else if (!retry_.isActive()) {
     retry_.start();
   }

@@ -71,6 +71,8 @@ class ResultsFile : public QObject {
   ResultsContext context_;
   std::deque<std::string> waiting_;
   QString reason_;
+  // The file of rows an earlier run kept, while some of them wait.
+  QString keptFrom_;
   QTimer retry_;
 };
 
