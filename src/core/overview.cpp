@@ -81,11 +81,11 @@ Overview Summarize(const std::vector<ResultRow>& rows) {
       }
       mistake(MistakeLine::Kind::kWrongChange, "", "");
     }
-    const PieceMistakes mistakes = ComparePieces(row.ticked, row.pieces);
-    for (const std::string& caption : mistakes.missing) {
+    const PieceMistakes coins = ComparePieces(row.ticked, row.pieces);
+    for (const std::string& caption : coins.missing) {
       mistake(MistakeLine::Kind::kMissing, row.currency, caption);
     }
-    for (const std::string& caption : mistakes.unneeded) {
+    for (const std::string& caption : coins.unneeded) {
       mistake(MistakeLine::Kind::kUnneeded, row.currency, caption);
     }
   }
