@@ -57,12 +57,13 @@ int showDemonstration(int argc, char* argv[], const CommandLine& commandLine) {
   return app.exec();
 }
 
-// A results file that cannot be opened is said before the window system is
-// reached, so that saying it needs no display.
+// A results path that can never be a file is said before the window system
+// is reached, so that saying it needs no display. One that cannot be
+// written now does not keep the pupil from practice.
 int practise(int argc, char* argv[], const CommandLine& commandLine) {
   const QString results = QString::fromStdString(commandLine.lesson.results);
   if (!results.isEmpty()) {
-    if (const QString error = ResultsFile::prepare(results); !error.isEmpty()) {
+    if (const QString error = ResultsFile::cannotBeFile(results); !error.isEmpty()) {
       return showError(argc, argv, error, true);
     }
   }

@@ -21,7 +21,7 @@ set(rows
   "--practice,--tasks=101|2|^$|„101“ не е цяло число от 1 до 100.\n$"
   "--worksheet=/no such folder/лист.pdf|2|^$|restomer: Работният лист „.no such folder.лист.pdf“ не може да бъде записан: [^.]+\\.\n$"
   "--worksheet=worksheet-test.pdf,--currency=euro,--level=5,--tasks=3|0|^$|"
-  "--practice,--results=/no such folder/r.csv|2|^$|restomer: Файлът с резултатите „.no such folder.r.csv“ не може да се отвори за добавяне: [^.]+\\.\n$"
+  "--practice,--results=.|2|^$|restomer: Файлът с резултатите „.“ не може да бъде създаден: това е папка.\n$"
   "--practice,--seed=-1|2|^$|restomer: Стойността на --seed „-1“ не е цяло число от 0 до 18446744073709551615.\n$"
   "--practice,--seed=18446744073709551616|2|^$|„18446744073709551616“ не е цяло число"
   "--practice,--seed=x1|2|^$|„x1“ не е цяло число"

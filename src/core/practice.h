@@ -70,6 +70,7 @@ class Practice {
   std::vector<TaskRecord> EndedRound() const;
   // The score after the last task checked or skipped.
   Score LastScore() const { return CurrentScore(answers_ + skipped_); }
+  const PracticeOptions& options() const { return options_; }
   const PracticeWording& wording() const { return wording_; }
 
   int answers() const { return answers_; }

@@ -212,11 +212,30 @@ const std::vector<ResultsColumn> kColumns = {
        if (outcome) row.outcome = *outcome;
        return outcome.has_value();
      }},
+    // Files written before rows had ids and knew their computer and round.
+    TextColumn<&ResultRow::computer>(Id::kComputer, "компютър", "Компютър"),
+    WholeColumn<&ResultRow::round_size>(Id::kRoundSize, "задачи в кръга", "Задачи в кръга", true),
+    TextColumn<&ResultRow::run>(Id::kRun, "пускане", "Пускане"),
+    WholeColumn<&ResultRow::sequence>(Id::kSequence, "ред", "Ред", true),
 };
 
 }  // namespace
 
 const std::vector<ResultsColumn>& ResultsColumns() { return kColumns; }
+
+const ResultsColumn* FindResultsColumn(std::string_view header) {
+  for (const ResultsColumn& column : kColumns) {
+    if (column.header == header ||
+        std::find(column.older.begin(), column.older.end(), header) != column.older.end()) {
+      return &column;
+    }
+  }
+  return nullptr;
+}
+
+std::string RowId(const ResultRow& row) {
+  return row.run.empty() ? std::string() : row.run + "/" + std::to_string(row.sequence);
+}
 
 std::string Defused(const std::string& field) {
   if (field.empty() || kFormulaStarts.find(field.front()) == std::string_view::npos) return field;

@@ -33,6 +33,12 @@ struct ResultRow {
   std::int64_t change = 0;
   std::vector<Piece> pieces;
   TaskRecord::Outcome outcome = TaskRecord::Outcome::kSkipped;
+  std::string computer;  // its host name
+  int round_size = 0;    // tasks in a round; 0 where rounds are not counted
+  // The start of practice the row comes from, and the row's number in it:
+  // together the row's id, which no other row has.
+  std::string run;
+  int sequence = 0;
   bool operator==(const ResultRow&) const = default;
 };
 
@@ -52,6 +58,10 @@ enum class ResultsColumnId {
   kChange,
   kPieces,
   kOutcome,
+  kComputer,
+  kRoundSize,
+  kRun,
+  kSequence,
 };
 
 // What a column's cells are, for a report: its text as it stands, a whole
@@ -79,6 +89,14 @@ struct ResultsColumn {
 
 // Every column, in the order today's files write them.
 const std::vector<ResultsColumn>& ResultsColumns();
+
+// The column a file's header names so, today or in an older file; nullptr
+// for a name no version wrote.
+const ResultsColumn* FindResultsColumn(std::string_view header);
+
+// "3f9a…/12": the row's id, or empty for a row of a file written before rows
+// had one.
+std::string RowId(const ResultRow& row);
 
 // Text a pupil typed is data: a field a spreadsheet would take for a formula
 // (one that starts with "=", "+", "-", "@", a tab or a carriage return) gets

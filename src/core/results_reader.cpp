@@ -31,13 +31,9 @@ std::optional<ResultRow> RowOf(const std::vector<std::string>& fields,
 std::vector<int> ColumnsOf(const std::vector<std::string>& header) {
   const std::vector<ResultsColumn>& columns = ResultsColumns();
   std::vector<int> at_column(columns.size(), -1);
-  for (std::size_t column = 0; column < columns.size(); ++column) {
-    for (std::size_t k = 0; k < header.size(); ++k) {
-      const ResultsColumn& known = columns[column];
-      if (header[k] == known.header ||
-          std::find(known.older.begin(), known.older.end(), header[k]) != known.older.end()) {
-        at_column[column] = static_cast<int>(k);
-      }
+  for (std::size_t k = 0; k < header.size(); ++k) {
+    if (const ResultsColumn* known = FindResultsColumn(header[k])) {
+      at_column[known - columns.data()] = static_cast<int>(k);
     }
   }
   return at_column;
@@ -87,6 +83,18 @@ bool ReadCsvRecord(std::string_view text, std::size_t& at, std::vector<std::stri
   }
   fields.push_back(std::move(field));
   return !quoted;
+}
+
+bool RowsOnce::Add(ResultRow row) {
+  const std::string id = RowId(row);
+  if (!id.empty() && !ids_.insert(id).second) return false;
+  rows_.push_back(std::move(row));
+  return true;
+}
+
+bool RowsOnce::Holds(const ResultRow& row) const {
+  const std::string id = RowId(row);
+  return !id.empty() && ids_.contains(id);
 }
 
 ResultsRead ReadResults(std::string_view text) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/results_columns.h"
@@ -23,6 +24,21 @@ struct ResultsRead {
 
 // Reads the text of a results file, a byte-order mark at its start or not.
 ResultsRead ReadResults(std::string_view text);
+
+// Rows from several files that may hold the same row (a results file and
+// the rows waiting beside it): each row once, by its id. Rows of files
+// written before rows had ids are all kept.
+class RowsOnce {
+ public:
+  // Adds `row` unless a row with its id is in; whether it was added.
+  bool Add(ResultRow row);
+  bool Holds(const ResultRow& row) const;
+  std::vector<ResultRow>& rows() { return rows_; }
+
+ private:
+  std::vector<ResultRow> rows_;
+  std::unordered_set<std::string> ids_;
+};
 
 // The fields of one CSV record from `text` at `at`, which moves past it and
 // its line end; `lines` counts the line ends passed. False at the end of the

@@ -25,7 +25,7 @@ std::string ResultsHeader() {
 }
 
 ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
-                      const TaskRecord& record) {
+                      const TaskRecord& record, int sequence) {
   ResultRow row;
   row.time = time;
   row.login = context.login;
@@ -42,13 +42,32 @@ ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
   row.change = record.change;
   row.pieces = record.pieces;
   row.outcome = record.outcome;
+  row.computer = context.computer;
+  row.round_size = context.round_size;
+  row.run = context.run;
+  row.sequence = sequence;
   return row;
 }
 
+namespace {
+
+std::string FieldOf(const ResultsColumn& column, const ResultRow& row) {
+  return Defused(std::string(column.prefix) + column.write(row));
+}
+
+}  // namespace
+
 std::string ResultsLine(const ResultRow& row) {
   std::vector<std::string> fields;
-  for (const ResultsColumn& column : ResultsColumns()) {
-    fields.push_back(Defused(std::string(column.prefix) + column.write(row)));
+  for (const ResultsColumn& column : ResultsColumns()) fields.push_back(FieldOf(column, row));
+  return CsvLine(fields);
+}
+
+std::string ResultsLineIn(const ResultRow& row, const std::vector<std::string>& header) {
+  std::vector<std::string> fields;
+  for (const std::string& name : header) {
+    const ResultsColumn* column = FindResultsColumn(name);
+    fields.push_back(column ? FieldOf(*column, row) : std::string());
   }
   return CsvLine(fields);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/currency.h"
@@ -16,11 +17,22 @@ namespace restomer {
 
 // What every row of one practice shares.
 struct ResultsContext {
+  ResultsContext() = default;
+  ResultsContext(std::string login, std::string name, const Currency* currency, int level,
+                 std::uint64_t seed)
+      : login(std::move(login)),
+        name(std::move(name)),
+        currency(currency),
+        level(level),
+        seed(seed) {}
   std::string login;  // the user's login name
   std::string name;   // the pupil's name, when a launcher or the pupil gives it
-  const Currency* currency;
-  int level;
-  std::uint64_t seed;
+  const Currency* currency = nullptr;
+  int level = 0;
+  std::uint64_t seed = 0;
+  int round_size = 0;    // tasks in a round; 0 without rounds
+  std::string computer;  // the host name
+  std::string run;       // this start of practice, unlike any other
 };
 
 // UTF-8's byte-order mark, with which a new results file starts: Excel
@@ -39,12 +51,18 @@ std::string ResultsHeader();
 std::string ResultsRow(const std::string& time, const ResultsContext& context,
                        const TaskRecord& record);
 
-// The row of one task as the reader returns it.
+// The row of one task as the reader returns it: the `sequence`-th row of
+// its run.
 ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
-                      const TaskRecord& record);
+                      const TaskRecord& record, int sequence = 0);
 
-// A row in the file's columns, CR LF at its end.
+// A row in today's columns, CR LF at its end.
 std::string ResultsLine(const ResultRow& row);
+
+// A row in the columns of a file whose header row holds `header`: a file an
+// older version began gets its rows in its own columns, and a column it
+// does not know stays out.
+std::string ResultsLineIn(const ResultRow& row, const std::vector<std::string>& header);
 
 // One CSV line of those fields, quoted where RFC 4180 asks and where a
 // field holds ";" (a list separator of spreadsheets), with CR LF.

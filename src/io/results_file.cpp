@@ -1,69 +1,115 @@
 #include "io/results_file.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
-#include <QStandardPaths>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <memory>
+#include <unordered_set>
 
-#include "io/system_reason.h"
+#include "core/results_reader.h"
+#include "io/durable_file.h"
+#include "io/user_account.h"
+#include "io/waiting_rows.h"
 
 namespace restomer {
 namespace {
 
 // How often rows that wait are tried again.
 constexpr int kRetryMs = 2'000;
+// How long a lock another Restomer holds is waited for: a row takes it for
+// milliseconds, and the window must not freeze.
+constexpr int kLockWaitMs = 100;
 
 QString busyReason() { return QStringLiteral("друга програма пише в него в момента"); }
 
+// Takes the lock of the file at `path`. A folder where no lock can be made
+// (one nobody may write) still gets each write whole.
+std::unique_ptr<QLockFile> lockOf(const QString& path) {
+  auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+  if (lock->tryLock(kLockWaitMs) || lock->error() == QLockFile::PermissionError) return lock;
+  return nullptr;
+}
+
+// "20261209T081500-3f9a0c": when the run began, and a random part no other
+// run shares.
+std::string newRun() {
+  return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd'T'HHmmss")).toStdString() +
+         "-" +
+         QString::number(QRandomGenerator::system()->generate() & 0xFFFFFF, 16)
+             .rightJustified(6, QLatin1Char('0'))
+             .toStdString();
+}
+
+bool refusedName(const QString& name) {
+  if (name.isEmpty() || name.toUtf8().size() > 255) return true;
+#ifdef Q_OS_WIN
+  static const QRegularExpression device(
+      QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+      QRegularExpression::CaseInsensitiveOption);
+  for (QChar c : name) {
+    if (c.unicode() < 32 || QStringLiteral("<>:\"/\\|?*").contains(c)) return true;
+  }
+  return device.match(name).hasMatch() || name.endsWith(u'.') || name.endsWith(u' ');
+#else
+  return false;
+#endif
+}
+
+// The names in a results file's header row.
+std::vector<std::string> headerOf(const QByteArray& text) {
+  std::string_view view(text.constData(), text.size());
+  if (view.starts_with(kByteOrderMark)) view.remove_prefix(std::string_view(kByteOrderMark).size());
+  std::size_t at = 0;
+  int lines = 0;
+  std::vector<std::string> header;
+  ReadCsvRecord(view, at, header, lines);
+  return header;
+}
+
+QString writeWaitingFile(const QString& path, const QByteArray& text) {
+  const std::unique_ptr<QLockFile> lock = lockOf(path);
+  return lock ? replaceDurably(path, text) : busyReason();
+}
+
 }  // namespace
 
-ResultsFile::ResultsFile(const QString& path, const ResultsContext& context, QObject* parent)
-    : QObject(parent), path_(path), context_(context) {
+ResultsFile::ResultsFile(const QString& path, ResultsContext context, QObject* parent)
+    : QObject(parent), path_(path), context_(std::move(context)) {
+  if (context_.computer.empty()) context_.computer = computerName();
+  if (context_.run.empty()) context_.run = newRun();
   retry_.setInterval(kRetryMs);
   connect(&retry_, &QTimer::timeout, this, [this] { flush(); });
 }
 
-QString ResultsFile::waitingFileFor(const QString& path) {
-  const QByteArray key = QCryptographicHash::hash(QFileInfo(path).absoluteFilePath().toUtf8(),
-                                                  QCryptographicHash::Sha1)
-                             .toHex()
-                             .left(16);
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
-      .filePath(QStringLiteral("waiting-results-%1.csv").arg(QString::fromLatin1(key)));
-}
-
-QString ResultsFile::prepare(const QString& path) {
-  QString reason = appendWhole(path, std::string(kByteOrderMark) + ResultsHeader(), true);
-  // Another computer appending now has the file, header and all: it needs
-  // only to open.
-  if (reason == busyReason()) {
-    QFile file(path);
-    reason = file.open(QIODevice::Append) ? QString() : systemReason(file.errorString());
+QString ResultsFile::cannotBeFile(const QString& path) {
+  const QFileInfo file(path);
+  QString reason;
+  if (file.isDir()) {
+    reason = QStringLiteral("това е папка");
+  } else if (refusedName(file.fileName())) {
+    reason = QStringLiteral("системата не приема такова име на файл");
+  } else {
+    return {};
   }
-  if (reason.isEmpty()) return {};
-  return QStringLiteral("Файлът с резултатите „%1“ не може да се отвори за добавяне: %2.")
+  return QStringLiteral("Файлът с резултатите „%1“ не може да бъде създаден: %2.")
       .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString ResultsFile::open() {
-  if (const QString error = prepare(path_); !error.isEmpty()) return error;
-  // Rows an earlier run could not write come first.
-  QFile kept(waitingFileFor(path_));
-  if (kept.open(QIODevice::ReadOnly)) {
-    const QList<QByteArray> rows = kept.readAll().split('\n');
-    kept.close();
-    for (const QByteArray& row : rows) {
-      if (!row.isEmpty()) waiting_.push_back(row.toStdString() + "\n");
-    }
-    // The kept file holds them until they are all in the class's file,
-    // now or when a retry writes them.
-    keptFrom_ = kept.fileName();
-    flush();
+  if (const QString error = cannotBeFile(path_); !error.isEmpty()) return error;
+  // Rows an earlier run on this computer kept while the folder was gone.
+  for (const QString& kept : waitingFilesKept(path_)) {
+    for (ResultRow& row : readWaitingRows(kept)) pending_.push_back(std::move(row));
+    takenUp_ << kept;
   }
+  mayBeWritten_ = !pending_.empty();
+  // Also makes a new file with its header, and appends the rows other
+  // computers left waiting beside it.
+  settle(true);
   return {};
 }
 
@@ -71,59 +117,105 @@ QString ResultsFile::append(const TaskRecord& record) {
   const QDateTime now = QDateTime::currentDateTime();
   const std::string time =
       now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate).toStdString();
-  waiting_.push_back(ResultsRow(time, context_, record));
+  pending_.push_back(ResultRowOf(time, context_, record, ++sequence_));
   return flush();
 }
 
-QString ResultsFile::flush() {
+QString ResultsFile::flush() { return settle(false); }
+
+QString ResultsFile::settle(bool evenWithNothingToWrite) {
+  if (pending_.empty() && !evenWithNothingToWrite) return {};
   const int before = waiting();
-  while (!waiting_.empty()) {
-    reason_ = appendWhole(path_, waiting_.front(), false);
-    if (!reason_.isEmpty()) break;
-    waiting_.pop_front();
-  }
-  if (waiting_.empty()) {
-    reason_.clear();
+  const QString beforeIn = waitingIn_;
+  reason_ = writeToResultsFile();
+  if (reason_.isEmpty()) {
+    pending_.clear();
+    mayBeWritten_ = false;
+    removeOwnWaitingFiles();
     retry_.stop();
-    if (!keptFrom_.isEmpty()) QFile::remove(keptFrom_);
-    keptFrom_.clear();
-  } else if (!retry_.isActive()) {
-    retry_.start();
+  } else if (!pending_.empty()) {
+    keepOnDevice();
+    if (!retry_.isActive()) retry_.start();
   }
-  if (waiting() != before) emit waitingChanged();
-  return reason_;
+  if (waiting() != before || waitingIn_ != beforeIn) emit waitingChanged();
+  return pending_.empty() ? QString() : reason_;
 }
 
-QString ResultsFile::keepWaiting() {
-  if (waiting_.empty()) return {};
-  const QString path = waitingFileFor(path_);
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return {};
-  for (const std::string& row : waiting_) {
-    file.write(row.data(), static_cast<qint64>(row.size()));
+QString ResultsFile::writeToResultsFile() {
+  const std::unique_ptr<QLockFile> lock = lockOf(path_);
+  if (!lock) return busyReason();
+  QFile file;
+  if (const QString reason = openToAppend(file, path_); !reason.isEmpty()) return reason;
+
+  std::vector<ResultRow> rows;
+  std::vector<std::pair<QString, std::unique_ptr<QLockFile>>> merged;
+  for (const QString& waiting : waitingFilesBeside(path_)) {
+    std::unique_ptr<QLockFile> waitingLock = lockOf(waiting);
+    if (!waitingLock) continue;  // being written: the next writer takes it
+    for (ResultRow& row : readWaitingRows(waiting)) rows.push_back(std::move(row));
+    merged.emplace_back(waiting, std::move(waitingLock));
   }
-  return file.commit() ? path : QString();
+  rows.insert(rows.end(), pending_.begin(), pending_.end());
+
+  QByteArray text;
+  std::unordered_set<std::string> ids;
+  std::vector<std::string> header;
+  if (file.size() == 0) {
+    text = QByteArray(kByteOrderMark) + QByteArray::fromStdString(ResultsHeader());
+    header = headerOf(text);
+  } else if (file.seek(0); mayBeWritten_ || !merged.empty()) {
+    // A merge cut short, or a row another writer took from a waiting
+    // file, is in the file already.
+    const QByteArray existing = file.readAll();
+    header = headerOf(existing);
+    for (const ResultRow& row :
+         ReadResults({existing.constData(), std::size_t(existing.size())}).rows) {
+      ids.insert(RowId(row));
+    }
+  } else {
+    header = headerOf(file.readLine(64 * 1024));
+  }
+  for (const ResultRow& row : rows) {
+    const std::string id = RowId(row);
+    if (id.empty() || ids.insert(id).second)
+      text += QByteArray::fromStdString(ResultsLineIn(row, header));
+  }
+  if (!text.isEmpty()) {
+    if (const QString reason = appendDurably(file, text); !reason.isEmpty()) return reason;
+  }
+  for (const auto& [waiting, waitingLock] : merged) QFile::remove(waiting);
+  return {};
 }
 
-QString ResultsFile::appendWhole(const QString& path, const std::string& text, bool onlyWhenEmpty) {
-  // Programs on other computers append to the same file: one at a time. A
-  // folder where no lock can be made still gets each row in one write. The
-  // lock is only tried: a row that finds it taken waits for the next try.
-  QLockFile lock(path + QStringLiteral(".lock"));
-  if (!lock.tryLock(0) && lock.error() != QLockFile::PermissionError) {
-    return busyReason();
+void ResultsFile::keepOnDevice() {
+  const QByteArray text = waitingRowsText(pending_);
+  mayBeWritten_ = true;
+  const QString beside = waitingFileBeside(path_, context_.computer, context_.run);
+  if (writeWaitingFile(beside, text).isEmpty()) {
+    waitingIn_ = beside;
+    for (const QString& kept : takenUp_ + QStringList{waitingFileKept(path_, context_.run)}) {
+      QFile::remove(kept);
+    }
+    takenUp_.clear();
+    return;
   }
-  QFile file(path);
-  if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
-    return systemReason(file.errorString());
-  const qint64 size = file.size();
-  if (onlyWhenEmpty && size > 0) return {};
-  const auto length = static_cast<qint64>(text.size());
-  if (file.write(text.data(), length) == length && file.flush()) return {};
-  const QString reason = systemReason(file.errorString());
-  file.resize(size);  // no half row stays behind
-  return reason;
+  const QString kept = waitingFileKept(path_, context_.run);
+  QDir().mkpath(QFileInfo(kept).absolutePath());
+  if (!writeWaitingFile(kept, text).isEmpty()) {
+    waitingIn_.clear();
+    return;
+  }
+  waitingIn_ = kept;
+  for (const QString& earlier : takenUp_) QFile::remove(earlier);
+  takenUp_.clear();
+}
+
+void ResultsFile::removeOwnWaitingFiles() {
+  QFile::remove(waitingFileBeside(path_, context_.computer, context_.run));
+  QFile::remove(waitingFileKept(path_, context_.run));
+  for (const QString& kept : takenUp_) QFile::remove(kept);
+  takenUp_.clear();
+  waitingIn_.clear();
 }
 
 }  // namespace restomer

@@ -14,6 +14,10 @@ inline QString systemReason(QString reason) {
   return reason.trimmed();
 }
 
+// Windows words its reasons in its display language, English in most labs:
+// the common ones in Bulgarian, the rest as Windows says them.
+QString windowsReason(unsigned long code);
+
 }  // namespace restomer
 
 #endif  // RESTOMER_IO_SYSTEM_REASON_H_

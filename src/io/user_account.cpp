@@ -1,6 +1,7 @@
 #include "io/user_account.h"
 
 #include <QString>
+#include <QSysInfo>
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
@@ -30,5 +31,7 @@ std::string loginName() {
 #endif
   return "";
 }
+
+std::string computerName() { return QSysInfo::machineHostName().toStdString(); }
 
 }  // namespace restomer

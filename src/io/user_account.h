@@ -9,6 +9,9 @@ namespace restomer {
 // The login name of the user running the program.
 std::string loginName();
 
+// The computer's host name, as the network knows it.
+std::string computerName();
+
 }  // namespace restomer
 
 #endif  // RESTOMER_IO_USER_ACCOUNT_H_

@@ -1,6 +1,7 @@
 #include "widgets/practice_session.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QWindow>
@@ -41,8 +42,9 @@ void PracticeSession::keepResultsIn(ResultsFile* results) {
   connect(results, &ResultsFile::waitingChanged, this, &PracticeSession::showResultsNotice);
 }
 
-QString PracticeSession::writeResultsTo(const QString& path, const ResultsContext& context) {
-  auto results = std::make_unique<ResultsFile>(path, context);
+QString PracticeSession::writeResultsTo(const QString& path, ResultsContext context) {
+  context.round_size = practice_.options().round_size;
+  auto results = std::make_unique<ResultsFile>(path, std::move(context));
   if (const QString error = results->open(); !error.isEmpty()) return error;
   ownResults_ = std::move(results);
   keepResultsIn(ownResults_.get());
@@ -100,21 +102,34 @@ void PracticeSession::showRoundSummary() {
   summary->open();
 }
 
-// The program ends once the pupil has read where the rows are kept.
+// The program ends once the pupil has read where the rows wait.
 void PracticeSession::finish() {
   if (results_ == nullptr) return;
   if (const std::optional<TaskRecord> record = practice_.Abandon(window_.content())) {
     results_->append(*record);
   }
-  results_->flush();
-  const QString kept = results_->keepWaiting();
-  if (kept.isEmpty()) return;
-  auto* box = new QMessageBox(
-      QMessageBox::Warning, QStringLiteral("Restomer"),
-      QStringLiteral("Резултатите от %1 не можаха да бъдат записани (%2). Пазят се в „%3“ и ще "
-                     "бъдат добавени към файла с резултатите, щом Restomer се пусне отново с него.")
+  if (results_->flush().isEmpty()) return;
+  const QString where = results_->waitingIn();
+  QString text =
+      QStringLiteral("Резултатите от %1 не можаха да бъдат записани във файла „%2“ (%3). ")
           .arg(tasksInWords(results_->waiting()))
-          .arg(results_->reason(), QDir::toNativeSeparators(kept)));
+          .arg(QDir::toNativeSeparators(results_->path()), results_->reason());
+  if (where.isEmpty()) {
+    text += QStringLiteral(
+        "Не можаха да бъдат запазени и другаде: не затваряйте Restomer, "
+        "докато файлът не може да се записва.");
+  } else if (QFileInfo(where).absolutePath() == QFileInfo(results_->path()).absolutePath()) {
+    text += QStringLiteral(
+                "Чакат до него, в „%1“: прегледът на резултатите ги брои, а следващият "
+                "Restomer, който пише във файла, ги добавя към него.")
+                .arg(QFileInfo(where).fileName());
+  } else {
+    text += QStringLiteral(
+                "Пазят се на този компютър, в „%1“, и ще бъдат добавени към файла, щом "
+                "Restomer се пусне отново с него.")
+                .arg(QDir::toNativeSeparators(where));
+  }
+  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Restomer"), text);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->show();
 }

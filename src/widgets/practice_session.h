@@ -38,8 +38,9 @@ class PracticeSession : public QObject {
   void keepResultsIn(ResultsFile* results);
 
   // Appends the rows to the results file at `path`, which the session opens
-  // and owns. An empty string, or why it cannot be opened.
-  QString writeResultsTo(const QString& path, const ResultsContext& context);
+  // and owns, with the round's size. An empty string, or why the path can
+  // never be a results file.
+  QString writeResultsTo(const QString& path, ResultsContext context);
 
  private:
   void click(int index);
