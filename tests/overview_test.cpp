@@ -108,12 +108,12 @@ TEST(Overview, TasksAndTheirCommonWrongAnswer) {
 // common wrong answer is a wrong change, and where only coins were wrong
 // there is none.
 TEST(Overview, ACommonWrongAnswerIsAWrongChange) {
-  const ResultsRead read =
-      ReadResults(kHeader +
-                  "t1,a,,lev,2,№7,1,1,21.46,30.00,8.54,5 2 1 0.50,8.54,5 2×2 0.50 0.02,грешна\r\n"
-                  "t2,b,,lev,2,№7,1,1,21.46,30.00,8.54,5 2 1 0.50,8.54,5 2×2 0.50 0.02,грешна\r\n"
-                  "t3,c,,lev,2,№7,1,1,21.46,30.00,8.45,5 2 0.50 0.02,8.54,5 2×2 0.50 0.02,грешна\r\n"
-                  "t4,a,,lev,2,№7,1,2,1.50,2.00,0.50,0.20,0.50,0.50,грешна\r\n");
+  const ResultsRead read = ReadResults(
+      kHeader +
+      "t1,a,,lev,2,№7,1,1,21.46,30.00,8.54,5 2 1 0.50,8.54,5 2×2 0.50 0.02,грешна\r\n"
+      "t2,b,,lev,2,№7,1,1,21.46,30.00,8.54,5 2 1 0.50,8.54,5 2×2 0.50 0.02,грешна\r\n"
+      "t3,c,,lev,2,№7,1,1,21.46,30.00,8.45,5 2 0.50 0.02,8.54,5 2×2 0.50 0.02,грешна\r\n"
+      "t4,a,,lev,2,№7,1,2,1.50,2.00,0.50,0.20,0.50,0.50,грешна\r\n");
   const Overview overview = Summarize(read.rows);
   ASSERT_EQ(overview.tasks.size(), 2u);
   EXPECT_EQ(overview.tasks[0].common_wrong, "8.45");

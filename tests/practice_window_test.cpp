@@ -142,7 +142,7 @@ TEST(PracticeRound, EnterClicksAndTheSummaryIsInView) {
     if (auto* dialog = qobject_cast<RoundSummaryDialog*>(shown)) summary = dialog;
   }
   ASSERT_NE(summary, nullptr);
-  QTRY_VERIFY(summary->isVisible());
+  EXPECT_TRUE(QTest::qWaitFor([summary] { return summary->isVisible(); }));
   QTableWidget* table = summary->table();
   ASSERT_EQ(table->rowCount(), 10);
   for (int row : {0, 9}) {

@@ -103,7 +103,15 @@ QString ResultsFile::open() {
   if (const QString error = cannotBeFile(path_); !error.isEmpty()) return error;
   // Rows an earlier run on this computer kept while the folder was gone.
   for (const QString& kept : waitingFilesKept(path_)) {
-    for (ResultRow& row : readWaitingRows(kept)) pending_.push_back(std::move(row));
+    for (ResultRow& row : readWaitingRows(kept)) {
+      // Rows of versions before ids take this run's, which they keep from
+      // then on, wherever they wait.
+      if (RowId(row).empty()) {
+        row.run = context_.run;
+        row.sequence = ++sequence_;
+      }
+      pending_.push_back(std::move(row));
+    }
     takenUp_ << kept;
   }
   mayBeWritten_ = !pending_.empty();
