@@ -132,8 +132,8 @@ QString writePdfReport(const QString& path, const ResultsReport& report) {
                   .arg(report.taken.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
                   .arg(report.read.rows.size()),
               painter.font());
-          if (const QString unreadable = report.unreadable(); !unreadable.isEmpty()) {
-            painter.paragraph(unreadable, painter.font());
+          for (const QString& note : {report.waitingBeside(), report.unreadable()}) {
+            if (!note.isEmpty()) painter.paragraph(note, painter.font());
           }
           for (const ReportTable& table : tables) painter.table(table);
         });

@@ -9,6 +9,7 @@
 #include "core/results_columns.h"
 #include "io/regional_settings.h"
 #include "io/system_reason.h"
+#include "io/waiting_rows.h"
 
 namespace restomer {
 namespace {
@@ -164,6 +165,14 @@ QString ResultsReport::unreadable() const {
            lines.join(QStringLiteral(", ")));
 }
 
+QString ResultsReport::waitingBeside() const {
+  if (waiting == 0) return {};
+  return QStringLiteral(
+             "Броят се и %1, които чакат до файла: компютрите им не са могли да пишат "
+             "в него. Следващото упражнение с файла ги добавя към него.")
+      .arg(waiting == 1 ? QStringLiteral("1 ред") : QStringLiteral("%1 реда").arg(waiting));
+}
+
 QString notResultsFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -188,6 +197,12 @@ ResultsReport loadResults(const QString& path, QString& error) {
   }
   const QByteArray bytes = file.readAll();
   report.read = ReadResults(std::string_view(bytes.constData(), bytes.size()));
+  RowsOnce once;
+  for (ResultRow& row : report.read.rows) once.Add(std::move(row));
+  for (const QString& waiting : waitingFilesBeside(path)) {
+    for (ResultRow& row : readWaitingRows(waiting)) report.waiting += once.Add(std::move(row));
+  }
+  report.read.rows = std::move(once.rows());
   report.overview = Summarize(report.read.rows);
   error.clear();
   return report;

@@ -27,9 +27,10 @@ struct ReportTable {
 };
 
 struct ResultsReport {
-  QString file;     // the results file, as the user named it
-  QDateTime taken;  // when it was read
-  ResultsRead read;
+  QString file;      // the results file, as the user named it
+  QDateTime taken;   // when it was read
+  ResultsRead read;  // the file's rows, then those waiting beside it
+  int waiting = 0;   // of them, the rows that wait beside the file
   Overview overview;
 
   // Pupils, tasks and mistakes; with `everyRow`, also every row of the file.
@@ -37,6 +38,8 @@ struct ResultsReport {
   // "Редове, които не могат да бъдат прочетени: 2 (редове 7, 12)."; empty
   // when every row was read.
   QString unreadable() const;
+  // "Броят се и 3 реда, които чакат до файла …"; empty when none waits.
+  QString waitingBeside() const;
 };
 
 // Whether the file at `path` may be a results file: one with a results
@@ -44,8 +47,9 @@ struct ResultsReport {
 // or why not.
 QString notResultsFile(const QString& path);
 
-// Reads and counts the results file at `path`; `error` says why it could
-// not be read, with the system's reason.
+// Reads and counts the results file at `path` with the rows waiting beside
+// it, each row once; `error` says why it could not be read, with the
+// system's reason. Nothing is written, locked or truncated.
 ResultsReport loadResults(const QString& path, QString& error);
 
 // A cell as a person reads it, in the notation of the user's locale.

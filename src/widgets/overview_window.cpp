@@ -16,6 +16,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "io/waiting_rows.h"
 #include "print/report.h"
 
 namespace restomer {
@@ -97,15 +98,26 @@ void OverviewWindow::createControls() {
   layout->addLayout(buttons);
 }
 
+// The rows waiting beside the file come and go with it.
+QString OverviewWindow::filesRead() const {
+  QString files;
+  for (const QString& path : QStringList{path_} + waitingFilesBeside(path_)) {
+    const QFileInfo file(path);
+    files += QStringLiteral("%1 %2 %3\n")
+                 .arg(path)
+                 .arg(file.size())
+                 .arg(file.lastModified().toMSecsSinceEpoch());
+  }
+  return files;
+}
+
 void OverviewWindow::reloadIfChanged() {
-  const QFileInfo file(path_);
-  if (file.size() != readSize_ || file.lastModified() != readTime_) reload();
+  if (filesRead() != filesRead_) reload();
 }
 
 void OverviewWindow::reload() {
   const QFileInfo file(path_);
-  readSize_ = file.size();
-  readTime_ = file.lastModified();
+  filesRead_ = filesRead();
   // A watched file that is replaced is no longer watched.
   if (!watcher_.files().contains(path_)) watcher_.addPath(path_);
   QString error;
@@ -133,8 +145,8 @@ void OverviewWindow::reload() {
                        .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
                        .arg(report_.read.rows.size())
                        .arg(report_.taken.toString(QStringLiteral("HH:mm:ss")));
-  if (const QString unreadable = report_.unreadable(); !unreadable.isEmpty()) {
-    status += QLatin1Char(' ') + unreadable;
+  for (const QString& note : {report_.waitingBeside(), report_.unreadable()}) {
+    if (!note.isEmpty()) status += QLatin1Char(' ') + note;
   }
   status_->setText(status);
 }

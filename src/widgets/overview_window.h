@@ -39,12 +39,13 @@ class OverviewWindow : public QWidget {
  private:
   void createControls();
   void reload();
+  // The results file and the waiting files beside it, as they stand now.
+  QString filesRead() const;
   void exportReport(const QString& extension, const QString& filter);
 
   QString path_;
   ResultsReport report_;
-  qint64 readSize_ = -1;
-  QDateTime readTime_;
+  QString filesRead_;  // each file read: its path, size and time
   QFileSystemWatcher watcher_;
   // A share sends no change notices: the file is polled too.
   QTimer poll_;
