@@ -78,11 +78,10 @@ void PracticeSession::showResultsNotice() {
   if (!shownNotice_.isEmpty() && trace.starts_with(shown)) trace.erase(0, shown.size());
   shownNotice_.clear();
   if (results_ != nullptr && results_->waiting() > 0) {
-    shownNotice_ = QStringLiteral(
-                       "Резултатите от %1 чакат: файлът „%2“ не може да бъде записан сега (%3). "
-                       "Записват се, щом стане възможно.")
-                       .arg(tasksInWords(results_->waiting()))
-                       .arg(QDir::toNativeSeparators(results_->path()), results_->reason());
+    // Short: the score at the end of the task's lines stays in the box's
+    // view. Where the rows are kept is said at closing.
+    shownNotice_ = QStringLiteral("Резултатите от %1 чакат: %2.")
+                       .arg(tasksInWords(results_->waiting()), results_->reason());
     trace = shownNotice_.toStdString() + "\r\n" + trace;
   }
   window_.showContent(content);
