@@ -252,6 +252,7 @@ TEST(QtTexts, DialogsAndReasonsAreBulgarian) {
   const QString reason = error.section(QStringLiteral(": "), 1);
   EXPECT_FALSE(reason.isEmpty()) << error.toStdString();
   EXPECT_TRUE(reason.contains(cyrillic)) << error.toStdString();
+  EXPECT_TRUE(reason[0].isLower()) << "it reads inside the sentence: " << error.toStdString();
 #endif
 }
 

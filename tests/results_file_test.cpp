@@ -21,6 +21,10 @@
 #include <map>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include "core/form_content.h"
 #include "io/user_account.h"
 #include "io/waiting_rows.h"
@@ -214,6 +218,8 @@ struct Fault {
   std::function<void(const QString& path)> mend;
   // A folder where the file should be is refused when practice starts.
   bool refusedAtStart = false;
+  // Only then may the pupil read that another program is writing.
+  bool lockedByAnother = false;
 };
 
 void moveAway(const QString& path) { ASSERT_TRUE(QFile::rename(path, path + ".away")); }
@@ -228,13 +234,16 @@ TEST(ResultsFile, NoRowIsLostOrWrittenTwice) {
   using namespace faults;
   QStandardPaths::setTestModeEnabled(true);
   std::unique_ptr<QLockFile> excel;
+#ifdef Q_OS_WIN
+  HANDLE excelHolds = INVALID_HANDLE_VALUE;
+#endif
   const std::vector<Fault> faults = {
-      {"the file locked, as Excel does",
+      {"the file locked by another Restomer",
        [&excel](const QString& path) {
          excel = std::make_unique<QLockFile>(path + ".lock");
          ASSERT_TRUE(excel->tryLock(0));
        },
-       [&excel](const QString&) { excel.reset(); }},
+       [&excel](const QString&) { excel.reset(); }, false, true},
       {"a folder in the file's place",
        [](const QString& path) {
          moveAway(path);
@@ -245,7 +254,18 @@ TEST(ResultsFile, NoRowIsLostOrWrittenTwice) {
          moveBack(path);
        },
        true},
-      {"the file cannot be opened",
+#ifdef Q_OS_WIN
+      // Excel holds the workbook it opened so that others may read it only.
+      {"the file cannot be opened: Excel holds it",
+       [&excelHolds](const QString& path) {
+         excelHolds =
+             CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
+                         FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+         ASSERT_NE(excelHolds, INVALID_HANDLE_VALUE);
+       },
+       [&excelHolds](const QString&) { CloseHandle(excelHolds); }},
+#else
+      {"the file cannot be opened: a link to nowhere",
        [](const QString& path) {
          moveAway(path);
          ASSERT_TRUE(QFile::link(QStringLiteral("/nonexistent/results.csv"), path));
@@ -254,6 +274,7 @@ TEST(ResultsFile, NoRowIsLostOrWrittenTwice) {
          ASSERT_TRUE(QFile::remove(path));
          moveBack(path);
        }},
+#endif
       {"the share gone", [](const QString& path) { moveAway(QFileInfo(path).absolutePath()); },
        [](const QString& path) { moveBack(QFileInfo(path).absolutePath()); }},
   };
@@ -277,6 +298,8 @@ TEST(ResultsFile, NoRowIsLostOrWrittenTwice) {
         pupil.append(kTask);
         pupil.flush();
         EXPECT_FALSE(pupil.waitingIn().isEmpty()) << "the rows that wait are on disk";
+        EXPECT_EQ(pupil.reason().startsWith("друга програма"), fault.lockedByAnother)
+            << pupil.reason().toStdString();
         if (QFileInfo(path).isFile()) {  // the overview counts the rows beside it
           QString error;
           const ResultsReport report = loadResults(path, error);

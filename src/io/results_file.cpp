@@ -26,11 +26,12 @@ constexpr int kLockWaitMs = 100;
 
 QString busyReason() { return QStringLiteral("друга програма пише в него в момента"); }
 
-// Takes the lock of the file at `path`. A folder where no lock can be made
-// (one nobody may write) still gets each write whole.
+// Takes the lock of the file at `path`; null while another holds it. A
+// folder where no lock can be made (one nobody may write, or one gone) is
+// left to the write itself, which gives the reason, or writes each row whole.
 std::unique_ptr<QLockFile> lockOf(const QString& path) {
   auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
-  if (lock->tryLock(kLockWaitMs) || lock->error() == QLockFile::PermissionError) return lock;
+  if (lock->tryLock(kLockWaitMs) || lock->error() != QLockFile::LockFailedError) return lock;
   return nullptr;
 }
 

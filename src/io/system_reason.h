@@ -8,10 +8,13 @@
 namespace restomer {
 
 // `reason` without the full stop some systems end it with ("Path not
-// found."), so that the sentence around it ends with one.
+// found."), and with a small first letter unless the word is an acronym, so
+// that it reads inside the sentence around it.
 inline QString systemReason(QString reason) {
   while (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
-  return reason.trimmed();
+  reason = reason.trimmed();
+  if (reason.size() > 1 && reason[1].isLower()) reason[0] = reason[0].toLower();
+  return reason;
 }
 
 // Windows words its reasons in its display language, English in most labs:
