@@ -122,6 +122,52 @@ TEST(Overview, ACommonWrongAnswerIsAWrongChange) {
   EXPECT_EQ(overview.tasks[1].common_wrong_count, 0);
 }
 
+// Who is who, and how far they came: two pupils named Иван at the same
+// time on two computers, one of them leaving after 3 of 10 tasks; Мария
+// moving to another computer after a crash, one pupil; two pupils without a
+// name on one lab login; rows of a file without these columns.
+TEST(Overview, PupilsToldApartAndRoundsCutShort) {
+  std::vector<ResultRow> rows;
+  const auto practise = [&rows](const char* name, const char* login, const char* computer,
+                                const char* run, int first_minute, int tasks, int round_size) {
+    ResultsContext context(login, name, &kLev, 2, 7);
+    context.computer = computer;
+    context.run = run;
+    context.round_size = round_size;
+    for (int number = 1; number <= tasks; ++number) {
+      const std::string time =
+          "2026-12-09T09:" + std::to_string(10 + first_minute + number) + ":00Z";
+      rows.push_back(ResultRowOf(
+          time, context,
+          {1, number, 2518, 3000, "4.82", {"2"}, 482, {{"2", 2}}, TaskRecord::Outcome::kRight},
+          number));
+    }
+  };
+  practise("Иван", "lab", "pc-1", "r1", 0, 10, 10);
+  practise("Иван", "lab", "pc-2", "r2", 2, 3, 10);
+  practise("Мария", "lab", "pc-3", "r3", 0, 2, 10);
+  practise("Мария", "lab", "pc-4", "r4", 5, 8, 10);
+  practise("", "lab", "pc-5", "r5", 0, 1, 0);
+  practise("", "lab", "pc-6", "r6", 0, 1, 0);
+  practise("Ана", "ana", "", "", 0, 2, 0);  // an older version's rows
+  struct Line {
+    std::string pupil;
+    int tasks;
+    std::vector<RoundProgress> unfinished;
+    bool operator==(const Line&) const = default;
+  };
+  std::vector<Line> lines;
+  for (const PupilLine& pupil : Summarize(rows).pupils) {
+    lines.push_back({pupil.pupil, pupil.tasks, pupil.unfinished});
+  }
+  EXPECT_EQ(lines, (std::vector<Line>{{"Иван (pc-1)", 10, {}},
+                                      {"Иван (pc-2)", 3, {{3, 10}}},
+                                      {"Мария", 10, {{2, 10}, {8, 10}}},
+                                      {"lab (pc-5)", 1, {}},
+                                      {"lab (pc-6)", 1, {}},
+                                      {"Ана", 2, {}}}));
+}
+
 // Every column of a row, written as practice writes it, reads back as the
 // same row: each outcome, a name with a comma and a quote, a typed answer
 // that would be a formula, a seed, a round and counted pieces.

@@ -1,7 +1,9 @@
 #include "core/overview.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "core/pieces.h"
@@ -25,11 +27,75 @@ Line& LineFor(std::map<Key, std::size_t>& index, std::vector<Line>& lines, const
   return lines[at->second];
 }
 
+// The names that are two pupils or more: the same name from two computers
+// in starts of practice that overlap in time.
+std::set<std::string> NamesOfSeveralPupils(const std::vector<ResultRow>& rows) {
+  struct Run {
+    std::string computer, first, last;
+  };
+  std::map<std::string, std::map<std::string, Run>> runs;  // by name, then run
+  for (const ResultRow& row : rows) {
+    if (row.name.empty() || row.run.empty()) continue;
+    auto [at, added] = runs[row.name].try_emplace(row.run, Run{row.computer, row.time, row.time});
+    at->second.first = std::min(at->second.first, row.time);
+    at->second.last = std::max(at->second.last, row.time);
+  }
+  std::set<std::string> names;
+  for (const auto& [name, of_name] : runs) {
+    for (auto a = of_name.begin(); a != of_name.end(); ++a) {
+      for (auto b = std::next(a); b != of_name.end(); ++b) {
+        const Run &x = a->second, &y = b->second;
+        if (x.computer != y.computer && x.first <= y.last && y.first <= x.last) names.insert(name);
+      }
+    }
+  }
+  return names;
+}
+
+// The pupil of a row, and the name to show for them.
+struct Pupil {
+  std::string key, shown;
+};
+
+Pupil PupilOf(const ResultRow& row, const std::set<std::string>& names_of_several) {
+  const bool by_computer = row.name.empty() || names_of_several.contains(row.name);
+  const std::string& who = row.name.empty() ? row.login : row.name;
+  if (!by_computer || row.computer.empty()) return {who, who};
+  return {who + '\x1F' + row.computer, who + " (" + row.computer + ")"};
+}
+
+// The rounds each pupil began and left before their end, in the order the
+// rows give them. Rows without their run and round size tell nothing.
+void MarkUnfinishedRounds(const std::vector<ResultRow>& rows,
+                          const std::vector<std::size_t>& pupil_of,
+                          std::vector<PupilLine>& pupils) {
+  std::map<std::tuple<std::size_t, std::string, int>, std::size_t> index;
+  std::vector<std::pair<std::size_t, RoundProgress>> rounds;
+  std::vector<std::set<int>> tasks;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const ResultRow& row = rows[i];
+    if (row.run.empty() || row.round_size <= 0) continue;
+    const auto [at, added] = index.try_emplace({pupil_of[i], row.run, row.round}, rounds.size());
+    if (added) {
+      rounds.push_back({pupil_of[i], {0, row.round_size}});
+      tasks.emplace_back();
+    }
+    tasks[at->second].insert(row.task);
+  }
+  for (std::size_t i = 0; i < rounds.size(); ++i) {
+    auto& [pupil, progress] = rounds[i];
+    progress.done = static_cast<int>(tasks[i].size());
+    if (progress.done < progress.size) pupils[pupil].unfinished.push_back(progress);
+  }
+}
+
 }  // namespace
 
 Overview Summarize(const std::vector<ResultRow>& rows) {
   Overview overview;
+  const std::set<std::string> names_of_several = NamesOfSeveralPupils(rows);
   std::map<std::string, std::size_t> pupils;
+  std::vector<std::size_t> pupil_of;  // of each row
   using TaskKey = std::tuple<std::string, int, std::string, int, int, std::int64_t, std::int64_t>;
   std::map<TaskKey, std::size_t> tasks;
   std::map<TaskKey, std::map<std::string, int>> wrong_answers;
@@ -45,9 +111,10 @@ Overview Summarize(const std::vector<ResultRow>& rows) {
   };
 
   for (const ResultRow& row : rows) {
-    const std::string& who = row.name.empty() ? row.login : row.name;
-    PupilLine& pupil = LineFor(pupils, overview.pupils, who);
-    pupil.pupil = who;
+    const Pupil who = PupilOf(row, names_of_several);
+    PupilLine& pupil = LineFor(pupils, overview.pupils, who.key);
+    pupil_of.push_back(pupils[who.key]);
+    pupil.pupil = who.shown;
     ++pupil.tasks;
     pupil.levels.insert(row.level);
     if (row.time > pupil.last_time) pupil.last_time = row.time;
@@ -89,6 +156,7 @@ Overview Summarize(const std::vector<ResultRow>& rows) {
       mistake(MistakeLine::Kind::kUnneeded, row.currency, caption);
     }
   }
+  MarkUnfinishedRounds(rows, pupil_of, overview.pupils);
   std::stable_sort(overview.mistakes.begin(), overview.mistakes.end(),
                    [](const MistakeLine& a, const MistakeLine& b) { return a.count > b.count; });
   return overview;

@@ -13,14 +13,24 @@
 
 namespace restomer {
 
+// How far a pupil came in a round of one start of practice.
+struct RoundProgress {
+  int done = 0;  // tasks checked or skipped
+  int size = 0;  // tasks in the round
+  bool operator==(const RoundProgress&) const = default;
+};
+
 struct PupilLine {
-  std::string pupil;  // the name, or the login where there is none
-  int tasks = 0;      // checked or skipped
+  // The name, or the login where there is none; with the computer in
+  // brackets where the same name is two pupils ("Иван (pc-07)").
+  std::string pupil;
+  int tasks = 0;  // checked or skipped
   int right = 0;
   int wrong = 0;
   int skipped = 0;
   std::set<int> levels;
-  std::string last_time;  // of the last answer
+  std::string last_time;                  // of the last answer
+  std::vector<RoundProgress> unfinished;  // rounds left before their end
   double ShareRight() const { return tasks == 0 ? 0 : static_cast<double>(right) / tasks; }
 };
 
@@ -54,6 +64,10 @@ struct Overview {
   std::vector<MistakeLine> mistakes;  // the most frequent first
 };
 
+// Pupils are told apart by name. The same name from two computers in
+// starts of practice that overlap in time is two pupils, one a computer; a
+// pupil who moves to another computer is one. Rows without a name are told
+// apart by login and computer.
 Overview Summarize(const std::vector<ResultRow>& rows);
 
 }  // namespace restomer

@@ -32,6 +32,15 @@ QString levels(const std::set<int>& numbers) {
   return list.join(QStringLiteral(", "));
 }
 
+// "3 от 10, 5 от 10": the rounds a pupil left before their end.
+QString roundsText(const std::vector<RoundProgress>& rounds) {
+  QStringList list;
+  for (const RoundProgress& round : rounds) {
+    list << QStringLiteral("%1 от %2").arg(round.done).arg(round.size);
+  }
+  return list.join(QStringLiteral(", "));
+}
+
 QVariant timeOf(const std::string& iso) {
   const QDateTime time = QDateTime::fromString(text(iso), Qt::ISODate);
   return time.isValid() ? QVariant(time) : QVariant(text(iso));
@@ -88,17 +97,18 @@ QVariant cellOf(CellKind kind, const std::string& field) {
 
 std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
   std::vector<ReportTable> tables;
-  ReportTable pupils{
-      QStringLiteral("Ученици"),
-      {QStringLiteral("Ученик"), QStringLiteral("Задачи"), QStringLiteral("Верни"),
-       QStringLiteral("Грешни"), QStringLiteral("Пропуснати"), QStringLiteral("Верни, дял"),
-       QStringLiteral("Нива"), QStringLiteral("Последен отговор")},
-      {Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kShare,
-       Kind::kText, Kind::kTime},
-      {}};
+  ReportTable pupils{QStringLiteral("Ученици"),
+                     {QStringLiteral("Ученик"), QStringLiteral("Задачи"), QStringLiteral("Верни"),
+                      QStringLiteral("Грешни"), QStringLiteral("Пропуснати"),
+                      QStringLiteral("Верни, дял"), QStringLiteral("Незавършен кръг"),
+                      QStringLiteral("Нива"), QStringLiteral("Последен отговор")},
+                     {Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kWhole,
+                      Kind::kShare, Kind::kText, Kind::kText, Kind::kTime},
+                     {}};
   for (const PupilLine& pupil : overview.pupils) {
     pupils.rows.append({text(pupil.pupil), pupil.tasks, pupil.right, pupil.wrong, pupil.skipped,
-                        pupil.ShareRight(), levels(pupil.levels), timeOf(pupil.last_time)});
+                        pupil.ShareRight(), roundsText(pupil.unfinished), levels(pupil.levels),
+                        timeOf(pupil.last_time)});
   }
   tables.push_back(pupils);
 
