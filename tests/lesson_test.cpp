@@ -203,6 +203,24 @@ TEST(TeacherWindow, SavesASeedAndResultsBesideTheLesson) {
   ASSERT_EQ(readLessonFile(path, read), "");
   EXPECT_EQ(read.seed, 2026u);
   EXPECT_EQ(read.results, QDir::toNativeSeparators(dir.filePath("резултати.csv")).toStdString());
+
+  // A long path is elided in the status line: the window keeps its size and
+  // the form its rows.
+  const QSize size = teacher.size();
+  const QString deep = dir.filePath(QString(90, u'п') + "/урок.restomer");
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(deep).absolutePath()));
+  ASSERT_EQ(teacher.saveLesson(deep), "");
+  QApplication::processEvents();
+  EXPECT_EQ(teacher.size(), size);
+  for (const QWidget* field : teacher.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (field->isVisible()) {
+      EXPECT_GE(field->height(), field->minimumSizeHint().height())
+          << field->metaObject()->className();
+    }
+  }
+  const auto* status = teacher.findChildren<QLabel*>().back();
+  EXPECT_TRUE(status->text().contains(u'…')) << status->text().toStdString();
+  EXPECT_EQ(status->toolTip(), QDir::toNativeSeparators(deep));
 }
 
 // The name dialog starts practice only with a name: blanks leave "Започни"

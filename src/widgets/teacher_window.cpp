@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -246,11 +247,24 @@ QString TeacherWindow::say(const QString& error) {
   return error;
 }
 
+// `sentence` with `path` for its %1, the path elided in the middle to one
+// line of the window's width: a long path neither widens the window nor
+// squeezes the form. The whole path is in the tooltip.
+void TeacherWindow::showStatus(const QString& sentence, const QString& path) {
+  const QString native = QDir::toNativeSeparators(path);
+  const QFontMetrics metrics = status_->fontMetrics();
+  const int width = contentsRect().width() - layout()->contentsMargins().left() -
+                    layout()->contentsMargins().right() -
+                    metrics.horizontalAdvance(QStringLiteral("„“."));
+  status_->setText(sentence.arg(metrics.elidedText(native, Qt::ElideMiddle, width)));
+  status_->setToolTip(native);
+}
+
 QString TeacherWindow::openLesson(const QString& path) {
   Lesson lesson;
   if (const QString error = readLessonFile(path, lesson); !error.isEmpty()) return say(error);
   setLesson(lesson, path);
-  status_->setText(QStringLiteral("Отворен е урокът „%1“.").arg(QDir::toNativeSeparators(path)));
+  showStatus(QStringLiteral("Отворен е урокът „%1“."), path);
   return {};
 }
 
@@ -295,18 +309,17 @@ QString TeacherWindow::saveLesson(const QString& path) {
   }
   if (const QString error = writeLessonFile(path, lesson); !error.isEmpty()) return say(error);
   showFile(path);
-  status_->setText(QStringLiteral("Урокът е записан в „%1“. Учениците го отварят с двойно "
-                                  "щракване.")
-                       .arg(QDir::toNativeSeparators(path)));
+  showStatus(QStringLiteral("Урокът е записан в „%1“. Учениците го отварят с двойно щракване."),
+             path);
   return {};
 }
 
 QString TeacherWindow::writeWorksheetTo(const QString& path) {
   WorksheetOptions options = worksheetOptionsOf(lesson());
   if (const QString error = writeWorksheet(path, options); !error.isEmpty()) return say(error);
-  status_->setText(QStringLiteral("Работният лист е записан в „%1“ (начално число %2).")
-                       .arg(QDir::toNativeSeparators(path))
-                       .arg(options.seed));
+  showStatus(QStringLiteral("Работният лист е записан в „%1“ (начално число %2).")
+                 .arg(QStringLiteral("%1"), QString::number(options.seed)),
+             path);
   return {};
 }
 

@@ -55,6 +55,7 @@ class TeacherWindow : public QWidget {
   void chooseResultsFile();
   void showFile(const QString& path);
   QString say(const QString& error);
+  void showStatus(const QString& sentence, const QString& path);
 
   QComboBox* currency_ = nullptr;
   QComboBox* level_ = nullptr;
