@@ -10,33 +10,11 @@
 
 #include "core/overview.h"
 #include "core/results_reader.h"
-#include "core/results_row.h"
+#include "results_text.h"
 
 namespace {
 
-constexpr int kRows = 100'000;
 constexpr int kRuns = 5;
-
-std::string ResultsText() {
-  std::string text = restomer::kByteOrderMark + restomer::ResultsHeader();
-  for (int k = 0; k < kRows; ++k) {
-    const restomer::ResultsContext context{"pupil" + std::to_string(k % 30),
-                                           "Ученик " + std::to_string(k % 30), &restomer::kLev, 2,
-                                           2026};
-    const restomer::TaskRecord record{
-        k / 10 + 1,
-        k % 10 + 1,
-        5043,
-        5500,
-        k % 3 ? "4.57" : "4,75",
-        {"2", "0.50", "0.05"},
-        457,
-        {{"2", 2}, {"0.50", 1}, {"0.05", 1}, {"0.02", 1}},
-        k % 3 ? restomer::TaskRecord::Outcome::kRight : restomer::TaskRecord::Outcome::kWrong};
-    text += restomer::ResultsRow("2026-12-09T08:01:00+02:00", context, record);
-  }
-  return text;
-}
 
 // The baseline: fields split at commas and line ends, nothing more.
 std::size_t PlainFields(const std::string& text) {
@@ -73,7 +51,7 @@ double BestMilliseconds(Work work) {
 }  // namespace
 
 int main() {
-  const std::string text = ResultsText();
+  const std::string text = ResultsText(kRows);
   std::size_t sink = 0;
   const double plain = BestMilliseconds([&] { sink += PlainFields(text); });
   const double overview = BestMilliseconds([&] {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <functional>
 
 #include "io/c_numbers.h"
 #include "io/draft_file.h"
@@ -12,6 +13,12 @@ namespace {
 
 // Excel's widths are in characters.
 constexpr double kMostColumnWidth = 60;
+
+// The workbook is the same file whatever the settings of the computer that
+// wrote it: its numbers are numbers, which Excel shows in its own notation,
+// and the few numbers inside its texts ("0,02 лв.: липсва") and its column
+// widths are in the Bulgarian notation.
+QLocale notation() { return QLocale(QLocale::Bulgarian, QLocale::Bulgaria); }
 
 struct Formats {
   lxw_format* heading;
@@ -55,19 +62,25 @@ void writeCell(lxw_worksheet* sheet, int row, int column, const QVariant& cell,
   if (!text.isEmpty()) worksheet_write_string(sheet, r, c, text.constData(), nullptr);
 }
 
-void writeTable(lxw_workbook* book, const ReportTable& table, const Formats& formats) {
+// A sheet of `table`'s headers and kinds with `count` rows, which
+// `rowAt` makes one at a time: in constant-memory mode each row goes to the
+// file as the next begins, so the sheet is never held whole.
+void writeSheet(lxw_workbook* book, const ReportTable& table, qsizetype count,
+                const std::function<QVariantList(qsizetype)>& rowAt, const Formats& formats) {
   lxw_worksheet* sheet = workbook_add_worksheet(book, table.title.toUtf8().constData());
+  const QLocale locale = notation();
   QList<double> widths;
   for (qsizetype k = 0; k < table.headers.size(); ++k) {
     worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(k),
                            table.headers[k].toUtf8().constData(), formats.heading);
     widths << table.headers[k].size() + 2;
   }
-  for (qsizetype row = 0; row < table.rows.size(); ++row) {
+  for (qsizetype row = 0; row < count; ++row) {
+    const QVariantList cells = rowAt(row);
     for (qsizetype k = 0; k < table.headers.size(); ++k) {
-      writeCell(sheet, static_cast<int>(row + 1), static_cast<int>(k), table.rows[row][k],
-                table.kinds[k], formats);
-      widths[k] = std::max(widths[k], cellText(table.rows[row][k], table.kinds[k]).size() + 2.0);
+      writeCell(sheet, static_cast<int>(row + 1), static_cast<int>(k), cells[k], table.kinds[k],
+                formats);
+      widths[k] = std::max(widths[k], cellText(cells[k], table.kinds[k], locale).size() + 2.0);
     }
   }
   for (qsizetype k = 0; k < widths.size(); ++k) {
@@ -75,10 +88,22 @@ void writeTable(lxw_workbook* book, const ReportTable& table, const Formats& for
                          std::min(widths[k], kMostColumnWidth), nullptr);
   }
   worksheet_freeze_panes(sheet, 1, 0);
-  if (!table.rows.isEmpty()) {
-    worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(table.rows.size()),
+  if (count > 0) {
+    worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(count),
                          static_cast<lxw_col_t>(table.headers.size() - 1));
   }
+}
+
+void writeSheets(lxw_workbook* book, const ResultsReport& report, const Formats& formats) {
+  for (const ReportTable& table : report.tables(notation())) {
+    writeSheet(
+        book, table, table.rows.size(), [&table](qsizetype row) { return table.rows[row]; },
+        formats);
+  }
+  const std::vector<ResultRow>& rows = report.read.rows;
+  writeSheet(
+      book, ResultsReport::everyRowTable(), static_cast<qsizetype>(rows.size()),
+      [&rows](qsizetype row) { return ResultsReport::rowCells(rows[row]); }, formats);
 }
 
 }  // namespace
@@ -87,7 +112,12 @@ QString writeXlsxReport(const QString& path, const ResultsReport& report) {
   const QString reason =
       saveThroughDraft(path, QStringLiteral("report.xlsx"), [&](const QString& draft) {
         const CNumbers numbers;  // libxlsxwriter writes the numbers of its XML with printf
-        lxw_workbook* book = workbook_new(QDir::toNativeSeparators(draft).toUtf8().constData());
+        const QByteArray temporary = QDir::toNativeSeparators(QDir::tempPath()).toUtf8();
+        lxw_workbook_options options = {};
+        options.constant_memory = LXW_TRUE;
+        options.tmpdir = const_cast<char*>(temporary.constData());
+        lxw_workbook* book =
+            workbook_new_opt(QDir::toNativeSeparators(draft).toUtf8().constData(), &options);
         if (book == nullptr) return QStringLiteral("временният файл не може да бъде създаден");
         Formats formats{workbook_add_format(book), workbook_add_format(book),
                         workbook_add_format(book), workbook_add_format(book)};
@@ -98,7 +128,7 @@ QString writeXlsxReport(const QString& path, const ResultsReport& report) {
         lxw_doc_properties properties = {};
         properties.title = const_cast<char*>("Restomer — резултати");
         workbook_set_properties(book, &properties);
-        for (const ReportTable& table : report.tables(true)) writeTable(book, table, formats);
+        writeSheets(book, report, formats);
         const lxw_error error = workbook_close(book);
         return error == LXW_NO_ERROR ? QString() : QString::fromUtf8(lxw_strerror(error));
       });

@@ -47,15 +47,16 @@ QVariant timeOf(const std::string& iso) {
 }
 
 // "0,02 лв.: липсва": the denomination as practice names it.
-QString mistakeText(const MistakeLine& line) {
+QString mistakeText(const MistakeLine& line, const QLocale& notation) {
   if (line.kind == MistakeLine::Kind::kWrongChange) {
     return QStringLiteral("грешно ресто");
   }
   const Currency* currency = FindCurrency(line.currency);
-  const QString denomination = currency
-                                   ? text(PracticeWording(*currency, regionalSettingsOf(QLocale()))
-                                              .Denomination(line.caption))
-                                   : text(line.caption);
+  const QString denomination =
+      currency
+          ? text(
+                PracticeWording(*currency, regionalSettingsOf(notation)).Denomination(line.caption))
+          : text(line.caption);
   return denomination + (line.kind == MistakeLine::Kind::kMissing ? QStringLiteral(": липсва")
                                                                   : QStringLiteral(": не е нужна"));
 }
@@ -95,7 +96,7 @@ QVariant cellOf(CellKind kind, const std::string& field) {
 
 }  // namespace
 
-std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
+std::vector<ReportTable> ResultsReport::tables(const QLocale& notation) const {
   std::vector<ReportTable> tables;
   ReportTable pupils{QStringLiteral("Ученици"),
                      {QStringLiteral("Ученик"), QStringLiteral("Задачи"), QStringLiteral("Верни"),
@@ -134,25 +135,27 @@ std::vector<ReportTable> ResultsReport::tables(bool everyRow) const {
                        {Kind::kText, Kind::kWhole},
                        {}};
   for (const MistakeLine& line : overview.mistakes) {
-    mistakes.rows.append({mistakeText(line), line.count});
+    mistakes.rows.append({mistakeText(line, notation), line.count});
   }
   tables.push_back(mistakes);
-  if (!everyRow) return tables;
+  return tables;
+}
 
+ReportTable ResultsReport::everyRowTable() {
   ReportTable rows{QStringLiteral("Всички редове"), {}, {}, {}};
   for (const ResultsColumn& column : ResultsColumns()) {
     rows.headers << text(std::string(column.heading));
     rows.kinds << reportKind(column.kind);
   }
-  for (const ResultRow& row : read.rows) {
-    QVariantList cells;
-    for (const ResultsColumn& column : ResultsColumns()) {
-      cells << cellOf(column.kind, column.write(row));
-    }
-    rows.rows.append(cells);
+  return rows;
+}
+
+QVariantList ResultsReport::rowCells(const ResultRow& row) {
+  QVariantList cells;
+  for (const ResultsColumn& column : ResultsColumns()) {
+    cells << cellOf(column.kind, column.write(row));
   }
-  tables.push_back(rows);
-  return tables;
+  return cells;
 }
 
 QString ResultsReport::unreadable() const {
@@ -205,21 +208,26 @@ ResultsReport loadResults(const QString& path, QString& error) {
                 .arg(QDir::toNativeSeparators(path), systemReason(file.errorString()));
     return report;
   }
-  const QByteArray bytes = file.readAll();
-  report.read = ReadResults(std::string_view(bytes.constData(), bytes.size()));
-  RowsOnce once;
-  for (ResultRow& row : report.read.rows) once.Add(std::move(row));
-  for (const QString& waiting : waitingFilesBeside(path)) {
-    for (ResultRow& row : readWaitingRows(waiting)) report.waiting += once.Add(std::move(row));
+  {
+    const QByteArray bytes = file.readAll();
+    report.read = ReadResults(std::string_view(bytes.constData(), bytes.size()));
   }
-  report.read.rows = std::move(once.rows());
+  // The file holds each row once; a row may be both in it and beside it
+  // while a merge is cut short.
+  if (const QStringList waitingFiles = waitingFilesBeside(path); !waitingFiles.isEmpty()) {
+    RowsOnce once;
+    for (ResultRow& row : report.read.rows) once.Add(std::move(row));
+    for (const QString& waiting : waitingFiles) {
+      for (ResultRow& row : readWaitingRows(waiting)) report.waiting += once.Add(std::move(row));
+    }
+    report.read.rows = std::move(once.rows());
+  }
   report.overview = Summarize(report.read.rows);
   error.clear();
   return report;
 }
 
-QString cellText(const QVariant& cell, ReportTable::Kind kind) {
-  const QLocale locale;
+QString cellText(const QVariant& cell, ReportTable::Kind kind, const QLocale& locale) {
   switch (kind) {
     case Kind::kAmount:
       return cell.typeId() == QMetaType::Double ? locale.toString(cell.toDouble(), 'f', 2)

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -33,8 +34,14 @@ struct ResultsReport {
   int waiting = 0;   // of them, the rows that wait beside the file
   Overview overview;
 
-  // Pupils, tasks and mistakes; with `everyRow`, also every row of the file.
-  std::vector<ReportTable> tables(bool everyRow = false) const;
+  // Pupils, tasks and mistakes; the denominations in the mistakes' names
+  // are written in `notation` ("0,02 лв.").
+  std::vector<ReportTable> tables(const QLocale& notation = QLocale()) const;
+  // The table of every row, its headers and kinds without its rows: those
+  // are made one at a time by `rowCells`, so that a large file's rows are
+  // never held twice.
+  static ReportTable everyRowTable();
+  static QVariantList rowCells(const ResultRow& row);
   // "Редове, които не могат да бъдат прочетени: 2 (редове 7, 12)."; empty
   // when every row was read.
   QString unreadable() const;
@@ -52,8 +59,8 @@ QString notResultsFile(const QString& path);
 // system's reason. Nothing is written, locked or truncated.
 ResultsReport loadResults(const QString& path, QString& error);
 
-// A cell as a person reads it, in the notation of the user's locale.
-QString cellText(const QVariant& cell, ReportTable::Kind kind);
+// A cell as a person reads it, in the notation of `locale`.
+QString cellText(const QVariant& cell, ReportTable::Kind kind, const QLocale& locale = QLocale());
 
 // The table as tab-separated text, the header first, as `cellText` shows it:
 // it pastes into any spreadsheet in columns, whatever its list separator,
