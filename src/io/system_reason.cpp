@@ -1,12 +1,40 @@
 #include "io/system_reason.h"
 
 #include <QtGlobal>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
 namespace restomer {
+namespace {
+
+#ifdef Q_OS_WIN
+// The reasons Windows gives most, as windowsReason words them.
+constexpr unsigned long kCommonWindowsReasons[] = {2, 3, 5, 32, 33, 39, 53, 67, 112};
+#endif
+
+QString inSentence(QString reason) {
+  while (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
+  reason = reason.trimmed();
+  if (reason.size() > 1 && reason[1].isLower()) reason[0] = reason[0].toLower();
+  return reason;
+}
+
+}  // namespace
+
+QString systemReason(QString reason) {
+  reason = inSentence(std::move(reason));
+#ifdef Q_OS_WIN
+  // Qt words a failed open in Windows' display language, which the words
+  // of each common reason's number are compared with.
+  for (unsigned long code : kCommonWindowsReasons) {
+    if (reason == inSentence(qt_error_string(static_cast<int>(code)))) return windowsReason(code);
+  }
+#endif
+  return reason;
+}
 
 QString windowsReason(unsigned long code) {
   // Windows' own numbers, the same on every version.

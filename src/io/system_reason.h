@@ -9,13 +9,9 @@ namespace restomer {
 
 // `reason` without the full stop some systems end it with ("Path not
 // found."), and with a small first letter unless the word is an acronym, so
-// that it reads inside the sentence around it.
-inline QString systemReason(QString reason) {
-  while (reason.endsWith(QLatin1Char('.'))) reason.chop(1);
-  reason = reason.trimmed();
-  if (reason.size() > 1 && reason[1].isLower()) reason[0] = reason[0].toLower();
-  return reason;
-}
+// that it reads inside the sentence around it. On Windows, a common reason
+// in the display language's words is given in the program's own.
+QString systemReason(QString reason);
 
 // Windows words its reasons in its display language, English in most labs:
 // the common ones in Bulgarian, the rest as Windows says them.
