@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/coin_system.h"
 #include "core/conversions.h"
 #include "form_test_support.h"
 
@@ -51,6 +52,7 @@ void CheckEveryChange(const Currency& currency) {
     denominations.push_back(static_cast<std::int32_t>(TextHundredths(box.Caption)));
   }
   const std::vector<std::int32_t> fewest = FewestPieces(denominations, kLargestChange);
+  const Coins coins(denominations.begin(), denominations.end());
 
   const std::string count_up = "Към сумата: ";
   const std::string adding = " добавям: ";
@@ -97,6 +99,14 @@ void CheckEveryChange(const Currency& currency) {
     ASSERT_EQ(running, price + change);
     ASSERT_EQ(paid_out, change);
     ASSERT_EQ(pieces, fewest[change]);
+    // The informatics mode's own greedy, for any coin system, pays the same.
+    const std::optional<Payment> greedy = Greedy(coins, change);
+    ASSERT_TRUE(greedy.has_value());
+    ASSERT_EQ(greedy->counts.size(), returned.size());
+    for (std::size_t k = 0; k < returned.size(); ++k) {
+      ASSERT_EQ(greedy->counts[k].first, TextHundredths(returned[k].caption));
+      ASSERT_EQ(greedy->counts[k].second, returned[k].count);
+    }
   }
 }
 

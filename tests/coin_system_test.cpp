@@ -1,0 +1,133 @@
+// Greedy against the fewest over any coin system: the fewest checked
+// against a search of its own, the smallest amount where greedy fails, and
+// the coins a class types.
+#include "core/coin_system.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+namespace restomer {
+namespace {
+
+const Coins kLevHundredths = {10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1};
+const Coins kEuroHundredths = {50000, 20000, 10000, 5000, 2000, 1000, 500, 200,
+                               100,   50,    20,    10,   5,    2,    1};
+
+TEST(CoinSystem, TheSmallestAmountWhereGreedyFails) {
+  const struct {
+    const char* name;
+    Coins coins;
+    std::optional<std::int64_t> counterexample;
+    bool proven;
+  } systems[] = {
+      {"1 3 4", {4, 3, 1}, 6, true},
+      {"1 5 12", {12, 5, 1}, 15, true},
+      {"the old pence", {60, 48, 24, 12, 6, 2, 1}, 96, true},
+      {"US cents", {25, 10, 5, 1}, std::nullopt, true},
+      {"the lev", kLevHundredths, std::nullopt, true},
+      {"the euro", kEuroHundredths, std::nullopt, true},
+      {"one coin", {7}, std::nullopt, true},
+      {"3 and 4: greedy cannot pay 6", {4, 3}, 6, false},
+      {"3 and 5", {5, 3}, 6, false},
+      {"2 and 4: odd amounts are never paid", {4, 2}, std::nullopt, false},
+  };
+  for (const auto& system : systems) {
+    SCOPED_TRACE(system.name);
+    const GreedyVerdict verdict = JudgeGreedy(system.coins);
+    EXPECT_EQ(verdict.counterexample, system.counterexample);
+    EXPECT_EQ(verdict.proven, system.proven);
+  }
+}
+
+// The fewest pieces of every amount up to `largest`, by a search of the
+// amounts reached with one piece more at each step: -1 where none pays.
+std::vector<int> SearchedFewest(const Coins& coins, int largest) {
+  std::vector<int> fewest(largest + 1, -1);
+  fewest[0] = 0;
+  std::set<int> reached = {0};
+  for (int pieces = 1; !reached.empty(); ++pieces) {
+    std::set<int> next;
+    for (int amount : reached) {
+      for (std::int64_t coin : coins) {
+        const auto to = static_cast<int>(amount + coin);
+        if (to <= largest && fewest[to] < 0) {
+          fewest[to] = pieces;
+          next.insert(to);
+        }
+      }
+    }
+    reached = next;
+  }
+  return fewest;
+}
+
+TEST(CoinSystem, TheFewestIsExactAndTheBoundFindsTheFirstFailure) {
+  constexpr int kLargest = 200;
+  std::mt19937 random(2026);
+  for (int system = 0; system < 300; ++system) {
+    std::set<std::int64_t> values;
+    const int size = std::uniform_int_distribution(1, 6)(random);
+    if (system % 2 == 0) values.insert(1);
+    while (static_cast<int>(values.size()) < size) {
+      values.insert(std::uniform_int_distribution(1, 40)(random));
+    }
+    const Coins coins(values.rbegin(), values.rend());
+    SCOPED_TRACE(::testing::PrintToString(coins));
+    const std::vector<int> searched = SearchedFewest(coins, kLargest);
+    const FewestTable table = FewestUpTo(coins, kLargest);
+    std::optional<std::int64_t> first_failure;
+    for (int amount = 0; amount <= kLargest; ++amount) {
+      ASSERT_EQ(table.fewest[amount], searched[amount]) << amount;
+      const std::optional<Payment> fewest = table.PaymentOf(amount);
+      ASSERT_EQ(fewest.has_value(), searched[amount] >= 0);
+      const std::optional<Payment> greedy = Greedy(coins, amount);
+      for (const std::optional<Payment>& way : {fewest, greedy}) {
+        if (!way) continue;
+        std::int64_t paid = 0;
+        for (const auto& [value, count] : way->counts) paid += value * count;
+        ASSERT_EQ(paid, amount);
+      }
+      if (!fewest) continue;
+      ASSERT_EQ(fewest->Pieces(), searched[amount]);
+      if (greedy) ASSERT_LE(fewest->Pieces(), greedy->Pieces());
+      if (!first_failure && (!greedy || greedy->Pieces() > fewest->Pieces())) {
+        first_failure = amount;
+      }
+    }
+    // The bound for these coins (their two largest summed) is below 200:
+    // the verdict's counterexample is the first failure found here.
+    const GreedyVerdict verdict = JudgeGreedy(coins);
+    if (verdict.proven || first_failure) EXPECT_EQ(verdict.counterexample, first_failure);
+  }
+}
+
+TEST(CoinSystem, ReadsTheCoinsAClassTypes) {
+  const struct {
+    const char* text;
+    Coins coins;
+    const char* error;  // a part of it
+  } cases[] = {
+      {"4 3 1", {4, 3, 1}, ""},
+      {" 1, 12;5 ", {12, 5, 1}, ""},
+      {"", {}, "Няма монети"},
+      {"4 0 1", {}, "„0“ не е стойност на монета"},
+      {"4 -3", {}, "„-3“ не е стойност"},
+      {"4 три", {}, "„три“ не е стойност"},
+      {"2.5", {}, "„2.5“ не е стойност"},
+      {"1000001", {}, "от 1 до 1000000"},
+      {"99999999999999999999", {}, "не е стойност"},
+      {"1 3 3", {}, "Монетата 3 е дадена два пъти."},
+      {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", {}, "най-много 15, а са дадени 16"},
+  };
+  for (const auto& c : cases) {
+    const CoinsRead read = ReadCoins(c.text);
+    EXPECT_EQ(read.coins, c.coins) << c.text;
+    EXPECT_NE(read.error.find(c.error), std::string::npos) << c.text << ": " << read.error;
+    EXPECT_EQ(read.error.empty(), std::string(c.error).empty()) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace restomer
