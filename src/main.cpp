@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "core/coin_wording.h"
 #include "core/lesson.h"
 #include "core/results_row.h"
 #include "io/application_identity.h"
@@ -118,6 +119,12 @@ int run(int argc, char* argv[]) {
       return teach(argc, argv, commandLine);
     case Mode::kOverview:
       return showOverview(argc, argv, commandLine);
+    case Mode::kCoins:
+      showOutput(argc, argv,
+                 QString::fromStdString(commandLine.amount
+                                            ? AmountAnswer(commandLine.coins, *commandLine.amount)
+                                            : SystemAnswer(commandLine.coins)));
+      return 0;
     case Mode::kReport:
       return writeWithoutWindow(argc, argv, [&commandLine] {
         QString error = notResultsFile(commandLine.resultsFile);

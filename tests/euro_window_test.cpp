@@ -147,15 +147,17 @@ TEST(CommandLine, EveryOptionInEveryMode) {
                                {"--teacher"},
                                {"--worksheet=w.pdf"},
                                {"--overview=r.csv"},
-                               {"--report=r.pdf", "r.csv"}};
+                               {"--report=r.pdf", "r.csv"},
+                               {"--coins=4 3 1"}};
   // Per option, a value and whether it is taken beside each mode above: + or -.
   const std::map<QString, std::pair<QString, std::string>> expected = {
-      {"currency", {"euro", "++++++"}}, {"practice", {"", "++--++"}},
-      {"teacher", {"", "+-+-++"}},      {"seed", {"7", "-+++++"}},
-      {"level", {"2", "-+++++"}},       {"tasks", {"3", "-+++++"}},
-      {"results", {"r.csv", "-++-++"}}, {"name", {"Ива", "-+--++"}},
-      {"ask-name", {"", "-++-++"}},     {"overview", {"o.csv", "++++++"}},
-      {"report", {"o.pdf", "-----+"}},  {"worksheet", {"s.pdf", "+--+++"}},
+      {"currency", {"euro", "++++++-"}}, {"practice", {"", "++--++-"}},
+      {"teacher", {"", "+-+-++-"}},      {"seed", {"7", "-+++++-"}},
+      {"level", {"2", "-+++++-"}},       {"tasks", {"3", "-+++++-"}},
+      {"results", {"r.csv", "-++-++-"}}, {"name", {"Ива", "-+--++-"}},
+      {"ask-name", {"", "-++-++-"}},     {"overview", {"o.csv", "++++++-"}},
+      {"report", {"o.pdf", "-----+-"}},  {"worksheet", {"s.pdf", "+--+++-"}},
+      {"coins", {"1 2", "+-----+"}},     {"amount", {"6", "----+++"}},
   };
   const QStringList names = commandLineOptionNames();
   ASSERT_EQ(static_cast<std::size_t>(names.size()), expected.size());

@@ -267,6 +267,40 @@ const std::vector<OptionRow> kOptionRows = {
      [](const QString& value, CommandLine& commandLine) {
        return setFile("report", value, [&] { commandLine.report = value; });
      }},
+    {"coins",
+     "монети",
+     [] {
+       return QStringLiteral(
+                  "Информатика: стойностите на монетите, цели числа в една единица (\"4 3 1\", "
+                  "до %1 монети). Казва дали алчният начин винаги дава най-малко бройки, а с "
+                  "--amount — как двата начина плащат сумата.")
+           .arg(kMostCoins);
+     },
+     Mode::kCoins,
+     {Mode::kCoins},
+     [](const QString& value, CommandLine& commandLine) {
+       CoinsRead read = ReadCoins(value.toStdString());
+       if (!read.error.empty()) return QString::fromStdString(read.error);
+       if (const std::int64_t bound = GreedyCheckBound(read.coins); bound > kLargestAmount) {
+         return QStringLiteral("Проверката на тези монети стига до сумата %1, а най-много е %2.")
+             .arg(bound)
+             .arg(kLargestAmount);
+       }
+       commandLine.coins = std::move(read.coins);
+       return QString();
+     }},
+    {"amount",
+     "сума",
+     [] {
+       return QStringLiteral("Сумата, в единицата на монетите, от 0 до %1.").arg(kLargestAmount);
+     },
+     std::nullopt,
+     {Mode::kCoins},
+     [](const QString& value, CommandLine& commandLine) {
+       return setNumber("amount", value, 0, kLargestAmount, [&](std::uint64_t amount) {
+         commandLine.amount = static_cast<std::int64_t>(amount);
+       });
+     }},
     {"worksheet",
      "файл.pdf",
      [] {
@@ -291,7 +325,7 @@ bool isLessonFile(const QString& argument) {
 bool asksForWindow(const QStringList& arguments) {
   for (const QString& argument : arguments.mid(1)) {
     const QString option = argument.section(QLatin1Char('='), 0, 0);
-    if (option == QLatin1String("--worksheet") || option == QLatin1String("-worksheet")) {
+    if (option.endsWith(QLatin1String("-worksheet")) || option.endsWith(QLatin1String("-coins"))) {
       return false;
     }
   }
@@ -416,8 +450,11 @@ QString misplacedOption(const OptionParser& options, Mode mode) {
         std::find(row.belongs.begin(), row.belongs.end(), mode) != row.belongs.end()) {
       continue;
     }
-    const bool forTasks =
-        std::find(row.belongs.begin(), row.belongs.end(), Mode::kWorksheet) != row.belongs.end();
+    const auto belongs = [&row](Mode mode) {
+      return std::find(row.belongs.begin(), row.belongs.end(), mode) != row.belongs.end();
+    };
+    if (belongs(Mode::kCoins)) return QStringLiteral("--%1 върви само с --coins.").arg(row.name);
+    const bool forTasks = belongs(Mode::kWorksheet);
     return QStringLiteral("--%1 е само за %2.")
         .arg(QLatin1String(row.name),
              forTasks ? QStringLiteral("упражнението (--practice) и работния лист (--worksheet)")
@@ -439,6 +476,26 @@ QString readLesson(const OptionParser& options, CommandLine& commandLine) {
     if (QString error = row.set(options.value(row), commandLine); !error.isEmpty()) return error;
   }
   return {};
+}
+
+// The coin system, and the amount when one is given: nothing else goes
+// with them.
+void readCoinsMode(const OptionParser& options, const QStringList& positional,
+                   CommandLine& commandLine) {
+  commandLine.mode = Mode::kCoins;
+  commandLine.windowWasMeant = false;
+  for (const OptionRow& row : kOptionRows) {
+    if (!options.isSet(row)) continue;
+    if (row.belongs != std::vector<Mode>{Mode::kCoins}) {
+      commandLine.error = QStringLiteral("--coins не върви с --%1.").arg(row.name);
+    } else {
+      commandLine.error = row.set(options.value(row), commandLine);
+    }
+    if (!commandLine.error.isEmpty()) return;
+  }
+  if (!positional.isEmpty()) {
+    commandLine.error = QStringLiteral("Излишен аргумент „%1“.").arg(positional.constFirst());
+  }
 }
 
 // Everything but help, version, the overview and the report: a lesson's.
@@ -482,7 +539,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
   }
   if (printsSomething(options, commandLine)) return commandLine;
   const QStringList positional = options.parser().positionalArguments();
-  if (options.isSet("overview") || options.isSet("report")) {
+  if (options.isSet("coins")) {
+    readCoinsMode(options, positional, commandLine);
+  } else if (options.isSet("overview") || options.isSet("report")) {
     readResultsMode(options, positional, commandLine);
   } else {
     readLessonMode(options, positional, commandLine);

@@ -4,7 +4,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <optional>
 
+#include "core/coin_system.h"
 #include "core/lesson.h"
 
 namespace restomer {
@@ -18,6 +21,7 @@ enum class Mode {
   kTeacher,        // the teacher's window, to set up a lesson
   kOverview,       // the overview of a results file
   kReport,         // write the overview of a results file as PDF or Excel and end
+  kCoins,          // print how greedy and the fewest pay, for any coin system, and end
 };
 
 struct CommandLine {
@@ -31,6 +35,9 @@ struct CommandLine {
   // The results file to show or report on, and the report to write.
   QString resultsFile;
   QString report;
+  // The coin system to judge, and the amount to pay with it.
+  Coins coins;
+  std::optional<std::int64_t> amount;
   // The help or the version.
   QString output;
   // One Bulgarian line naming what was wrong; empty when all was understood.
@@ -46,6 +53,7 @@ struct CommandLine {
 //   restomer --worksheet=FILE.pdf [LESSON.restomer] [--currency=…] [--seed=N] …
 //   restomer --overview=RESULTS.csv
 //   restomer --report=REPORT.pdf|REPORT.xlsx RESULTS.csv
+//   restomer --coins="4 3 1" [--amount=6]
 //   restomer -h|--help|-v|--version
 // A lesson file opens practice unless --worksheet or --teacher is given;
 // the options beside it win over its values. Needs an application object,
