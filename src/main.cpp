@@ -22,6 +22,7 @@
 #include "print/worksheet.h"
 #include "widgets/application.h"
 #include "widgets/demonstration_window.h"
+#include "widgets/informatics_window.h"
 #include "widgets/overview_window.h"
 #include "widgets/practice_session.h"
 #include "widgets/teacher_window.h"
@@ -98,6 +99,14 @@ int teach(int argc, char* argv[], const CommandLine& commandLine) {
   return app.exec();
 }
 
+int explainCoins(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  setUpApplication();
+  InformaticsWindow window(regionalSettingsOf(QLocale::system()));
+  window.show();
+  return app.exec();
+}
+
 int run(int argc, char* argv[]) {
   const CommandLine commandLine = readCommandLine(argc, argv);
   if (!commandLine.error.isEmpty()) {
@@ -125,6 +134,8 @@ int run(int argc, char* argv[]) {
                                             ? AmountAnswer(commandLine.coins, *commandLine.amount)
                                             : SystemAnswer(commandLine.coins)));
       return 0;
+    case Mode::kInformatics:
+      return explainCoins(argc, argv);
     case Mode::kReport:
       return writeWithoutWindow(argc, argv, [&commandLine] {
         QString error = notResultsFile(commandLine.resultsFile);

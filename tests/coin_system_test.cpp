@@ -5,8 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 #include <set>
+
+#include "core/coin_wording.h"
+#include "core/conversions.h"
+#include "core/currency.h"
 
 namespace restomer {
 namespace {
@@ -91,7 +97,9 @@ TEST(CoinSystem, TheFewestIsExactAndTheBoundFindsTheFirstFailure) {
       }
       if (!fewest) continue;
       ASSERT_EQ(fewest->Pieces(), searched[amount]);
-      if (greedy) ASSERT_LE(fewest->Pieces(), greedy->Pieces());
+      if (greedy) {
+        ASSERT_LE(fewest->Pieces(), greedy->Pieces());
+      }
       if (!first_failure && (!greedy || greedy->Pieces() > fewest->Pieces())) {
         first_failure = amount;
       }
@@ -99,7 +107,9 @@ TEST(CoinSystem, TheFewestIsExactAndTheBoundFindsTheFirstFailure) {
     // The bound for these coins (their two largest summed) is below 200:
     // the verdict's counterexample is the first failure found here.
     const GreedyVerdict verdict = JudgeGreedy(coins);
-    if (verdict.proven || first_failure) EXPECT_EQ(verdict.counterexample, first_failure);
+    if (verdict.proven || first_failure) {
+      EXPECT_EQ(verdict.counterexample, first_failure);
+    }
   }
 }
 
@@ -119,6 +129,7 @@ TEST(CoinSystem, ReadsTheCoinsAClassTypes) {
       {"1000001", {}, "от 1 до 1000000"},
       {"99999999999999999999", {}, "не е стойност"},
       {"1 3 3", {}, "Монетата 3 е дадена два пъти."},
+      {"1000000 999999", {}, "стига до сумата 1999999, а най-много е 1000000."},
       {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", {}, "най-много 15, а са дадени 16"},
   };
   for (const auto& c : cases) {
@@ -127,6 +138,28 @@ TEST(CoinSystem, ReadsTheCoinsAClassTypes) {
     EXPECT_NE(read.error.find(c.error), std::string::npos) << c.text << ": " << read.error;
     EXPECT_EQ(read.error.empty(), std::string(c.error).empty()) << c.text;
   }
+}
+
+// The named lev and euro are the currencies' own denominations, and their
+// count-up reads as the demonstration's does.
+TEST(CoinSystem, TheLevAndTheEuroAsTheWindowCountsThem) {
+  const std::vector<NamedCoins>& named = NamedCoinSystems();
+  for (const Currency* currency : {&kLev, &kEuro}) {
+    const auto system = std::find_if(named.begin(), named.end(), [&](const NamedCoins& coins) {
+      return coins.name == currency->bulgarian_name;
+    });
+    ASSERT_NE(system, named.end()) << currency->name;
+    Coins captions;
+    for (const char* caption : currency->captions) {
+      captions.push_back(std::llround(ParseAmount(caption) * 100));
+    }
+    EXPECT_EQ(system->coins, captions);
+  }
+  const RegionalSettings bulgarian{","};
+  EXPECT_EQ(CountUpFromZero(*Greedy(named[0].coins, 72), named[0].unit, bulgarian),
+            (std::vector<std::string>{
+                "Към сумата: 0,00 добавям: 1*0,02 лв.", "Към сумата: 0,02 добавям: 1*0,2 лв.",
+                "Към сумата: 0,22 добавям: 1*0,5 лв.", "Натрупаната сума е равна на 0,72"}));
 }
 
 }  // namespace

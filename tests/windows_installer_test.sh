@@ -49,7 +49,7 @@ menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Restomer"
 check "the program is installed" test -f "$program"
 check "the licence and the notices beside it" test -f "$drive/Program Files/Restomer/NOTICES.txt"
 for shortcut in "Restomer" "Restomer - В евро" "Restomer - Упражнение" "Restomer - Упражнение в евро" \
-                "Restomer — урок"; do
+                "Restomer — урок" "Restomer — информатика"; do
   check "Start-menu shortcut \"$shortcut\"" test -f "$menu/$shortcut.lnk"
 done
 check "an entry among the installed programs" "$WINE" reg query "$key" /v DisplayName

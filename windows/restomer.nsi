@@ -34,13 +34,14 @@ VIAddVersionKey /LANG=${LANG_BULGARIAN} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_BULGARIAN} "LegalCopyright" "Copyright 2026 The Restomer developers. GPL-3.0-or-later."
 
 ; The shortcuts: the program and its actions, as the Linux launcher offers
-; them, and the teacher's window.
+; them, the teacher's window and the informatics window.
 !macro Shortcuts MACRO
   !insertmacro ${MACRO} "Restomer" ""
   !insertmacro ${MACRO} "Restomer - В евро" "--currency=euro"
   !insertmacro ${MACRO} "Restomer - Упражнение" "--practice"
   !insertmacro ${MACRO} "Restomer - Упражнение в евро" "--practice --currency=euro"
   !insertmacro ${MACRO} "Restomer — урок" "--teacher"
+  !insertmacro ${MACRO} "Restomer — информатика" "--informatics"
 !macroend
 !macro CreateShortcut NAME ARGUMENTS
   CreateShortcut "$SMPROGRAMS\Restomer\${NAME}.lnk" "$INSTDIR\restomer.exe" "${ARGUMENTS}"

@@ -50,6 +50,11 @@ CoinsRead ReadCoins(std::string_view text) {
     coins.push_back(value);
   }
   std::sort(coins.rbegin(), coins.rend());
+  if (const std::int64_t bound = GreedyCheckBound(coins); bound > kLargestAmount) {
+    return {{},
+            "Проверката на тези монети стига до сумата " + std::to_string(bound) +
+                ", а най-много е " + std::to_string(kLargestAmount) + "."};
+  }
   return {coins, ""};
 }
 

@@ -25,7 +25,8 @@ inline constexpr std::int64_t kLargestAmount = 1'000'000;
 using Coins = std::vector<std::int64_t>;
 
 // "4 3 1" (in any order, blanks or commas between) as coins, or one
-// Bulgarian sentence saying what is wrong.
+// Bulgarian sentence saying what is wrong; coins whose check of greedy
+// would need a table beyond kLargestAmount are refused too.
 struct CoinsRead {
   Coins coins;
   std::string error;

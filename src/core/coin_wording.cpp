@@ -25,7 +25,48 @@ std::string BothWays(const Coins& coins, std::int64_t amount) {
          WayLine("Най-малко бройки", amount, FewestUpTo(coins, amount).PaymentOf(amount));
 }
 
+std::string AmountIn(const CoinUnit& unit, std::int64_t amount, const RegionalSettings& settings) {
+  return unit.hundredths ? FormatAmount(static_cast<double>(amount) / 100, settings)
+                         : std::to_string(amount);
+}
+
+std::string CoinIn(const CoinUnit& unit, std::int64_t value, const RegionalSettings& settings) {
+  return (unit.hundredths ? NumberText(static_cast<double>(value) / 100, settings)
+                          : std::to_string(value)) +
+         std::string(unit.suffix);
+}
+
 }  // namespace
+
+const std::vector<NamedCoins>& NamedCoinSystems() {
+  static const std::vector<NamedCoins> systems = {
+      {"лев",
+       {10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1},
+       {true, " лв.", "стотинки"}},
+      {"евро",
+       {50000, 20000, 10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1},
+       {true, " €", "евроцентове"}},
+      {"старите британски пенита", {60, 48, 24, 12, 6, 2, 1}, {false, "", "пенита"}},
+      {"американски центове", {25, 10, 5, 1}, {false, "", "центове"}},
+      {"1, 3, 4", {4, 3, 1}, {}},
+      {"1, 5, 12", {12, 5, 1}, {}},
+  };
+  return systems;
+}
+
+std::vector<std::string> CountUpFromZero(const Payment& payment, const CoinUnit& unit,
+                                         const RegionalSettings& settings) {
+  std::vector<std::string> lines;
+  std::int64_t sum = 0;
+  for (auto it = payment.counts.rbegin(); it != payment.counts.rend(); ++it) {
+    const auto& [value, count] = *it;
+    lines.push_back("Към сумата: " + AmountIn(unit, sum, settings) +
+                    " добавям: " + std::to_string(count) + "*" + CoinIn(unit, value, settings));
+    sum += value * count;
+  }
+  lines.push_back("Натрупаната сума е равна на " + AmountIn(unit, sum, settings));
+  return lines;
+}
 
 std::string PiecesText(std::int64_t pieces) {
   return std::to_string(pieces) + (pieces == 1 ? " бройка" : " бройки");
@@ -45,43 +86,43 @@ std::string PaymentText(std::int64_t amount, const Payment& payment) {
   return text;
 }
 
-std::string AmountAnswer(const Coins& coins, std::int64_t amount) {
-  const std::optional<Payment> greedy = Greedy(coins, amount);
-  const std::optional<Payment> fewest = FewestUpTo(coins, amount).PaymentOf(amount);
-  std::string verdict;
-  if (!fewest) {
-    verdict = "Сумата не може да се плати с тези монети.";
-  } else if (!greedy) {
-    verdict = "Тук алчният начин не успява, а сумата може да се плати.";
-  } else if (greedy->Pieces() > fewest->Pieces()) {
-    verdict = "Тук алчният начин не дава най-малко бройки: дава " +
-              PiecesText(greedy->Pieces() - fewest->Pieces()) + " повече.";
-  } else {
-    verdict = "Тук алчният начин дава най-малко бройки.";
+std::string AmountVerdict(const std::optional<Payment>& greedy,
+                          const std::optional<Payment>& fewest) {
+  if (!fewest) return "Сумата не може да се плати с тези монети.";
+  if (!greedy) return "Тук алчният начин не успява, а сумата може да се плати.";
+  if (greedy->Pieces() > fewest->Pieces()) {
+    return "Тук алчният начин не дава най-малко бройки: дава " +
+           PiecesText(greedy->Pieces() - fewest->Pieces()) + " повече.";
   }
-  return CoinsLine(coins) + BothWays(coins, amount) + verdict + "\n";
+  return "Тук алчният начин дава най-малко бройки.";
+}
+
+std::string SystemVerdict(const GreedyVerdict& verdict, std::size_t coins) {
+  if (verdict.counterexample) {
+    return "Алчният начин не винаги дава най-малко бройки: най-малката сума, при която греши, е " +
+           std::to_string(*verdict.counterexample) + ".";
+  }
+  if (!verdict.proven) {
+    return "За всички суми до " + std::to_string(verdict.checked_to) +
+           ", които могат да се платят, алчният начин дава най-малко бройки. Без монета 1 това е "
+           "проверка, не доказателство.";
+  }
+  if (coins < 2) return "Доказано: алчният начин винаги дава най-малко бройки (има една монета).";
+  return "Доказано: алчният начин винаги дава най-малко бройки (проверени са всички суми до " +
+         std::to_string(verdict.checked_to) +
+         ", а ако грешеше, щеше да сгреши под сбора на двете най-големи монети).";
+}
+
+std::string AmountAnswer(const Coins& coins, std::int64_t amount) {
+  return CoinsLine(coins) + BothWays(coins, amount) +
+         AmountVerdict(Greedy(coins, amount), FewestUpTo(coins, amount).PaymentOf(amount)) + "\n";
 }
 
 std::string SystemAnswer(const Coins& coins) {
   const GreedyVerdict verdict = JudgeGreedy(coins);
-  if (verdict.counterexample) {
-    const std::int64_t amount = *verdict.counterexample;
-    return CoinsLine(coins) +
-           "Алчният начин не винаги дава най-малко бройки: най-малката сума, при която "
-           "греши, е " +
-           std::to_string(amount) + ".\n" + BothWays(coins, amount);
-  }
-  if (verdict.proven) {
-    return CoinsLine(coins) + "Доказано: алчният начин винаги дава най-малко бройки" +
-           (coins.size() < 2
-                ? std::string(" (има една монета).\n")
-                : " (проверени са всички суми до " + std::to_string(verdict.checked_to) +
-                      ", а ако грешеше, щеше да сгреши под сбора на двете най-големи "
-                      "монети).\n");
-  }
-  return CoinsLine(coins) + "За всички суми до " + std::to_string(verdict.checked_to) +
-         ", които могат да се платят, алчният начин дава най-малко бройки. Без монета 1 това е "
-         "проверка, не доказателство.\n";
+  std::string answer = CoinsLine(coins) + SystemVerdict(verdict, coins.size()) + "\n";
+  if (verdict.counterexample) answer += BothWays(coins, *verdict.counterexample);
+  return answer;
 }
 
 }  // namespace restomer

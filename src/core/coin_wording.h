@@ -7,10 +7,37 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/coin_system.h"
+#include "core/conversions.h"
 
 namespace restomer {
+
+// How a coin system's amounts are written: in hundredths shown as leva or
+// euro ("0,50 лв."), or as plain whole numbers.
+struct CoinUnit {
+  bool hundredths = false;
+  std::string_view suffix;  // after a coin's value: " лв.", " €"
+  std::string_view name;    // of the unit amounts are typed in: "стотинки"
+};
+
+// A coin system a lesson starts from.
+struct NamedCoins {
+  std::string_view name;
+  Coins coins;
+  CoinUnit unit;
+};
+// The lev and the euro, the old British pence, US cents, and two systems
+// where greedy fails early (1 3 4, 1 5 12).
+const std::vector<NamedCoins>& NamedCoinSystems();
+
+// The count-up of `payment` from 0, smallest coin first, in the trace's
+// words: "Към сумата: 0 добавям: 2*3", closed by "Натрупаната сума е равна
+// на 6". Without line ends.
+std::vector<std::string> CountUpFromZero(const Payment& payment, const CoinUnit& unit,
+                                         const RegionalSettings& settings);
 
 // "1 бройка", "3 бройки".
 std::string PiecesText(std::int64_t pieces);
@@ -18,6 +45,14 @@ std::string PiecesText(std::int64_t pieces);
 // "6 = 4 + 1 + 1" as a sum of its coins; of more than ten pieces, as
 // counts: "700 = 2 × 300 + 1 × 100".
 std::string PaymentText(std::int64_t amount, const Payment& payment);
+
+// Whether greedy's way is the fewest here, and if not by how much.
+std::string AmountVerdict(const std::optional<Payment>& greedy,
+                          const std::optional<Payment>& fewest);
+
+// Whether greedy always gives the fewest for these coins: proven, checked
+// up to a bound, or the smallest amount where it fails.
+std::string SystemVerdict(const GreedyVerdict& verdict, std::size_t coins);
 
 // Lines, each ending with "\n": the coins, greedy's way and the fewest for
 // `amount`, and whether they differ and by how much.

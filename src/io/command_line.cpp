@@ -267,6 +267,16 @@ const std::vector<OptionRow> kOptionRows = {
      [](const QString& value, CommandLine& commandLine) {
        return setFile("report", value, [&] { commandLine.report = value; });
      }},
+    {"informatics",
+     nullptr,
+     [] {
+       return QStringLiteral(
+           "Информатика: дава ли алчният начин винаги най-малко бройки? Прозорец, който сравнява "
+           "двата начина за всякакви монети.");
+     },
+     Mode::kInformatics,
+     {Mode::kInformatics},
+     setNothing},
     {"coins",
      "монети",
      [] {
@@ -281,11 +291,6 @@ const std::vector<OptionRow> kOptionRows = {
      [](const QString& value, CommandLine& commandLine) {
        CoinsRead read = ReadCoins(value.toStdString());
        if (!read.error.empty()) return QString::fromStdString(read.error);
-       if (const std::int64_t bound = GreedyCheckBound(read.coins); bound > kLargestAmount) {
-         return QStringLiteral("Проверката на тези монети стига до сумата %1, а най-много е %2.")
-             .arg(bound)
-             .arg(kLargestAmount);
-       }
        commandLine.coins = std::move(read.coins);
        return QString();
      }},
@@ -428,17 +433,22 @@ void readResultsMode(const OptionParser& options, QStringList positional,
 void decideLessonMode(const OptionParser& options, CommandLine& commandLine) {
   const bool worksheet = options.isSet("worksheet");
   const bool teacher = options.isSet("teacher");
-  const bool practice =
-      options.isSet("practice") || (!commandLine.lessonFile.isEmpty() && !worksheet && !teacher);
+  const bool informatics = options.isSet("informatics");
+  const bool practice = options.isSet("practice") || (!commandLine.lessonFile.isEmpty() &&
+                                                      !worksheet && !teacher && !informatics);
   if (practice && worksheet) {
     commandLine.error = QStringLiteral("--worksheet и --practice не вървят заедно.");
   } else if (teacher && (practice || worksheet)) {
     commandLine.error = QStringLiteral("--teacher не върви с --practice и --worksheet.");
+  } else if (informatics && (practice || worksheet || teacher)) {
+    commandLine.error =
+        QStringLiteral("--informatics не върви с --practice, --worksheet и --teacher.");
   }
-  commandLine.mode = worksheet  ? Mode::kWorksheet
-                     : teacher  ? Mode::kTeacher
-                     : practice ? Mode::kPractice
-                                : Mode::kDemonstration;
+  commandLine.mode = worksheet     ? Mode::kWorksheet
+                     : teacher     ? Mode::kTeacher
+                     : practice    ? Mode::kPractice
+                     : informatics ? Mode::kInformatics
+                                   : Mode::kDemonstration;
 }
 
 // An option set where it makes no sense: the tasks' options wherever there

@@ -22,6 +22,7 @@ enum class Mode {
   kOverview,       // the overview of a results file
   kReport,         // write the overview of a results file as PDF or Excel and end
   kCoins,          // print how greedy and the fewest pay, for any coin system, and end
+  kInformatics,    // the window that compares greedy with the fewest for any coin system
 };
 
 struct CommandLine {
@@ -54,6 +55,7 @@ struct CommandLine {
 //   restomer --overview=RESULTS.csv
 //   restomer --report=REPORT.pdf|REPORT.xlsx RESULTS.csv
 //   restomer --coins="4 3 1" [--amount=6]
+//   restomer --informatics
 //   restomer -h|--help|-v|--version
 // A lesson file opens practice unless --worksheet or --teacher is given;
 // the options beside it win over its values. Needs an application object,

@@ -1,0 +1,80 @@
+// The informatics window as a class uses it: a coin system typed, an amount
+// explained with both ways of paying it, and the table stepped row by row.
+#include "widgets/informatics_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace restomer {
+namespace {
+
+QString shownTexts(const QWidget& window) {
+  QStringList texts;
+  for (const QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
+  return texts.join(u'\n');
+}
+
+QPushButton* button(const QWidget& window, const QString& text) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == text) return button;
+  }
+  return nullptr;
+}
+
+TEST(InformaticsWindow, ExplainsTypedCoinsAndStepsTheTable) {
+  InformaticsWindow window(RegionalSettings{","});
+  window.show();
+  EXPECT_TRUE(shownTexts(window).contains("Доказано: алчният начин винаги дава най-малко бройки"))
+      << "the lev, chosen at start";
+
+  const QList<QLineEdit*> edits = window.findChildren<QLineEdit*>();
+  QLineEdit* coins = edits[0];
+  QLineEdit* amount = edits[1];
+  coins->selectAll();
+  QTest::keyClicks(coins, "1 5 12");
+  EXPECT_EQ(window.findChild<QComboBox*>()->currentText(), "свои монети");
+  QTest::keyClicks(amount, "15");
+  QTest::keyClick(amount, Qt::Key_Return);
+  EXPECT_TRUE(shownTexts(window).contains("най-малката сума, при която греши, е 15."));
+  EXPECT_TRUE(shownTexts(window).contains("дава 1 бройка повече"));
+  const QList<QPlainTextEdit*> ways = window.findChildren<QPlainTextEdit*>();
+  ASSERT_EQ(ways.size(), 2);
+  EXPECT_EQ(ways[0]->toPlainText(),
+            "Към сумата: 0 добавям: 3*1\nКъм сумата: 3 добавям: 1*12\n"
+            "Натрупаната сума е равна на 15\n4 бройки.");
+  EXPECT_EQ(ways[1]->toPlainText(),
+            "Към сумата: 0 добавям: 3*5\nНатрупаната сума е равна на 15\n3 бройки.");
+
+  QPushButton* step = button(window, "С&тъпка");
+  ASSERT_NE(step, nullptr);
+  auto* table = window.findChild<QTableWidget*>();
+  for (int row = 0; row <= 15; ++row) {
+    ASSERT_TRUE(step->isEnabled()) << row;
+    QTest::mouseClick(step, Qt::LeftButton);
+    ASSERT_EQ(table->rowCount(), row + 1);
+  }
+  EXPECT_FALSE(step->isEnabled());
+  EXPECT_EQ(table->item(12, 1)->text(), "1");
+  EXPECT_EQ(table->item(15, 1)->text() + " " + table->item(15, 2)->text(), "3 5");
+  QStringList path;
+  for (int row = 0; row < table->rowCount(); ++row) {
+    if (table->item(row, 0)->font().bold()) path << table->item(row, 0)->text();
+  }
+  EXPECT_EQ(path.join(' '), "0 5 10 15");
+  EXPECT_TRUE(shownTexts(window).contains("Пътят назад в таблицата: 15 → 10 → 5 → 0."));
+
+  coins->setText("4 4");
+  QTest::keyClick(coins, Qt::Key_Return);
+  EXPECT_TRUE(shownTexts(window).contains("Монетата 4 е дадена два пъти."));
+  EXPECT_EQ(table->rowCount(), 0);
+}
+
+}  // namespace
+}  // namespace restomer
