@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,62 @@ TEST(Overview, PupilsToldApartAndRoundsCutShort) {
                                       {"lab (pc-5)", 1, {}},
                                       {"lab (pc-6)", 1, {}},
                                       {"Ана", 2, {}}}));
+}
+
+// Who needs help, by the rule: under 60 % right of the last 10 answers (at
+// least 5), or the same coin missed in 3 tasks; and the pupils behind each
+// mistake, most first.
+TEST(Overview, WhoNeedsHelpAndWhoMadeEachMistake) {
+  const std::vector<std::string> all = {"2", "0.50", "0.20", "0.10", "0.02"};
+  const auto without = [&all](const std::string& caption) {
+    std::vector<std::string> ticked = all;
+    std::erase(ticked, caption);
+    return ticked;
+  };
+  std::vector<ResultRow> rows;
+  const auto answer = [&rows](const char* name, const char* typed,
+                              const std::vector<std::string>& ticked, bool right) {
+    const ResultsContext context("lab", name, &kLev, 2, 7);
+    rows.push_back(
+        ResultRowOf("t", context,
+                    {1,
+                     1,
+                     2518,
+                     3000,
+                     typed,
+                     ticked,
+                     482,
+                     {{"2", 2}, {"0.50", 1}, {"0.20", 1}, {"0.10", 1}, {"0.02", 1}},
+                     right ? TaskRecord::Outcome::kRight : TaskRecord::Outcome::kWrong}));
+  };
+  for (int k = 0; k < 10; ++k) answer("Мария", k < 3 ? "4.82" : "5.18", all, k < 3);
+  for (int k = 0; k < 10; ++k) answer("Елица", "4.82", k < 3 ? without("0.02") : all, k >= 3);
+  for (int k = 0; k < 4; ++k) answer("Иван", "5.00", all, false);
+  for (const char* caption : {"0.02", "0.10", "0.20", "2"})
+    answer("Петър", "4.82", without(caption), false);
+  for (int k = 0; k < 6; ++k) answer("Петър", "4.82", all, true);
+
+  const Overview overview = Summarize(rows);
+  std::vector<std::string> help;
+  for (const PupilLine& pupil : overview.pupils) {
+    const HelpNeeded needed = NeedsHelp(pupil);
+    help.push_back(pupil.pupil + ": " +
+                   (needed.why == HelpNeeded::Why::kFewRight
+                        ? std::to_string(needed.right) + " of " + std::to_string(needed.of)
+                    : needed.why == HelpNeeded::Why::kSameCoinMissed
+                        ? pupil.most_missed + " missed " + std::to_string(pupil.most_missed_tasks)
+                        : "-"));
+  }
+  EXPECT_EQ(help, (std::vector<std::string>{"Мария: 3 of 10", "Елица: 0.02 missed 3", "Иван: -",
+                                            "Петър: -"}));
+  const auto missing = std::find_if(overview.mistakes.begin(), overview.mistakes.end(),
+                                    [](const MistakeLine& line) { return line.caption == "0.02"; });
+  ASSERT_NE(missing, overview.mistakes.end());
+  EXPECT_EQ(missing->pupils,
+            (std::vector<std::pair<std::string, int>>{{"Елица", 3}, {"Петър", 1}}));
+  EXPECT_EQ(overview.mistakes[0].caption, "");  // the wrong change: Мария 7, Иван 4
+  EXPECT_EQ(overview.mistakes[0].pupils,
+            (std::vector<std::pair<std::string, int>>{{"Мария", 7}, {"Иван", 4}}));
 }
 
 // Every column of a row, written as practice writes it, reads back as the

@@ -89,7 +89,51 @@ void MarkUnfinishedRounds(const std::vector<ResultRow>& rows,
   }
 }
 
+// One more of `name`'s, in a list of counts kept in the order first seen.
+void CountFor(std::vector<std::pair<std::string, int>>& counts, const std::string& name) {
+  const auto at = std::find_if(counts.begin(), counts.end(),
+                               [&name](const auto& count) { return count.first == name; });
+  if (at == counts.end()) {
+    counts.emplace_back(name, 1);
+  } else {
+    ++at->second;
+  }
+}
+
+void RememberOutcome(PupilLine& pupil, TaskRecord::Outcome outcome) {
+  if (outcome == TaskRecord::Outcome::kSkipped) return;
+  pupil.recent.push_back(outcome);
+  if (pupil.recent.size() > static_cast<std::size_t>(kRecentTasks)) {
+    pupil.recent.erase(pupil.recent.begin());
+  }
+}
+
+// By pupil, the tasks in which each denomination (currency, caption) was
+// missing.
+using Missed = std::map<std::size_t, std::map<std::pair<std::string, std::string>, int>>;
+
+void MarkMostMissed(const Missed& missed, std::vector<PupilLine>& pupils) {
+  for (const auto& [pupil, counts] : missed) {
+    for (const auto& [denomination, tasks] : counts) {
+      if (tasks <= pupils[pupil].most_missed_tasks) continue;
+      std::tie(pupils[pupil].most_missed_currency, pupils[pupil].most_missed) = denomination;
+      pupils[pupil].most_missed_tasks = tasks;
+    }
+  }
+}
+
 }  // namespace
+
+HelpNeeded NeedsHelp(const PupilLine& pupil) {
+  const int answered = static_cast<int>(pupil.recent.size());
+  const int right = static_cast<int>(
+      std::count(pupil.recent.begin(), pupil.recent.end(), TaskRecord::Outcome::kRight));
+  if (answered >= kFewestRecentTasks && right < kShareRightNeeded * answered) {
+    return {HelpNeeded::Why::kFewRight, right, answered};
+  }
+  if (pupil.most_missed_tasks >= kSameCoinMissed) return {HelpNeeded::Why::kSameCoinMissed};
+  return {};
+}
 
 Overview Summarize(const std::vector<ResultRow>& rows) {
   Overview overview;
@@ -101,13 +145,15 @@ Overview Summarize(const std::vector<ResultRow>& rows) {
   std::map<TaskKey, std::map<std::string, int>> wrong_answers;
   std::map<std::tuple<MistakeLine::Kind, std::string, std::string>, std::size_t> mistakes;
 
+  Missed missed;
   const auto mistake = [&](MistakeLine::Kind kind, const std::string& currency,
-                           const std::string& caption) {
+                           const std::string& caption, const std::string& who) {
     MistakeLine& line = LineFor(mistakes, overview.mistakes, {kind, currency, caption});
     line.kind = kind;
     line.currency = currency;
     line.caption = caption;
     ++line.count;
+    CountFor(line.pupils, who);
   };
 
   for (const ResultRow& row : rows) {
@@ -118,6 +164,7 @@ Overview Summarize(const std::vector<ResultRow>& rows) {
     ++pupil.tasks;
     pupil.levels.insert(row.level);
     if (row.time > pupil.last_time) pupil.last_time = row.time;
+    RememberOutcome(pupil, row.outcome);
 
     const TaskKey key{row.currency, row.level, row.seed, row.round, row.task, row.price, row.paid};
     TaskLine& task = LineFor(tasks, overview.tasks, key);
@@ -146,17 +193,23 @@ Overview Summarize(const std::vector<ResultRow>& rows) {
         task.common_wrong = row.typed;
         task.common_wrong_count = typed;
       }
-      mistake(MistakeLine::Kind::kWrongChange, "", "");
+      mistake(MistakeLine::Kind::kWrongChange, "", "", who.shown);
     }
     const PieceMistakes coins = ComparePieces(row.ticked, row.pieces);
     for (const std::string& caption : coins.missing) {
-      mistake(MistakeLine::Kind::kMissing, row.currency, caption);
+      mistake(MistakeLine::Kind::kMissing, row.currency, caption, who.shown);
+      ++missed[pupil_of.back()][{row.currency, caption}];
     }
     for (const std::string& caption : coins.unneeded) {
-      mistake(MistakeLine::Kind::kUnneeded, row.currency, caption);
+      mistake(MistakeLine::Kind::kUnneeded, row.currency, caption, who.shown);
     }
   }
   MarkUnfinishedRounds(rows, pupil_of, overview.pupils);
+  MarkMostMissed(missed, overview.pupils);
+  const auto more = [](const auto& a, const auto& b) { return a.second > b.second; };
+  for (MistakeLine& line : overview.mistakes) {
+    std::stable_sort(line.pupils.begin(), line.pupils.end(), more);
+  }
   std::stable_sort(overview.mistakes.begin(), overview.mistakes.end(),
                    [](const MistakeLine& a, const MistakeLine& b) { return a.count > b.count; });
   return overview;

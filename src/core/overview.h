@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/results_reader.h"
@@ -31,8 +32,29 @@ struct PupilLine {
   std::set<int> levels;
   std::string last_time;                  // of the last answer
   std::vector<RoundProgress> unfinished;  // rounds left before their end
+  // The outcomes of the last tasks, the latest last: what NeedsHelp reads.
+  std::vector<TaskRecord::Outcome> recent;
+  // The denomination missed in most tasks, and in how many.
+  std::string most_missed;  // its caption
+  std::string most_missed_currency;
+  int most_missed_tasks = 0;
   double ShareRight() const { return tasks == 0 ? 0 : static_cast<double>(right) / tasks; }
 };
+
+// Why a pupil needs help, by the rule below; none when they do not.
+struct HelpNeeded {
+  enum class Why { kNone, kFewRight, kSameCoinMissed };
+  Why why = Why::kNone;
+  int right = 0;  // of the last tasks, for kFewRight
+  int of = 0;
+};
+// A pupil needs help when under 60 % of their last 10 answers (at least 5)
+// are right, or when they missed the same denomination in 3 tasks or more.
+inline constexpr int kRecentTasks = 10;
+inline constexpr int kFewestRecentTasks = 5;
+inline constexpr double kShareRightNeeded = 0.6;
+inline constexpr int kSameCoinMissed = 3;
+HelpNeeded NeedsHelp(const PupilLine& pupil);
 
 struct TaskLine {
   std::string currency;
@@ -56,6 +78,8 @@ struct MistakeLine {
   std::string currency;  // for a denomination
   std::string caption;
   int count = 0;
+  // Who made it and how often, the most first.
+  std::vector<std::pair<std::string, int>> pupils;
 };
 
 struct Overview {

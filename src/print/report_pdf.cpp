@@ -90,21 +90,32 @@ class ReportPainter {
     pages_.advance(line());
   }
 
-  // Each column as wide as its widest cell, narrowed in proportion where
-  // the page is not wide enough.
+  // Each column as wide as its widest cell and its heading. Where the page
+  // is not wide enough, the headings give way first, down to their cells'
+  // width (a heading is read once, its cells in every row), then every
+  // column in proportion.
   QList<double> columnWidths(const ReportTable& table, const QList<QStringList>& cells) const {
     const QFontMetricsF plain(font_, &pages_.writer());
     const QFontMetricsF heading(bold_, &pages_.writer());
-    QList<double> widths;
+    QList<double> widths, contents;
+    double total = 0, totalContents = 0;
     for (qsizetype k = 0; k < table.headers.size(); ++k) {
-      double width = heading.horizontalAdvance(table.headers[k]);
-      for (const QStringList& row : cells) width = std::max(width, plain.horizontalAdvance(row[k]));
-      widths << width + 3 * padding();  // a millimetre each side, and one to spare
+      double content = 0;
+      for (const QStringList& row : cells)
+        content = std::max(content, plain.horizontalAdvance(row[k]));
+      content += 3 * padding();  // a millimetre each side, and one to spare
+      widths << std::max(content, heading.horizontalAdvance(table.headers[k]) + 3 * padding());
+      contents << content;
+      total += widths.back();
+      totalContents += content;
     }
-    double total = 0;
-    for (double width : widths) total += width;
-    if (total > pages_.width()) {
-      for (double& width : widths) width *= pages_.width() / total;
+    const double excess = total - pages_.width();
+    if (excess <= 0) return widths;
+    const double headingsGive = total - totalContents;
+    for (qsizetype k = 0; k < widths.size(); ++k) {
+      widths[k] = excess <= headingsGive
+                      ? widths[k] - (widths[k] - contents[k]) * excess / headingsGive
+                      : contents[k] * pages_.width() / totalContents;
     }
     return widths;
   }

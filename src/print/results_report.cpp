@@ -46,19 +46,46 @@ QVariant timeOf(const std::string& iso) {
   return time.isValid() ? QVariant(time) : QVariant(text(iso));
 }
 
-// "0,02 лв.: липсва": the denomination as practice names it.
+// "0,02 лв.": the denomination as practice names it.
+QString denominationText(const std::string& currencyName, const std::string& caption,
+                         const QLocale& notation) {
+  const Currency* currency = FindCurrency(currencyName);
+  return currency
+             ? text(PracticeWording(*currency, regionalSettingsOf(notation)).Denomination(caption))
+             : text(caption);
+}
+
+// "0,02 лв.: липсва".
 QString mistakeText(const MistakeLine& line, const QLocale& notation) {
   if (line.kind == MistakeLine::Kind::kWrongChange) {
     return QStringLiteral("грешно ресто");
   }
-  const Currency* currency = FindCurrency(line.currency);
-  const QString denomination =
-      currency
-          ? text(
-                PracticeWording(*currency, regionalSettingsOf(notation)).Denomination(line.caption))
-          : text(line.caption);
-  return denomination + (line.kind == MistakeLine::Kind::kMissing ? QStringLiteral(": липсва")
-                                                                  : QStringLiteral(": не е нужна"));
+  return denominationText(line.currency, line.caption, notation) +
+         (line.kind == MistakeLine::Kind::kMissing ? QStringLiteral(": липсва")
+                                                   : QStringLiteral(": не е нужна"));
+}
+
+// "Мария 3, Елица 2".
+QString pupilsText(const std::vector<std::pair<std::string, int>>& pupils) {
+  QStringList list;
+  for (const auto& [pupil, count] : pupils) list << text(pupil) + u' ' + QString::number(count);
+  return list.join(QStringLiteral(", "));
+}
+
+// "да: 3 от последните 10 верни", "да: липсва 0,02 лв. в 4 задачи", or empty.
+QString helpText(const PupilLine& pupil, const QLocale& notation) {
+  const HelpNeeded help = NeedsHelp(pupil);
+  switch (help.why) {
+    case HelpNeeded::Why::kFewRight:
+      return QStringLiteral("да: %1 от последните %2 верни").arg(help.right).arg(help.of);
+    case HelpNeeded::Why::kSameCoinMissed:
+      return QStringLiteral("да: липсва %1 в %2 задачи")
+          .arg(denominationText(pupil.most_missed_currency, pupil.most_missed, notation))
+          .arg(pupil.most_missed_tasks);
+    case HelpNeeded::Why::kNone:
+      break;
+  }
+  return {};
 }
 
 Kind reportKind(CellKind kind) {
@@ -98,18 +125,19 @@ QVariant cellOf(CellKind kind, const std::string& field) {
 
 std::vector<ReportTable> ResultsReport::tables(const QLocale& notation) const {
   std::vector<ReportTable> tables;
-  ReportTable pupils{QStringLiteral("Ученици"),
-                     {QStringLiteral("Ученик"), QStringLiteral("Задачи"), QStringLiteral("Верни"),
-                      QStringLiteral("Грешни"), QStringLiteral("Пропуснати"),
-                      QStringLiteral("Верни, дял"), QStringLiteral("Незавършен кръг"),
-                      QStringLiteral("Нива"), QStringLiteral("Последен отговор")},
-                     {Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kWhole,
-                      Kind::kShare, Kind::kText, Kind::kText, Kind::kTime},
-                     {}};
+  ReportTable pupils{
+      QStringLiteral("Ученици"),
+      {QStringLiteral("Ученик"), QStringLiteral("Задачи"), QStringLiteral("Верни"),
+       QStringLiteral("Грешни"), QStringLiteral("Пропуснати"), QStringLiteral("Верни, дял"),
+       QStringLiteral("Незавършен кръг"), QStringLiteral("Нива"),
+       QStringLiteral("Последен отговор"), QStringLiteral("Има нужда от помощ")},
+      {Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kShare,
+       Kind::kText, Kind::kText, Kind::kTime, Kind::kText},
+      {}};
   for (const PupilLine& pupil : overview.pupils) {
     pupils.rows.append({text(pupil.pupil), pupil.tasks, pupil.right, pupil.wrong, pupil.skipped,
                         pupil.ShareRight(), roundsText(pupil.unfinished), levels(pupil.levels),
-                        timeOf(pupil.last_time)});
+                        timeOf(pupil.last_time), helpText(pupil, notation)});
   }
   tables.push_back(pupils);
 
@@ -130,12 +158,13 @@ std::vector<ReportTable> ResultsReport::tables(const QLocale& notation) const {
   }
   tables.push_back(tasks);
 
-  ReportTable mistakes{QStringLiteral("Грешки"),
-                       {QStringLiteral("Грешка"), QStringLiteral("Пъти")},
-                       {Kind::kText, Kind::kWhole},
-                       {}};
+  ReportTable mistakes{
+      QStringLiteral("Грешки"),
+      {QStringLiteral("Грешка"), QStringLiteral("Пъти"), QStringLiteral("Ученици")},
+      {Kind::kText, Kind::kWhole, Kind::kText},
+      {}};
   for (const MistakeLine& line : overview.mistakes) {
-    mistakes.rows.append({mistakeText(line, notation), line.count});
+    mistakes.rows.append({mistakeText(line, notation), line.count, pupilsText(line.pupils)});
   }
   tables.push_back(mistakes);
   return tables;
