@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
@@ -224,6 +226,25 @@ TEST(OverviewWindow, FollowsTheFileSortsAndCopies) {
   ASSERT_EQ(lines.size(), 4);
   EXPECT_TRUE(lines[0].startsWith("Ученик\tЗадачи\tВерни\t"));
   EXPECT_TRUE(lines[1].startsWith("Ана\t1\t1\t0\t0\t100 %\t\t2\t"));
+
+  // Enter on a pupil, in the sorted table, opens that pupil's page.
+  window.show();
+  window.view(0)->setFocus();
+  window.view(0)->setCurrentIndex(window.view(0)->model()->index(1, 0));
+  QTest::keyClick(window.view(0), Qt::Key_Return);
+  auto* page = window.findChild<QDialog*>();
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(page->windowTitle().startsWith("Задачите на Мария, 3 клас"));
+  QStringList texts;
+  for (const QLabel* label : page->findChildren<QLabel*>()) texts << label->text();
+  EXPECT_TRUE(
+      texts.contains("Мария, 3 клас: 2 задачи, 50 % верни. Най-често липсва 0.02 лв. (в 1 "
+                     "задача)."))
+      << texts.join('|').toStdString();
+  const QAbstractItemModel* tasks = page->findChild<QTableView*>()->model();
+  ASSERT_EQ(tasks->rowCount(), 2);
+  EXPECT_EQ(tasks->index(0, 6).data().toString(), "0.05 лв., 0.02 лв.");
+  EXPECT_EQ(tasks->index(0, 8).data().toString(), "грешна");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ std::string CoinsLine(const Coins& coins) {
 std::string WayLine(const char* way, std::int64_t amount, const std::optional<Payment>& payment) {
   if (!payment) return std::string(way) + ": " + std::to_string(amount) + " не може да се плати.\n";
   return std::string(way) + ": " + PaymentText(amount, *payment) + ", " +
-         PiecesText(payment->Pieces()) + ".\n";
+         PiecesInWords(payment->Pieces()) + ".\n";
 }
 
 std::string BothWays(const Coins& coins, std::int64_t amount) {
@@ -68,7 +68,7 @@ std::vector<std::string> CountUpFromZero(const Payment& payment, const CoinUnit&
   return lines;
 }
 
-std::string PiecesText(std::int64_t pieces) {
+std::string PiecesInWords(std::int64_t pieces) {
   return std::to_string(pieces) + (pieces == 1 ? " бройка" : " бройки");
 }
 
@@ -92,7 +92,7 @@ std::string AmountVerdict(const std::optional<Payment>& greedy,
   if (!greedy) return "Тук алчният начин не успява, а сумата може да се плати.";
   if (greedy->Pieces() > fewest->Pieces()) {
     return "Тук алчният начин не дава най-малко бройки: дава " +
-           PiecesText(greedy->Pieces() - fewest->Pieces()) + " повече.";
+           PiecesInWords(greedy->Pieces() - fewest->Pieces()) + " повече.";
   }
   return "Тук алчният начин дава най-малко бройки.";
 }

@@ -40,7 +40,7 @@ std::vector<std::string> CountUpFromZero(const Payment& payment, const CoinUnit&
                                          const RegionalSettings& settings);
 
 // "1 бройка", "3 бройки".
-std::string PiecesText(std::int64_t pieces);
+std::string PiecesInWords(std::int64_t pieces);
 
 // "6 = 4 + 1 + 1" as a sum of its coins; of more than ten pieces, as
 // counts: "700 = 2 × 300 + 1 × 100".

@@ -161,6 +161,7 @@ Overview Summarize(const std::vector<ResultRow>& rows) {
     PupilLine& pupil = LineFor(pupils, overview.pupils, who.key);
     pupil_of.push_back(pupils[who.key]);
     pupil.pupil = who.shown;
+    pupil.rows.push_back(pupil_of.size() - 1);
     ++pupil.tasks;
     pupil.levels.insert(row.level);
     if (row.time > pupil.last_time) pupil.last_time = row.time;

@@ -38,6 +38,7 @@ struct PupilLine {
   std::string most_missed;  // its caption
   std::string most_missed_currency;
   int most_missed_tasks = 0;
+  std::vector<std::size_t> rows;  // theirs among the rows counted, in order
   double ShareRight() const { return tasks == 0 ? 0 : static_cast<double>(right) / tasks; }
 };
 

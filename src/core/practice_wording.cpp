@@ -176,4 +176,8 @@ std::string PracticeWording::Summary(const std::vector<TaskRecord>& round,
   return summary + "„Чисти“ започва нов кръг.\r\n";
 }
 
+std::string TasksInWords(int tasks) {
+  return std::to_string(tasks) + (tasks == 1 ? " задача" : " задачи");
+}
+
 }  // namespace restomer

@@ -59,6 +59,9 @@ class PracticeWording {
   RegionalSettings settings_;
 };
 
+// "1 задача", "3 задачи".
+std::string TasksInWords(int tasks);
+
 }  // namespace restomer
 
 #endif  // RESTOMER_CORE_PRACTICE_WORDING_H_

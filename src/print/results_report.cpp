@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "core/currency.h"
+#include "core/pieces.h"
 #include "core/practice_wording.h"
 #include "core/results_columns.h"
 #include "io/regional_settings.h"
@@ -79,9 +80,9 @@ QString helpText(const PupilLine& pupil, const QLocale& notation) {
     case HelpNeeded::Why::kFewRight:
       return QStringLiteral("да: %1 от последните %2 верни").arg(help.right).arg(help.of);
     case HelpNeeded::Why::kSameCoinMissed:
-      return QStringLiteral("да: липсва %1 в %2 задачи")
-          .arg(denominationText(pupil.most_missed_currency, pupil.most_missed, notation))
-          .arg(pupil.most_missed_tasks);
+      return QStringLiteral("да: липсва %1 в %2")
+          .arg(denominationText(pupil.most_missed_currency, pupil.most_missed, notation),
+               text(TasksInWords(pupil.most_missed_tasks)));
     case HelpNeeded::Why::kNone:
       break;
   }
@@ -168,6 +169,49 @@ std::vector<ReportTable> ResultsReport::tables(const QLocale& notation) const {
   }
   tables.push_back(mistakes);
   return tables;
+}
+
+ReportTable ResultsReport::pupilTable(std::size_t pupil) const {
+  const PupilLine& line = overview.pupils.at(pupil);
+  ReportTable table{
+      QStringLiteral("Задачите на %1").arg(text(line.pupil)),
+      {QStringLiteral("Време"), QStringLiteral("Ниво"), QStringLiteral("Цена"),
+       QStringLiteral("Платено"), QStringLiteral("Написано ресто"), QStringLiteral("Ресто"),
+       QStringLiteral("Липсват"), QStringLiteral("Не са нужни"), QStringLiteral("Оценка")},
+      {Kind::kTime, Kind::kWhole, Kind::kAmount, Kind::kAmount, Kind::kText, Kind::kAmount,
+       Kind::kText, Kind::kText, Kind::kText},
+      {}};
+  const QLocale locale;
+  for (std::size_t index : line.rows) {
+    const ResultRow& row = read.rows[index];
+    const PieceMistakes coins = ComparePieces(row.ticked, row.pieces);
+    const auto named = [&](const std::vector<std::string>& captions) {
+      QStringList list;
+      for (const std::string& caption : captions) {
+        list << denominationText(row.currency, caption, locale);
+      }
+      return list.join(QStringLiteral(", "));
+    };
+    table.rows.append({timeOf(row.time), row.level, amount(row.price), amount(row.paid),
+                       text(row.typed), amount(row.change), named(coins.missing),
+                       named(coins.unneeded), QString::fromUtf8(OutcomeText(row.outcome))});
+  }
+  return table;
+}
+
+QString ResultsReport::pupilSummary(std::size_t pupil) const {
+  const PupilLine& line = overview.pupils.at(pupil);
+  QString summary = QStringLiteral("%1: %2, %3 верни.")
+                        .arg(text(line.pupil), text(TasksInWords(line.tasks)),
+                             cellText(line.ShareRight(), Kind::kShare));
+  if (line.most_missed_tasks > 0) {
+    summary += QStringLiteral(" Най-често липсва %1 (в %2).")
+                   .arg(denominationText(line.most_missed_currency, line.most_missed, QLocale()),
+                        text(TasksInWords(line.most_missed_tasks)));
+  }
+  const QString help = helpText(line, QLocale());
+  if (!help.isEmpty()) summary += QStringLiteral(" Има нужда от помощ: %1.").arg(help.mid(4));
+  return summary;
 }
 
 ReportTable ResultsReport::everyRowTable() {

@@ -40,6 +40,10 @@ struct ResultsReport {
   // The table of every row, its headers and kinds without its rows: those
   // are made one at a time by `rowCells`, so that a large file's rows are
   // never held twice.
+  // One pupil's page: every task of theirs in the file's order, and a line
+  // on how they did and the coin they miss most.
+  ReportTable pupilTable(std::size_t pupil) const;
+  QString pupilSummary(std::size_t pupil) const;
   static ReportTable everyRowTable();
   static QVariantList rowCells(const ResultRow& row);
   // "Редове, които не могат да бъдат прочетени: 2 (редове 7, 12)."; empty

@@ -30,7 +30,7 @@ QString waysText(const std::optional<Payment>& payment, const CoinUnit& unit,
   if (!payment) return QStringLiteral("Сумата не може да се плати по този начин.");
   QStringList lines;
   for (const std::string& line : CountUpFromZero(*payment, unit, settings)) lines << text(line);
-  return lines.join(u'\n') + u'\n' + text(PiecesText(payment->Pieces())) + u'.';
+  return lines.join(u'\n') + u'\n' + text(PiecesInWords(payment->Pieces())) + u'.';
 }
 
 QPlainTextEdit* traceBox(const QString& name) {

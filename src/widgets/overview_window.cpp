@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,6 +37,18 @@ QStandardItem* itemOf(const QVariant& cell, ReportTable::Kind kind) {
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
   return item;
+}
+
+void fill(QStandardItemModel* model, const ReportTable& table) {
+  model->clear();
+  model->setHorizontalHeaderLabels(table.headers);
+  for (const QVariantList& row : table.rows) {
+    QList<QStandardItem*> items;
+    for (qsizetype column = 0; column < row.size(); ++column) {
+      items << itemOf(row[column], table.kinds[column]);
+    }
+    model->appendRow(items);
+  }
 }
 
 }  // namespace
@@ -73,6 +87,13 @@ void OverviewWindow::createControls() {
     models_.push_back(model);
     views_.push_back(view);
   }
+
+  views_.front()->setToolTip(
+      QStringLiteral("Enter или двойно щракване отваря задачите на ученика."));
+  connect(views_.front(), &QTableView::activated, this, [this](const QModelIndex& index) {
+    const auto* sorted = static_cast<const QSortFilterProxyModel*>(index.model());
+    showPupil(sorted->mapToSource(index).row());
+  });
 
   auto* copy = new QPushButton(QStringLiteral("&Копирай"));
   copy->setToolTip(
@@ -129,16 +150,7 @@ void OverviewWindow::reload() {
   report_ = std::move(report);
   const std::vector<ReportTable> tables = report_.tables();
   for (std::size_t k = 0; k < tables.size(); ++k) {
-    QStandardItemModel* model = models_[k];
-    model->clear();
-    model->setHorizontalHeaderLabels(tables[k].headers);
-    for (const QVariantList& row : tables[k].rows) {
-      QList<QStandardItem*> items;
-      for (qsizetype column = 0; column < row.size(); ++column) {
-        items << itemOf(row[column], tables[k].kinds[column]);
-      }
-      model->appendRow(items);
-    }
+    fill(models_[k], tables[k]);
     views_[k]->resizeColumnsToContents();
   }
   QString status = QStringLiteral("%1: %2 реда, прочетени в %3.")
@@ -149,6 +161,36 @@ void OverviewWindow::reload() {
     if (!note.isEmpty()) status += QLatin1Char(' ') + note;
   }
   status_->setText(status);
+}
+
+QWidget* OverviewWindow::showPupil(int pupil) {
+  if (pupil < 0 || static_cast<std::size_t>(pupil) >= report_.overview.pupils.size()) {
+    return nullptr;
+  }
+  const ReportTable table = report_.pupilTable(static_cast<std::size_t>(pupil));
+  auto* page = new QDialog(this);
+  page->setAttribute(Qt::WA_DeleteOnClose);
+  page->setWindowTitle(QStringLiteral("%1 — Restomer").arg(table.title));
+  auto* summary = new QLabel(report_.pupilSummary(static_cast<std::size_t>(pupil)));
+  summary->setWordWrap(true);
+  summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* model = new QStandardItemModel(page);
+  fill(model, table);
+  auto* view = new QTableView;
+  view->setModel(model);
+  view->setAccessibleName(table.title);
+  view->setAlternatingRowColors(true);
+  view->verticalHeader()->hide();
+  view->resizeColumnsToContents();
+  auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
+  connect(close, &QDialogButtonBox::rejected, page, &QDialog::reject);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(summary);
+  layout->addWidget(view);
+  layout->addWidget(close);
+  page->resize(820, 420);
+  page->show();
+  return page;
 }
 
 QString OverviewWindow::shownTable() const {

@@ -36,6 +36,10 @@ class OverviewWindow : public QWidget {
   // "Копирай": the shown table, in its shown order, as tab-separated text.
   QString shownTable() const;
 
+  // The page of the `pupil`-th pupil (in the file's order): their tasks
+  // and how they did. Enter or a double-click on a pupil opens it.
+  QWidget* showPupil(int pupil);
+
  private:
   void createControls();
   void reload();

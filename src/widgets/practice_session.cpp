@@ -17,9 +17,7 @@
 namespace restomer {
 namespace {
 
-QString tasksInWords(int tasks) {
-  return tasks == 1 ? QStringLiteral("1 задача") : QStringLiteral("%1 задачи").arg(tasks);
-}
+QString tasksInWords(int tasks) { return QString::fromStdString(TasksInWords(tasks)); }
 
 }  // namespace
 
