@@ -13,6 +13,9 @@ namespace {
 
 // Excel's widths are in characters.
 constexpr double kMostColumnWidth = 60;
+// The rows a column's width is fitted to: in a file of many rows the later
+// ones are like these, and measuring every cell costs more than writing it.
+constexpr qsizetype kRowsMeasured = 1'000;
 
 // The workbook is the same file whatever the settings of the computer that
 // wrote it: its numbers are numbers, which Excel shows in its own notation,
@@ -80,7 +83,9 @@ void writeSheet(lxw_workbook* book, const ReportTable& table, qsizetype count,
     for (qsizetype k = 0; k < table.headers.size(); ++k) {
       writeCell(sheet, static_cast<int>(row + 1), static_cast<int>(k), cells[k], table.kinds[k],
                 formats);
-      widths[k] = std::max(widths[k], cellText(cells[k], table.kinds[k], locale).size() + 2.0);
+      if (row < kRowsMeasured) {
+        widths[k] = std::max(widths[k], cellText(cells[k], table.kinds[k], locale).size() + 2.0);
+      }
     }
   }
   for (qsizetype k = 0; k < widths.size(); ++k) {
