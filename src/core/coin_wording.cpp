@@ -1,10 +1,14 @@
 #include "core/coin_wording.h"
 
+#include <numeric>
+
 namespace restomer {
 namespace {
 
 // Above it a breakdown is written as counts.
 constexpr std::int64_t kMostPiecesAsSum = 10;
+// The amounts that cannot be paid named at most.
+constexpr std::size_t kMostAmountsListed = 12;
 
 std::string CoinsLine(const Coins& coins) {
   std::string line = "Монети:";
@@ -118,9 +122,39 @@ std::string AmountAnswer(const Coins& coins, std::int64_t amount) {
          AmountVerdict(Greedy(coins, amount), FewestUpTo(coins, amount).PaymentOf(amount)) + "\n";
 }
 
+std::string UnpayableAmounts(const Coins& coins) {
+  std::int64_t divisor = 0;
+  for (std::int64_t value : coins) divisor = std::gcd(divisor, value);
+  if (divisor > 1) {
+    return "Могат да се платят само суми, които се делят на " + std::to_string(divisor) + ".";
+  }
+  if (coins.back() == 1) return "";
+  // With no common divisor, every amount from (largest − 1) × (smallest − 1)
+  // on can be paid (Schur); the table stops at the largest amount, below
+  // which more amounts than are named cannot be paid whenever it is reached.
+  const std::int64_t beyond = std::min((coins.front() - 1) * (coins.back() - 1), kLargestAmount);
+  const FewestTable table = FewestUpTo(coins, beyond);
+  std::vector<std::string> amounts;
+  bool more = false;
+  for (std::int64_t x = 1; x <= beyond && !more; ++x) {
+    if (table.fewest[x] >= 0) continue;
+    more = amounts.size() == kMostAmountsListed;
+    if (!more) amounts.push_back(std::to_string(x));
+  }
+  std::string list;
+  for (std::size_t k = 0; k < amounts.size(); ++k) {
+    list += (k == 0 ? "" : k + 1 == amounts.size() && !more ? " и " : ", ") + amounts[k];
+  }
+  return (amounts.size() == 1 ? "Не може да се плати сумата " : "Не могат да се платят сумите ") +
+         list + (more ? " и други." : ".");
+}
+
 std::string SystemAnswer(const Coins& coins) {
   const GreedyVerdict verdict = JudgeGreedy(coins);
   std::string answer = CoinsLine(coins) + SystemVerdict(verdict, coins.size()) + "\n";
+  if (const std::string unpayable = UnpayableAmounts(coins); !unpayable.empty()) {
+    answer += unpayable + "\n";
+  }
   if (verdict.counterexample) answer += BothWays(coins, *verdict.counterexample);
   return answer;
 }

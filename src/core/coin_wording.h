@@ -54,6 +54,12 @@ std::string AmountVerdict(const std::optional<Payment>& greedy,
 // up to a bound, or the smallest amount where it fails.
 std::string SystemVerdict(const GreedyVerdict& verdict, std::size_t coins);
 
+// Without a coin of 1 some amounts cannot be paid at all: "Не могат да се
+// платят сумите 1, 2, 4 и 7.", or for coins with a common divisor "Могат
+// да се платят само суми, които се делят на 2."; empty when every amount
+// can be paid.
+std::string UnpayableAmounts(const Coins& coins);
+
 // Lines, each ending with "\n": the coins, greedy's way and the fewest for
 // `amount`, and whether they differ and by how much.
 std::string AmountAnswer(const Coins& coins, std::int64_t amount);

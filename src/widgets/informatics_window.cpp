@@ -165,7 +165,9 @@ void InformaticsWindow::explain() {
     return;
   }
   shown_ = read.coins;
-  systemVerdict_->setText(text(SystemVerdict(JudgeGreedy(shown_), shown_.size())));
+  const std::string unpayable = UnpayableAmounts(shown_);
+  systemVerdict_->setText(text(SystemVerdict(JudgeGreedy(shown_), shown_.size()) +
+                               (unpayable.empty() ? "" : " " + unpayable)));
   const auto amount = WholeNumberIn(amount_->text().toStdString(), 0, kLargestAmount);
   if (!amount) {
     amountVerdict_->setText(
