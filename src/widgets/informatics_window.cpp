@@ -96,6 +96,7 @@ void InformaticsWindow::createControls() {
                                      QStringLiteral("Последна монета")});
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   table_->verticalHeader()->hide();
+  table_->setAccessibleName(QStringLiteral("Таблицата на най-малкото бройки"));
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   step_ = new QPushButton(QStringLiteral("С&тъпка"));
   auto* whole = new QPushButton(QStringLiteral("&Цялата таблица"));
