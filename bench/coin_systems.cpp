@@ -6,25 +6,13 @@
 #include <chrono>
 #include <cstdio>
 
+#include "best_time.h"
 #include "core/coin_system.h"
 
 namespace {
 
-constexpr int kRuns = 5;
 const restomer::Coins kEuro = {50000, 20000, 10000, 5000, 2000, 1000, 500, 200,
                                100,   50,    20,    10,   5,    2,    1};
-
-template <typename Work>
-double BestMilliseconds(Work work) {
-  double best = 1e9;
-  for (int run = 0; run < kRuns; ++run) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    best = std::min(best, took.count());
-  }
-  return best;
-}
 
 }  // namespace
 

@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "best_time.h"
 #include "core/overview.h"
 #include "core/results_reader.h"
 #include "results_text.h"
 
 namespace {
-
-constexpr int kRuns = 5;
 
 // The baseline: fields split at commas and line ends, nothing more.
 std::size_t PlainFields(const std::string& text) {
@@ -34,18 +33,6 @@ std::size_t PlainFields(const std::string& text) {
     }
   }
   return fields;
-}
-
-template <typename Work>
-double BestMilliseconds(Work work) {
-  double best = 1e9;
-  for (int run = 0; run < kRuns; ++run) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    best = std::min(best, took.count());
-  }
-  return best;
 }
 
 }  // namespace
