@@ -99,10 +99,11 @@ int teach(int argc, char* argv[], const CommandLine& commandLine) {
   return app.exec();
 }
 
-int explainCoins(int argc, char* argv[]) {
+int explainCoins(int argc, char* argv[], const CommandLine& commandLine) {
   QApplication app(argc, argv);
   setUpApplication();
   InformaticsWindow window(regionalSettingsOf(QLocale::system()));
+  if (!commandLine.lesson.coins.empty()) window.setCoins(commandLine.lesson.coins);
   window.show();
   return app.exec();
 }
@@ -135,7 +136,7 @@ int run(int argc, char* argv[]) {
                                             : SystemAnswer(commandLine.coins)));
       return 0;
     case Mode::kInformatics:
-      return explainCoins(argc, argv);
+      return explainCoins(argc, argv, commandLine);
     case Mode::kReport:
       return writeWithoutWindow(argc, argv, [&commandLine] {
         QString error = notResultsFile(commandLine.resultsFile);

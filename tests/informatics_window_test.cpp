@@ -70,6 +70,14 @@ TEST(InformaticsWindow, ExplainsTypedCoinsAndStepsTheTable) {
   EXPECT_EQ(path.join(' '), "0 5 10 15");
   EXPECT_TRUE(shownTexts(window).contains("Пътят назад в таблицата: 15 → 10 → 5 → 0."));
 
+  // A lesson's coins: a named system by its name, others as the class's own.
+  window.setCoins({60, 48, 24, 12, 6, 2, 1});
+  EXPECT_EQ(window.findChild<QComboBox*>()->currentText(), "старите британски пенита");
+  window.setCoins({7, 3});
+  EXPECT_EQ(window.findChild<QComboBox*>()->currentText(), "свои монети");
+  EXPECT_EQ(coins->text(), "7 3");
+  EXPECT_TRUE(shownTexts(window).contains("Не могат да се платят сумите 1, 2, 4, 5, 8 и 11."));
+
   coins->setText("4 4");
   QTest::keyClick(coins, Qt::Key_Return);
   EXPECT_TRUE(shownTexts(window).contains("Монетата 4 е дадена два пъти."));

@@ -75,6 +75,11 @@ TEST(LessonFile, ReadsEachKeyAndRefusesWhatIsWrong) {
       {"[Lesson]\nResults=r, 1.csv\n",
        {},
        "Results=r,1.csv — стойност със запетая се пише в кавички."},
+      {"[Lesson]\nCoins=1 3 4\n", lesson([](Lesson& l) {
+         l.coins = {4, 3, 1};
+       }),
+       ""},
+      {"[Lesson]\nCoins=1 3 3\n", {}, "Coins=1 3 3 — монетата 3 е дадена два пъти."},
       {"[Lesson]\nLevel=9\n", {}, "Level=9 — трябва да е цяло число от 1 до 5."},
       {"[Lesson]\nLevel=2x\n", {}, "Level=2x"},
       {"[Lesson]\nCurrency=yen\n", {}, "Currency=yen — валутата може да бъде lev или euro."},
@@ -142,6 +147,17 @@ TEST(LessonFile, SavedByTheTeacherOpensAsTheOptionsWould) {
   EXPECT_EQ(named.lesson.level, 3);
   EXPECT_EQ(named.lesson.name, "Ива");
   EXPECT_EQ(named.lesson.seed, 77u);
+
+  // A lesson of a coin system opens the informatics window, and the
+  // teacher's window, which does not show the coins, saves them again.
+  lesson.coins = {12, 5, 1};
+  teacher.setLesson(lesson);
+  ASSERT_EQ(teacher.saveLesson(path).toStdString(), "");
+  Lesson read;
+  ASSERT_EQ(readLessonFile(path, read), "");
+  EXPECT_EQ(read.coins, lesson.coins);
+  EXPECT_EQ(parseCommandLine({"restomer", path}).mode, Mode::kInformatics);
+  EXPECT_EQ(parseCommandLine({"restomer", "--practice", path}).mode, Mode::kPractice);
 }
 
 // Every control of the teacher's window is reached with Tab and has a name a

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/coin_system.h"
 #include "core/currency.h"
 #include "core/task_generator.h"
 
@@ -32,6 +33,9 @@ struct Lesson {
   // The pupil's name, and whether practice asks for it at start.
   std::string name;
   bool ask_name = false;
+  // A coin system the whole class explores in the informatics window;
+  // empty: none.
+  Coins coins;
   bool operator==(const Lesson&) const = default;
 };
 

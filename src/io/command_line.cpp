@@ -520,6 +520,12 @@ void readLessonMode(const OptionParser& options, QStringList positional, Command
   decideLessonMode(options, commandLine);
   if (commandLine.error.isEmpty()) commandLine.error = misplacedOption(options, commandLine.mode);
   if (commandLine.error.isEmpty()) commandLine.error = readLesson(options, commandLine);
+  // A lesson of a coin system opens the informatics window unless practice
+  // is asked for by name.
+  if (commandLine.mode == Mode::kPractice && !options.isSet("practice") &&
+      !commandLine.lesson.coins.empty()) {
+    commandLine.mode = Mode::kInformatics;
+  }
 }
 
 }  // namespace

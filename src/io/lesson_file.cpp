@@ -59,6 +59,11 @@ QString readKey(const QString& key, const QString& value, const QString& folder,
           .arg(QDir::toNativeSeparators(results.absolutePath()));
     }
     lesson.results = QDir::toNativeSeparators(results.absoluteFilePath()).toStdString();
+  } else if (key == QLatin1String("Coins")) {
+    CoinsRead read = ReadCoins(text);
+    // Worded to stand inside the sentence, as a system's reason is.
+    if (!read.error.empty()) return systemReason(QString::fromStdString(read.error));
+    lesson.coins = std::move(read.coins);
   } else if (key == QLatin1String("AskName")) {
     const QString answer = value.trimmed().toLower();
     if (answer != QLatin1String("true") && answer != QLatin1String("false")) {
@@ -129,6 +134,11 @@ QString writeLessonFile(const QString& path, const Lesson& lesson) {
           settings.setValue(QStringLiteral("Results"), resultsAsWritten(path, lesson.results));
         }
         settings.setValue(QStringLiteral("AskName"), lesson.ask_name);
+        if (!lesson.coins.empty()) {
+          QStringList values;
+          for (std::int64_t value : lesson.coins) values << QString::number(value);
+          settings.setValue(QStringLiteral("Coins"), values.join(u' '));
+        }
         settings.endGroup();
         settings.sync();
         return settings.status() == QSettings::NoError

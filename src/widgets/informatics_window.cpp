@@ -133,6 +133,22 @@ void InformaticsWindow::createControls() {
   });
 }
 
+void InformaticsWindow::setCoins(const Coins& coins) {
+  const std::vector<NamedCoins>& named = NamedCoinSystems();
+  const auto system = std::find_if(
+      named.begin(), named.end(), [&coins](const NamedCoins& each) { return each.coins == coins; });
+  if (system != named.end()) {
+    systems_->setCurrentIndex(static_cast<int>(system - named.begin()));
+    return;
+  }
+  QStringList values;
+  for (std::int64_t value : coins) values << QString::number(value);
+  coins_->setText(values.join(u' '));
+  const QSignalBlocker blocker(systems_);
+  systems_->setCurrentIndex(systems_->count() - 1);
+  chooseSystem(systems_->count() - 1);
+}
+
 CoinUnit InformaticsWindow::unit() const {
   const std::vector<NamedCoins>& named = NamedCoinSystems();
   const auto index = static_cast<std::size_t>(systems_->currentIndex());

@@ -28,6 +28,8 @@ class InformaticsWindow : public QWidget {
  public:
   explicit InformaticsWindow(const RegionalSettings& settings, QWidget* parent = nullptr);
 
+  // Shows `coins`: the named system they are, or the class's own.
+  void setCoins(const Coins& coins);
   // "Обясни": the coin system's verdict, both ways of paying the amount,
   // and the table up to it, empty for "Стъпка" to fill.
   void explain();

@@ -219,6 +219,7 @@ Lesson TeacherWindow::lesson() const {
   }
   lesson.results = results_->text().trimmed().toStdString();
   lesson.ask_name = askName_->isChecked();
+  lesson.coins = coins_;
   return lesson;
 }
 
@@ -232,6 +233,7 @@ void TeacherWindow::setLesson(const Lesson& lesson, const QString& file) {
   seed_->setText(lesson.seed ? QString::number(*lesson.seed) : QString());
   results_->setText(QString::fromStdString(lesson.results));
   askName_->setChecked(lesson.ask_name);
+  coins_ = lesson.coins;
   checkSeed();
   showFile(file);
 }

@@ -68,6 +68,9 @@ class TeacherWindow : public QWidget {
   QCheckBox* askName_ = nullptr;
   QLabel* status_ = nullptr;
   QString file_;
+  // The opened lesson's coin system, which this window does not show: a
+  // lesson saved again keeps it.
+  Coins coins_;
 };
 
 }  // namespace restomer
