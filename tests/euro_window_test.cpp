@@ -183,7 +183,7 @@ TEST(CommandLine, EveryOptionInEveryMode) {
   const CommandLine lesson =
       parseCommandLine({"restomer", "--practice", "--currency=euro", "--seed=7", "--level=2",
                         "--tasks=3", "--results=r.csv", "--name=Ива", "--ask-name"});
-  EXPECT_EQ(lesson.lesson, (Lesson{&kEuro, 2, 3, 7, "r.csv", "Ива", true}));
+  EXPECT_EQ(lesson.lesson, (Lesson{&kEuro, 2, 3, 7, "r.csv", "Ива", true, {}}));
 }
 
 }  // namespace
