@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +33,17 @@ QPushButton* button(const QWidget& window, const QString& text) {
 TEST(InformaticsWindow, ExplainsTypedCoinsAndStepsTheTable) {
   InformaticsWindow window(RegionalSettings{","});
   window.show();
+  int named = 0;  // every control a screen reader reaches has a name
+  for (QWidget* control : window.findChildren<QWidget*>()) {
+    if (control->focusPolicy() == Qt::NoFocus || !control->isVisible() ||
+        qobject_cast<QAbstractScrollArea*>(control->parentWidget())) {
+      continue;
+    }
+    const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+    EXPECT_FALSE(spoken->text(QAccessible::Name).isEmpty()) << control->metaObject()->className();
+    ++named;
+  }
+  EXPECT_GE(named, 9);
   EXPECT_TRUE(shownTexts(window).contains("Доказано: алчният начин винаги дава най-малко бройки"))
       << "the lev, chosen at start";
 
