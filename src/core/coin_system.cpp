@@ -58,6 +58,12 @@ CoinsRead ReadCoins(std::string_view text) {
   return {coins, ""};
 }
 
+std::string CoinsText(const Coins& coins) {
+  std::string text;
+  for (std::int64_t value : coins) text += (text.empty() ? "" : " ") + std::to_string(value);
+  return text;
+}
+
 std::int64_t Payment::Pieces() const {
   std::int64_t pieces = 0;
   for (const auto& [value, count] : counts) pieces += count;

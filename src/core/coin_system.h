@@ -32,6 +32,8 @@ struct CoinsRead {
   std::string error;
 };
 CoinsRead ReadCoins(std::string_view text);
+// The coins as ReadCoins reads them back: "4 3 1".
+std::string CoinsText(const Coins& coins);
 
 // A way to pay: (value, count) pairs, largest value first; none when the
 // amount cannot be paid that way.

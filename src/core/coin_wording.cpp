@@ -24,9 +24,18 @@ std::string WayLine(const char* way, std::int64_t amount, const std::optional<Pa
          PiecesInWords(payment->Pieces()) + ".\n";
 }
 
-std::string BothWays(const Coins& coins, std::int64_t amount) {
-  return WayLine("Алчният начин", amount, Greedy(coins, amount)) +
-         WayLine("Най-малко бройки", amount, FewestUpTo(coins, amount).PaymentOf(amount));
+// Greedy's way and the fewest of paying `amount`.
+struct Ways {
+  std::optional<Payment> greedy, fewest;
+};
+
+Ways WaysOf(const Coins& coins, std::int64_t amount) {
+  return {Greedy(coins, amount), FewestUpTo(coins, amount).PaymentOf(amount)};
+}
+
+std::string BothWays(std::int64_t amount, const Ways& ways) {
+  return WayLine("Алчният начин", amount, ways.greedy) +
+         WayLine("Най-малко бройки", amount, ways.fewest);
 }
 
 std::string AmountIn(const CoinUnit& unit, std::int64_t amount, const RegionalSettings& settings) {
@@ -118,8 +127,8 @@ std::string SystemVerdict(const GreedyVerdict& verdict, std::size_t coins) {
 }
 
 std::string AmountAnswer(const Coins& coins, std::int64_t amount) {
-  return CoinsLine(coins) + BothWays(coins, amount) +
-         AmountVerdict(Greedy(coins, amount), FewestUpTo(coins, amount).PaymentOf(amount)) + "\n";
+  const Ways ways = WaysOf(coins, amount);
+  return CoinsLine(coins) + BothWays(amount, ways) + AmountVerdict(ways.greedy, ways.fewest) + "\n";
 }
 
 std::string UnpayableAmounts(const Coins& coins) {
@@ -155,7 +164,9 @@ std::string SystemAnswer(const Coins& coins) {
   if (const std::string unpayable = UnpayableAmounts(coins); !unpayable.empty()) {
     answer += unpayable + "\n";
   }
-  if (verdict.counterexample) answer += BothWays(coins, *verdict.counterexample);
+  if (verdict.counterexample) {
+    answer += BothWays(*verdict.counterexample, WaysOf(coins, *verdict.counterexample));
+  }
   return answer;
 }
 

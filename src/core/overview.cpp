@@ -135,85 +135,113 @@ HelpNeeded NeedsHelp(const PupilLine& pupil) {
   return {};
 }
 
-Overview Summarize(const std::vector<ResultRow>& rows) {
-  Overview overview;
-  const std::set<std::string> names_of_several = NamesOfSeveralPupils(rows);
-  std::map<std::string, std::size_t> pupils;
-  std::vector<std::size_t> pupil_of;  // of each row
-  using TaskKey = std::tuple<std::string, int, std::string, int, int, std::int64_t, std::int64_t>;
-  std::map<TaskKey, std::size_t> tasks;
-  std::map<TaskKey, std::map<std::string, int>> wrong_answers;
-  std::map<std::tuple<MistakeLine::Kind, std::string, std::string>, std::size_t> mistakes;
+namespace {
 
-  Missed missed;
-  const auto mistake = [&](MistakeLine::Kind kind, const std::string& currency,
-                           const std::string& caption, const std::string& who) {
-    MistakeLine& line = LineFor(mistakes, overview.mistakes, {kind, currency, caption});
+// The counting of Summarize, a row at a time.
+class Summary {
+ public:
+  explicit Summary(const std::vector<ResultRow>& rows)
+      : names_of_several_(NamesOfSeveralPupils(rows)) {}
+
+  void Add(const ResultRow& row) {
+    const Pupil who = PupilOf(row, names_of_several_);
+    PupilLine& pupil = AddToPupil(row, who);
+    const TaskKey key{row.currency, row.level, row.seed, row.round, row.task, row.price, row.paid};
+    TaskLine& task = LineFor(tasks_, overview_.tasks, key);
+    std::tie(task.currency, task.level, task.seed, task.round, task.task, task.price, task.paid) =
+        key;
+    switch (row.outcome) {
+      case TaskRecord::Outcome::kSkipped:
+        ++pupil.skipped;
+        return;
+      case TaskRecord::Outcome::kRight:
+        ++pupil.right;
+        ++task.answered;
+        ++task.right;
+        return;
+      case TaskRecord::Outcome::kWrong:
+        ++pupil.wrong;
+        ++task.answered;
+        AddMistakes(row, key, task, who.shown);
+        return;
+    }
+  }
+
+  Overview Finish(const std::vector<ResultRow>& rows) {
+    MarkUnfinishedRounds(rows, pupil_of_, overview_.pupils);
+    MarkMostMissed(missed_, overview_.pupils);
+    const auto more = [](const auto& a, const auto& b) { return a.second > b.second; };
+    for (MistakeLine& line : overview_.mistakes) {
+      std::stable_sort(line.pupils.begin(), line.pupils.end(), more);
+    }
+    std::stable_sort(overview_.mistakes.begin(), overview_.mistakes.end(),
+                     [](const MistakeLine& a, const MistakeLine& b) { return a.count > b.count; });
+    return std::move(overview_);
+  }
+
+ private:
+  using TaskKey = std::tuple<std::string, int, std::string, int, int, std::int64_t, std::int64_t>;
+
+  PupilLine& AddToPupil(const ResultRow& row, const Pupil& who) {
+    PupilLine& pupil = LineFor(pupils_, overview_.pupils, who.key);
+    pupil_of_.push_back(pupils_[who.key]);
+    pupil.pupil = who.shown;
+    pupil.rows.push_back(pupil_of_.size() - 1);
+    ++pupil.tasks;
+    pupil.levels.insert(row.level);
+    if (row.time > pupil.last_time) pupil.last_time = row.time;
+    RememberOutcome(pupil, row.outcome);
+    return pupil;
+  }
+
+  void AddMistakes(const ResultRow& row, const TaskKey& key, TaskLine& task,
+                   const std::string& who) {
+    // The right change with the wrong coins is no wrong answer to name:
+    // its mistakes are the coins, counted below.
+    if (ChangeIsWrong(row)) {
+      int& typed = wrong_answers_[key][row.typed];
+      if (++typed > task.common_wrong_count) {
+        task.common_wrong = row.typed;
+        task.common_wrong_count = typed;
+      }
+      AddMistake(MistakeLine::Kind::kWrongChange, "", "", who);
+    }
+    const PieceMistakes coins = ComparePieces(row.ticked, row.pieces);
+    for (const std::string& caption : coins.missing) {
+      AddMistake(MistakeLine::Kind::kMissing, row.currency, caption, who);
+      ++missed_[pupil_of_.back()][{row.currency, caption}];
+    }
+    for (const std::string& caption : coins.unneeded) {
+      AddMistake(MistakeLine::Kind::kUnneeded, row.currency, caption, who);
+    }
+  }
+
+  void AddMistake(MistakeLine::Kind kind, const std::string& currency, const std::string& caption,
+                  const std::string& who) {
+    MistakeLine& line = LineFor(mistakes_, overview_.mistakes, {kind, currency, caption});
     line.kind = kind;
     line.currency = currency;
     line.caption = caption;
     ++line.count;
     CountFor(line.pupils, who);
-  };
-
-  for (const ResultRow& row : rows) {
-    const Pupil who = PupilOf(row, names_of_several);
-    PupilLine& pupil = LineFor(pupils, overview.pupils, who.key);
-    pupil_of.push_back(pupils[who.key]);
-    pupil.pupil = who.shown;
-    pupil.rows.push_back(pupil_of.size() - 1);
-    ++pupil.tasks;
-    pupil.levels.insert(row.level);
-    if (row.time > pupil.last_time) pupil.last_time = row.time;
-    RememberOutcome(pupil, row.outcome);
-
-    const TaskKey key{row.currency, row.level, row.seed, row.round, row.task, row.price, row.paid};
-    TaskLine& task = LineFor(tasks, overview.tasks, key);
-    std::tie(task.currency, task.level, task.seed, task.round, task.task, task.price, task.paid) =
-        key;
-
-    switch (row.outcome) {
-      case TaskRecord::Outcome::kSkipped:
-        ++pupil.skipped;
-        continue;
-      case TaskRecord::Outcome::kRight:
-        ++pupil.right;
-        ++task.answered;
-        ++task.right;
-        continue;
-      case TaskRecord::Outcome::kWrong:
-        ++pupil.wrong;
-        ++task.answered;
-        break;
-    }
-    // The right change with the wrong coins is no wrong answer to name:
-    // its mistakes are the coins, counted below.
-    if (ChangeIsWrong(row)) {
-      int& typed = wrong_answers[key][row.typed];
-      if (++typed > task.common_wrong_count) {
-        task.common_wrong = row.typed;
-        task.common_wrong_count = typed;
-      }
-      mistake(MistakeLine::Kind::kWrongChange, "", "", who.shown);
-    }
-    const PieceMistakes coins = ComparePieces(row.ticked, row.pieces);
-    for (const std::string& caption : coins.missing) {
-      mistake(MistakeLine::Kind::kMissing, row.currency, caption, who.shown);
-      ++missed[pupil_of.back()][{row.currency, caption}];
-    }
-    for (const std::string& caption : coins.unneeded) {
-      mistake(MistakeLine::Kind::kUnneeded, row.currency, caption, who.shown);
-    }
   }
-  MarkUnfinishedRounds(rows, pupil_of, overview.pupils);
-  MarkMostMissed(missed, overview.pupils);
-  const auto more = [](const auto& a, const auto& b) { return a.second > b.second; };
-  for (MistakeLine& line : overview.mistakes) {
-    std::stable_sort(line.pupils.begin(), line.pupils.end(), more);
-  }
-  std::stable_sort(overview.mistakes.begin(), overview.mistakes.end(),
-                   [](const MistakeLine& a, const MistakeLine& b) { return a.count > b.count; });
-  return overview;
+
+  const std::set<std::string> names_of_several_;
+  Overview overview_;
+  std::map<std::string, std::size_t> pupils_;
+  std::vector<std::size_t> pupil_of_;  // of each row
+  std::map<TaskKey, std::size_t> tasks_;
+  std::map<TaskKey, std::map<std::string, int>> wrong_answers_;
+  std::map<std::tuple<MistakeLine::Kind, std::string, std::string>, std::size_t> mistakes_;
+  Missed missed_;
+};
+
+}  // namespace
+
+Overview Summarize(const std::vector<ResultRow>& rows) {
+  Summary summary(rows);
+  for (const ResultRow& row : rows) summary.Add(row);
+  return summary.Finish(rows);
 }
 
 }  // namespace restomer

@@ -135,9 +135,8 @@ QString writeLessonFile(const QString& path, const Lesson& lesson) {
         }
         settings.setValue(QStringLiteral("AskName"), lesson.ask_name);
         if (!lesson.coins.empty()) {
-          QStringList values;
-          for (std::int64_t value : lesson.coins) values << QString::number(value);
-          settings.setValue(QStringLiteral("Coins"), values.join(u' '));
+          settings.setValue(QStringLiteral("Coins"),
+                            QString::fromStdString(CoinsText(lesson.coins)));
         }
         settings.endGroup();
         settings.sync();

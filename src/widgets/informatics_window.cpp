@@ -56,10 +56,11 @@ InformaticsWindow::InformaticsWindow(const RegionalSettings& settings, QWidget* 
   resize(760, 620);
 }
 
-void InformaticsWindow::createControls() {
+QFormLayout* InformaticsWindow::createForm() {
   systems_ = new QComboBox;
-  for (const NamedCoins& system : NamedCoinSystems())
+  for (const NamedCoins& system : NamedCoinSystems()) {
     systems_->addItem(text(std::string(system.name)));
+  }
   systems_->addItem(QStringLiteral("свои монети"));
   coins_ = new QLineEdit;
   coins_->setPlaceholderText(QStringLiteral("цели числа, например 4 3 1"));
@@ -79,18 +80,15 @@ void InformaticsWindow::createControls() {
   amountRow->addWidget(explainButton);
   form->addRow(amountLabel_, amountRow);
 
-  systemVerdict_ = new QLabel;
-  amountVerdict_ = new QLabel;
-  for (QLabel* label : {systemVerdict_, amountVerdict_}) {
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  }
-  greedy_ = traceBox(QStringLiteral("Алчният начин"));
-  fewest_ = traceBox(QStringLiteral("Най-малко бройки"));
-  auto* ways = new QHBoxLayout;
-  ways->addWidget(groupOf(QStringLiteral("Алчният начин: първо най-голямата монета"), greedy_));
-  ways->addWidget(groupOf(QStringLiteral("Най-малко бройки"), fewest_));
+  connect(systems_, &QComboBox::currentIndexChanged, this, &InformaticsWindow::chooseSystem);
+  connect(coins_, &QLineEdit::textEdited, this, &InformaticsWindow::chooseOwnCoins);
+  connect(coins_, &QLineEdit::returnPressed, this, &InformaticsWindow::explain);
+  connect(amount_, &QLineEdit::returnPressed, this, &InformaticsWindow::explain);
+  connect(explainButton, &QPushButton::clicked, this, &InformaticsWindow::explain);
+  return form;
+}
 
+QGroupBox* InformaticsWindow::createTable() {
   table_ = new QTableWidget(0, 3);
   table_->setHorizontalHeaderLabels({QStringLiteral("Сума"), QStringLiteral("Най-малко бройки"),
                                      QStringLiteral("Последна монета")});
@@ -107,30 +105,44 @@ void InformaticsWindow::createControls() {
   auto* tableRow = new QHBoxLayout;
   tableRow->addWidget(table_);
   tableRow->addLayout(tableButtons);
-  auto* tableGroup = new QGroupBox(
+  auto* group = new QGroupBox(
       QStringLiteral("Таблицата, която намира най-малко бройки: за всяка сума от 0 нагоре"));
-  tableGroup->setLayout(tableRow);
+  group->setLayout(tableRow);
+
+  connect(step_, &QPushButton::clicked, this, &InformaticsWindow::step);
+  connect(whole, &QPushButton::clicked, this, [this] {
+    while (filled_ < static_cast<int>(rows_.size())) step();
+  });
+  return group;
+}
+
+void InformaticsWindow::createControls() {
+  QFormLayout* form = createForm();
+  systemVerdict_ = new QLabel;
+  amountVerdict_ = new QLabel;
+  for (QLabel* label : {systemVerdict_, amountVerdict_}) {
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  }
+  greedy_ = traceBox(QStringLiteral("Алчният начин"));
+  fewest_ = traceBox(QStringLiteral("Най-малко бройки"));
+  auto* ways = new QHBoxLayout;
+  ways->addWidget(groupOf(QStringLiteral("Алчният начин: първо най-голямата монета"), greedy_));
+  ways->addWidget(groupOf(QStringLiteral("Най-малко бройки"), fewest_));
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(systemVerdict_);
   layout->addLayout(ways, 2);
   layout->addWidget(amountVerdict_);
-  layout->addWidget(tableGroup, 2);
+  layout->addWidget(createTable(), 2);
+}
 
-  connect(systems_, &QComboBox::currentIndexChanged, this, &InformaticsWindow::chooseSystem);
-  connect(coins_, &QLineEdit::textEdited, this, [this] {
-    const QSignalBlocker blocker(systems_);
-    systems_->setCurrentIndex(systems_->count() - 1);
-    chooseSystem(systems_->count() - 1);
-  });
-  connect(coins_, &QLineEdit::returnPressed, this, &InformaticsWindow::explain);
-  connect(amount_, &QLineEdit::returnPressed, this, &InformaticsWindow::explain);
-  connect(explainButton, &QPushButton::clicked, this, &InformaticsWindow::explain);
-  connect(step_, &QPushButton::clicked, this, &InformaticsWindow::step);
-  connect(whole, &QPushButton::clicked, this, [this] {
-    while (filled_ < static_cast<int>(rows_.size())) step();
-  });
+// The coins typed are the class's own, whatever system was chosen.
+void InformaticsWindow::chooseOwnCoins() {
+  const QSignalBlocker blocker(systems_);
+  systems_->setCurrentIndex(systems_->count() - 1);
+  chooseSystem(systems_->count() - 1);
 }
 
 void InformaticsWindow::setCoins(const Coins& coins) {
@@ -141,12 +153,8 @@ void InformaticsWindow::setCoins(const Coins& coins) {
     systems_->setCurrentIndex(static_cast<int>(system - named.begin()));
     return;
   }
-  QStringList values;
-  for (std::int64_t value : coins) values << QString::number(value);
-  coins_->setText(values.join(u' '));
-  const QSignalBlocker blocker(systems_);
-  systems_->setCurrentIndex(systems_->count() - 1);
-  chooseSystem(systems_->count() - 1);
+  coins_->setText(text(CoinsText(coins)));
+  chooseOwnCoins();
 }
 
 CoinUnit InformaticsWindow::unit() const {
@@ -158,9 +166,7 @@ CoinUnit InformaticsWindow::unit() const {
 void InformaticsWindow::chooseSystem(int index) {
   const std::vector<NamedCoins>& named = NamedCoinSystems();
   if (index >= 0 && static_cast<std::size_t>(index) < named.size()) {
-    QStringList values;
-    for (std::int64_t value : named[index].coins) values << QString::number(value);
-    coins_->setText(values.join(u' '));
+    coins_->setText(text(CoinsText(named[index].coins)));
   }
   const std::string_view name = unit().name;
   amountLabel_->setText(name.empty()

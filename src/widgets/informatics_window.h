@@ -14,6 +14,8 @@
 #include "core/conversions.h"
 
 class QComboBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -38,6 +40,9 @@ class InformaticsWindow : public QWidget {
 
  private:
   void createControls();
+  QFormLayout* createForm();
+  QGroupBox* createTable();
+  void chooseOwnCoins();
   void chooseSystem(int index);
   void showPayments(std::int64_t amount);
   void markPathBack();
