@@ -45,9 +45,9 @@ int main(int argc, char** argv) {
   QElapsedTimer timer;
   timer.start();
   QString error;
-  const restomer::ResultsReport report = restomer::loadResults(arguments[0], error);
+  const restomer::ResultsReport report = restomer::loadResults({arguments[0]}, error);
   const double reading = timer.elapsed() / 1000.0;
-  if (!error.isEmpty() || report.read.rows.size() != kRows) return 1;
+  if (!error.isEmpty() || report.rows.size() != kRows) return 1;
   if (arguments.size() == 1) {
     std::printf("reading and counting alone:  %6.2f s (processor %.2f s), peak %4.0f MB\n", reading,
                 processorSeconds(), peakMegabytes());

@@ -80,12 +80,14 @@ int practise(int argc, char* argv[], const CommandLine& commandLine) {
 
 // A file of another kind is said before the window system is reached.
 int showOverview(int argc, char* argv[], const CommandLine& commandLine) {
-  if (const QString error = notResultsFile(commandLine.resultsFile); !error.isEmpty()) {
-    return showError(argc, argv, error, true);
+  for (const QString& path : commandLine.resultsPaths) {
+    if (const QString error = notResultsFile(path); !error.isEmpty()) {
+      return showError(argc, argv, error, true);
+    }
   }
   QApplication app(argc, argv);
   setUpApplication();
-  OverviewWindow window(commandLine.resultsFile);
+  OverviewWindow window(commandLine.resultsPaths);
   window.show();
   return app.exec();
 }
@@ -139,9 +141,11 @@ int run(int argc, char* argv[]) {
       return explainCoins(argc, argv, commandLine);
     case Mode::kReport:
       return writeWithoutWindow(argc, argv, [&commandLine] {
-        QString error = notResultsFile(commandLine.resultsFile);
-        if (!error.isEmpty()) return error;
-        const ResultsReport report = loadResults(commandLine.resultsFile, error);
+        QString error;
+        for (const QString& path : commandLine.resultsPaths) {
+          if (error = notResultsFile(path); !error.isEmpty()) return error;
+        }
+        const ResultsReport report = loadResults(commandLine.resultsPaths, error);
         return error.isEmpty() ? writeReport(commandLine.report, report) : error;
       });
   }

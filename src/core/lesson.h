@@ -36,6 +36,9 @@ struct Lesson {
   // A coin system the whole class explores in the informatics window;
   // empty: none.
   Coins coins;
+  // The name of the lesson file it was read from, which results rows
+  // carry; empty for a lesson from the command line alone.
+  std::string title;
   bool operator==(const Lesson&) const = default;
 };
 

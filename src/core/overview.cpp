@@ -12,6 +12,8 @@
 namespace restomer {
 namespace {
 
+constexpr std::size_t kNoPupil = static_cast<std::size_t>(-1);
+
 // Whether the change typed was the change: read with either decimal mark,
 // as practice read it on whichever computer the pupil sat at.
 bool ChangeIsWrong(const ResultRow& row) {
@@ -75,6 +77,7 @@ void MarkUnfinishedRounds(const std::vector<ResultRow>& rows,
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ResultRow& row = rows[i];
     if (row.run.empty() || row.round_size <= 0) continue;
+    if (pupil_of[i] == kNoPupil) continue;
     const auto [at, added] = index.try_emplace({pupil_of[i], row.run, row.round}, rounds.size());
     if (added) {
       rounds.push_back({pupil_of[i], {0, row.round_size}});
@@ -106,6 +109,26 @@ void RememberOutcome(PupilLine& pupil, TaskRecord::Outcome outcome) {
   if (pupil.recent.size() > static_cast<std::size_t>(kRecentTasks)) {
     pupil.recent.erase(pupil.recent.begin());
   }
+}
+
+void CountIn(LessonShare& lesson, const ResultRow& row) {
+  if (lesson.tasks == 0 || row.time < lesson.began) lesson.began = row.time;
+  lesson.lesson = row.lesson;
+  ++lesson.tasks;
+  if (row.outcome == TaskRecord::Outcome::kRight) ++lesson.right;
+}
+
+// One more task of `row`'s lesson for a pupil. A pupil's rows of a lesson
+// mostly come together, so the search starts from the last.
+void CountInLesson(std::vector<LessonShare>& lessons, const ResultRow& row) {
+  auto at = std::find_if(lessons.rbegin(), lessons.rend(),
+                         [&row](const LessonShare& lesson) { return lesson.lesson == row.lesson; });
+  CountIn(at != lessons.rend() ? *at : lessons.emplace_back(), row);
+}
+
+void SortByTime(std::vector<LessonShare>& lessons) {
+  std::stable_sort(lessons.begin(), lessons.end(),
+                   [](const LessonShare& a, const LessonShare& b) { return a.began < b.began; });
 }
 
 // By pupil, the tasks in which each denomination (currency, caption) was
@@ -141,11 +164,14 @@ namespace {
 class Summary {
  public:
   explicit Summary(const std::vector<ResultRow>& rows)
-      : names_of_several_(NamesOfSeveralPupils(rows)) {}
+      : names_of_several_(NamesOfSeveralPupils(rows)), pupil_of_(rows.size(), kNoPupil) {}
 
-  void Add(const ResultRow& row) {
+  // The `index`-th row.
+  void Add(const ResultRow& row, std::size_t index) {
     const Pupil who = PupilOf(row, names_of_several_);
-    PupilLine& pupil = AddToPupil(row, who);
+    PupilLine& pupil = AddToPupil(row, index, who);
+    ++overview_.rows;
+    CountIn(LineFor(lessons_, overview_.lessons, row.lesson), row);
     const TaskKey key{row.currency, row.level, row.seed, row.round, row.task, row.price, row.paid};
     TaskLine& task = LineFor(tasks_, overview_.tasks, key);
     std::tie(task.currency, task.level, task.seed, task.round, task.task, task.price, task.paid) =
@@ -162,7 +188,7 @@ class Summary {
       case TaskRecord::Outcome::kWrong:
         ++pupil.wrong;
         ++task.answered;
-        AddMistakes(row, key, task, who.shown);
+        AddMistakes(row, key, task, pupil_of_[index], who.shown);
         return;
     }
   }
@@ -170,6 +196,8 @@ class Summary {
   Overview Finish(const std::vector<ResultRow>& rows) {
     MarkUnfinishedRounds(rows, pupil_of_, overview_.pupils);
     MarkMostMissed(missed_, overview_.pupils);
+    SortByTime(overview_.lessons);
+    for (PupilLine& pupil : overview_.pupils) SortByTime(pupil.lessons);
     const auto more = [](const auto& a, const auto& b) { return a.second > b.second; };
     for (MistakeLine& line : overview_.mistakes) {
       std::stable_sort(line.pupils.begin(), line.pupils.end(), more);
@@ -182,11 +210,12 @@ class Summary {
  private:
   using TaskKey = std::tuple<std::string, int, std::string, int, int, std::int64_t, std::int64_t>;
 
-  PupilLine& AddToPupil(const ResultRow& row, const Pupil& who) {
+  PupilLine& AddToPupil(const ResultRow& row, std::size_t index, const Pupil& who) {
     PupilLine& pupil = LineFor(pupils_, overview_.pupils, who.key);
-    pupil_of_.push_back(pupils_[who.key]);
+    pupil_of_[index] = pupils_[who.key];
     pupil.pupil = who.shown;
-    pupil.rows.push_back(pupil_of_.size() - 1);
+    pupil.rows.push_back(index);
+    CountInLesson(pupil.lessons, row);
     ++pupil.tasks;
     pupil.levels.insert(row.level);
     if (row.time > pupil.last_time) pupil.last_time = row.time;
@@ -194,7 +223,7 @@ class Summary {
     return pupil;
   }
 
-  void AddMistakes(const ResultRow& row, const TaskKey& key, TaskLine& task,
+  void AddMistakes(const ResultRow& row, const TaskKey& key, TaskLine& task, std::size_t pupil,
                    const std::string& who) {
     // The right change with the wrong coins is no wrong answer to name:
     // its mistakes are the coins, counted below.
@@ -209,7 +238,7 @@ class Summary {
     const PieceMistakes coins = ComparePieces(row.ticked, row.pieces);
     for (const std::string& caption : coins.missing) {
       AddMistake(MistakeLine::Kind::kMissing, row.currency, caption, who);
-      ++missed_[pupil_of_.back()][{row.currency, caption}];
+      ++missed_[pupil][{row.currency, caption}];
     }
     for (const std::string& caption : coins.unneeded) {
       AddMistake(MistakeLine::Kind::kUnneeded, row.currency, caption, who);
@@ -229,7 +258,8 @@ class Summary {
   const std::set<std::string> names_of_several_;
   Overview overview_;
   std::map<std::string, std::size_t> pupils_;
-  std::vector<std::size_t> pupil_of_;  // of each row
+  std::map<std::string, std::size_t> lessons_;
+  std::vector<std::size_t> pupil_of_;  // of each row; kNoPupil for a row not counted
   std::map<TaskKey, std::size_t> tasks_;
   std::map<TaskKey, std::map<std::string, int>> wrong_answers_;
   std::map<std::tuple<MistakeLine::Kind, std::string, std::string>, std::size_t> mistakes_;
@@ -238,9 +268,11 @@ class Summary {
 
 }  // namespace
 
-Overview Summarize(const std::vector<ResultRow>& rows) {
+Overview Summarize(const std::vector<ResultRow>& rows, const RowFilter& filter) {
   Summary summary(rows);
-  for (const ResultRow& row : rows) summary.Add(row);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (filter.Takes(rows[i])) summary.Add(rows[i], i);
+  }
   return summary.Finish(rows);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/results_reader.h"
+#include "core/row_filter.h"
 
 namespace restomer {
 
@@ -19,6 +20,15 @@ struct RoundProgress {
   int done = 0;  // tasks checked or skipped
   int size = 0;  // tasks in the round
   bool operator==(const RoundProgress&) const = default;
+};
+
+// How a pupil or the class did in one lesson.
+struct LessonShare {
+  std::string lesson;
+  std::string began;  // the time of its first row
+  int tasks = 0;      // checked or skipped
+  int right = 0;
+  double ShareRight() const { return tasks == 0 ? 0 : static_cast<double>(right) / tasks; }
 };
 
 struct PupilLine {
@@ -38,7 +48,8 @@ struct PupilLine {
   std::string most_missed;  // its caption
   std::string most_missed_currency;
   int most_missed_tasks = 0;
-  std::vector<std::size_t> rows;  // theirs among the rows counted, in order
+  std::vector<std::size_t> rows;     // theirs among the rows given, in order
+  std::vector<LessonShare> lessons;  // the earliest first
   double ShareRight() const { return tasks == 0 ? 0 : static_cast<double>(right) / tasks; }
 };
 
@@ -87,13 +98,16 @@ struct Overview {
   std::vector<PupilLine> pupils;      // in the order they first appear
   std::vector<TaskLine> tasks;        // in the order they first appear
   std::vector<MistakeLine> mistakes;  // the most frequent first
+  std::vector<LessonShare> lessons;   // the earliest first
+  std::size_t rows = 0;               // counted: those the filter takes
 };
 
 // Pupils are told apart by name. The same name from two computers in
 // starts of practice that overlap in time is two pupils, one a computer; a
 // pupil who moves to another computer is one. Rows without a name are told
-// apart by login and computer.
-Overview Summarize(const std::vector<ResultRow>& rows);
+// apart by login and computer, and a pupil is the same pupil whatever the
+// filter.
+Overview Summarize(const std::vector<ResultRow>& rows, const RowFilter& filter = {});
 
 }  // namespace restomer
 

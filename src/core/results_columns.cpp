@@ -217,6 +217,7 @@ const std::vector<ResultsColumn> kColumns = {
     WholeColumn<&ResultRow::round_size>(Id::kRoundSize, "задачи в кръга", "Задачи в кръга", true),
     TextColumn<&ResultRow::run>(Id::kRun, "пускане", "Пускане"),
     WholeColumn<&ResultRow::sequence>(Id::kSequence, "ред", "Ред", true),
+    TextColumn<&ResultRow::lesson>(Id::kLesson, "урок", "Урок"),
 };
 
 }  // namespace

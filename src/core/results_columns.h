@@ -18,6 +18,9 @@ namespace restomer {
 // One row of a results file: one task checked or skipped.
 struct ResultRow {
   int line = 0;  // where it starts in the file, from 1
+  // The class it was read for: the folder a teacher gave the overview. Not
+  // a column: the reader's, like the line.
+  std::string class_name;
   std::string time;
   std::string login;
   std::string name;
@@ -39,6 +42,8 @@ struct ResultRow {
   // together the row's id, which no other row has.
   std::string run;
   int sequence = 0;
+  // The lesson file practice started from, by its name; empty without one.
+  std::string lesson;
   bool operator==(const ResultRow&) const = default;
 };
 
@@ -62,6 +67,7 @@ enum class ResultsColumnId {
   kRoundSize,
   kRun,
   kSequence,
+  kLesson,
 };
 
 // What a column's cells are, for a report: its text as it stands, a whole

@@ -46,6 +46,7 @@ ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
   row.round_size = context.round_size;
   row.run = context.run;
   row.sequence = sequence;
+  row.lesson = context.lesson;
   return row;
 }
 

@@ -33,6 +33,7 @@ struct ResultsContext {
   int round_size = 0;    // tasks in a round; 0 without rounds
   std::string computer;  // the host name
   std::string run;       // this start of practice, unlike any other
+  std::string lesson;    // the lesson file's name; empty without one
 };
 
 // UTF-8's byte-order mark, with which a new results file starts: Excel

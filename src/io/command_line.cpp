@@ -247,20 +247,21 @@ const std::vector<OptionRow> kOptionRows = {
      "резултати.csv",
      [] {
        return QStringLiteral(
-           "Прозорец с обзор на файла с резултати: ученици, задачи и най-честите грешки. "
-           "Следи файла, докато учениците упражняват.");
+           "Прозорец с обзор на файловете с резултати, дадени тук и след опциите, и на "
+           "папките с тях (папка на клас, в нея папка на урок): ученици, задачи, уроци и "
+           "най-честите грешки. Следи файловете, докато учениците упражняват.");
      },
      Mode::kOverview,
      {Mode::kOverview},
      [](const QString& value, CommandLine& commandLine) {
-       return setFile("overview", value, [&] { commandLine.resultsFile = value; });
+       return setFile("overview", value, [&] { commandLine.resultsPaths = {value}; });
      }},
     {"report",
      "отчет.pdf|.xlsx",
      [] {
        return QStringLiteral(
-           "Записва обзора на файла с резултати, даден след опциите, като PDF или Excel "
-           "(.xlsx), без прозорец.");
+           "Записва обзора на файловете и папките с резултати, дадени след опциите, като PDF "
+           "или Excel (.xlsx), без прозорец.");
      },
      Mode::kReport,
      {Mode::kReport},
@@ -391,7 +392,7 @@ bool printsSomething(OptionParser& options, CommandLine& commandLine) {
 }
 
 // A lesson given to the overview or the report stands for its results file.
-QString readLessonResults(const QString& lessonFile, QString& resultsFile) {
+QString readLessonResults(const QString lessonFile, QString& resultsFile) {
   Lesson lesson;
   if (QString error = readLessonFile(lessonFile, lesson); !error.isEmpty()) return error;
   if (lesson.results.empty()) {
@@ -402,9 +403,9 @@ QString readLessonResults(const QString& lessonFile, QString& resultsFile) {
   return {};
 }
 
-// The overview and the report read a results file, or a lesson's: nothing
-// else goes with them.
-void readResultsMode(const OptionParser& options, QStringList positional,
+// The overview and the report read results files and folders, or a
+// lesson's results file: nothing else goes with them.
+void readResultsMode(const OptionParser& options, const QStringList& positional,
                      CommandLine& commandLine) {
   const bool report = options.isSet("report");
   commandLine.mode = report ? Mode::kReport : Mode::kOverview;
@@ -419,12 +420,12 @@ void readResultsMode(const OptionParser& options, QStringList positional,
           "--report иска файл с резултати: restomer --report=отчет.pdf резултати.csv");
       return;
     }
-    commandLine.resultsFile = positional.takeFirst();
   }
-  if (!positional.isEmpty()) {
-    commandLine.error = QStringLiteral("Излишен аргумент „%1“.").arg(positional.constFirst());
-  } else if (isLessonFile(commandLine.resultsFile)) {
-    commandLine.error = readLessonResults(commandLine.resultsFile, commandLine.resultsFile);
+  commandLine.resultsPaths += positional;
+  for (QString& path : commandLine.resultsPaths) {
+    if (!isLessonFile(path)) continue;
+    commandLine.error = readLessonResults(path, path);
+    if (!commandLine.error.isEmpty()) return;
   }
 }
 
@@ -480,6 +481,7 @@ QString readLesson(const OptionParser& options, CommandLine& commandLine) {
         !error.isEmpty()) {
       return error;
     }
+    commandLine.lesson.title = QFileInfo(commandLine.lessonFile).completeBaseName().toStdString();
   }
   for (const OptionRow& row : kOptionRows) {
     if (!options.isSet(row)) continue;

@@ -33,8 +33,9 @@ struct CommandLine {
   QString lessonFile;
   // The PDF file to write a worksheet into.
   QString worksheet;
-  // The results file to show or report on, and the report to write.
-  QString resultsFile;
+  // The results files and folders to show or report on, and the report to
+  // write.
+  QStringList resultsPaths;
   QString report;
   // The coin system to judge, and the amount to pay with it.
   Coins coins;
@@ -52,8 +53,8 @@ struct CommandLine {
 //   restomer [--currency=lev|euro] [--practice] [--teacher] [--seed=N] [--level=N]
 //            [--tasks=N] [--results=FILE] [--name=NAME] [--ask-name] [LESSON.restomer]
 //   restomer --worksheet=FILE.pdf [LESSON.restomer] [--currency=…] [--seed=N] …
-//   restomer --overview=RESULTS.csv
-//   restomer --report=REPORT.pdf|REPORT.xlsx RESULTS.csv
+//   restomer --overview=RESULTS.csv|FOLDER [RESULTS.csv|FOLDER…]
+//   restomer --report=REPORT.pdf|REPORT.xlsx RESULTS.csv|FOLDER…
 //   restomer --coins="4 3 1" [--amount=6]
 //   restomer --informatics
 //   restomer -h|--help|-v|--version

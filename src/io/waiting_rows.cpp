@@ -63,6 +63,8 @@ QString waitingFileBeside(const QString& results, const std::string& computer,
                              QLatin1Char('-') + safeName(run) + QStringLiteral(".csv"));
 }
 
+bool isWaitingFile(const QString& path) { return QFileInfo(path).fileName().contains(kBeside); }
+
 QStringList waitingFilesBeside(const QString& results) {
   const QFileInfo file(results);
   return pathsIn(file.dir(), file.completeBaseName() + kBeside + QStringLiteral("*.csv"));

@@ -19,6 +19,9 @@ namespace restomer {
 QString waitingFileBeside(const QString& results, const std::string& computer,
                           const std::string& run);
 
+// Whether `path` is named as a file of waiting rows beside a results file.
+bool isWaitingFile(const QString& path);
+
 // Every run's waiting file beside `results`, oldest name first.
 QStringList waitingFilesBeside(const QString& results);
 

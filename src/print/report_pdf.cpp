@@ -138,12 +138,11 @@ QString writePdfReport(const QString& path, const ResultsReport& report) {
           pages.startPage();
           painter.title(QStringLiteral("Restomer — резултати"), kTitlePoints);
           painter.paragraph(
-              QStringLiteral("Файл: %1. Прочетен на %2. Редове: %3.")
-                  .arg(QDir::toNativeSeparators(QFileInfo(report.file).absoluteFilePath()))
-                  .arg(report.taken.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
-                  .arg(report.read.rows.size()),
+              QStringLiteral("Прочетено: %1, на %2. Редове: %3.")
+                  .arg(report.sources(), report.taken.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
+                  .arg(report.rows.size()),
               painter.font());
-          for (const QString& note : {report.waitingBeside(), report.unreadable()}) {
+          for (const QString& note : report.notes()) {
             if (!note.isEmpty()) painter.paragraph(note, painter.font());
           }
           for (const ReportTable& table : tables) painter.table(table);

@@ -105,10 +105,10 @@ void writeSheets(lxw_workbook* book, const ResultsReport& report, const Formats&
         book, table, table.rows.size(), [&table](qsizetype row) { return table.rows[row]; },
         formats);
   }
-  const std::vector<ResultRow>& rows = report.read.rows;
+  const std::vector<std::size_t> taken = report.rowsShown();
   writeSheet(
-      book, ResultsReport::everyRowTable(), static_cast<qsizetype>(rows.size()),
-      [&rows](qsizetype row) { return ResultsReport::rowCells(rows[row]); }, formats);
+      book, ResultsReport::everyRowTable(), static_cast<qsizetype>(taken.size()),
+      [&](qsizetype row) { return ResultsReport::rowCells(report.rows[taken[row]]); }, formats);
 }
 
 }  // namespace

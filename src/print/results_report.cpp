@@ -1,8 +1,11 @@
 #include "print/results_report.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 
 #include "core/currency.h"
 #include "core/pieces.h"
@@ -47,15 +50,6 @@ QVariant timeOf(const std::string& iso) {
   return time.isValid() ? QVariant(time) : QVariant(text(iso));
 }
 
-// "0,02 лв.": the denomination as practice names it.
-QString denominationText(const std::string& currencyName, const std::string& caption,
-                         const QLocale& notation) {
-  const Currency* currency = FindCurrency(currencyName);
-  return currency
-             ? text(PracticeWording(*currency, regionalSettingsOf(notation)).Denomination(caption))
-             : text(caption);
-}
-
 // "0,02 лв.: липсва".
 QString mistakeText(const MistakeLine& line, const QLocale& notation) {
   if (line.kind == MistakeLine::Kind::kWrongChange) {
@@ -87,6 +81,32 @@ QString helpText(const PupilLine& pupil, const QLocale& notation) {
       break;
   }
   return {};
+}
+
+// "↑ 40 % → 80 %": the share right in the first lesson and in the last;
+// empty for fewer than two lessons.
+QString trendText(const std::vector<LessonShare>& lessons) {
+  if (lessons.size() < 2) return {};
+  const double first = lessons.front().ShareRight(), last = lessons.back().ShareRight();
+  const QString arrow = last > first   ? QStringLiteral("↑")
+                        : last < first ? QStringLiteral("↓")
+                                       : QStringLiteral("→");
+  return QStringLiteral("%1 %2 → %3")
+      .arg(arrow, cellText(first, Kind::kShare), cellText(last, Kind::kShare));
+}
+
+// A table of how the class or a pupil did lesson by lesson.
+ReportTable lessonsTable(const QString& title, const std::vector<LessonShare>& lessons) {
+  ReportTable table{title,
+                    {QStringLiteral("Урок"), QStringLiteral("Начало"), QStringLiteral("Задачи"),
+                     QStringLiteral("Верни"), QStringLiteral("Верни, дял")},
+                    {Kind::kText, Kind::kTime, Kind::kWhole, Kind::kWhole, Kind::kShare},
+                    {}};
+  for (const LessonShare& lesson : lessons) {
+    table.rows.append({text(lesson.lesson), timeOf(lesson.began), lesson.tasks, lesson.right,
+                       lesson.ShareRight()});
+  }
+  return table;
 }
 
 Kind reportKind(CellKind kind) {
@@ -124,6 +144,14 @@ QVariant cellOf(CellKind kind, const std::string& field) {
 
 }  // namespace
 
+QString denominationText(const std::string& currencyName, const std::string& caption,
+                         const QLocale& notation) {
+  const Currency* currency = FindCurrency(currencyName);
+  return currency
+             ? text(PracticeWording(*currency, regionalSettingsOf(notation)).Denomination(caption))
+             : text(caption);
+}
+
 std::vector<ReportTable> ResultsReport::tables(const QLocale& notation) const {
   std::vector<ReportTable> tables;
   ReportTable pupils{
@@ -131,14 +159,16 @@ std::vector<ReportTable> ResultsReport::tables(const QLocale& notation) const {
       {QStringLiteral("Ученик"), QStringLiteral("Задачи"), QStringLiteral("Верни"),
        QStringLiteral("Грешни"), QStringLiteral("Пропуснати"), QStringLiteral("Верни, дял"),
        QStringLiteral("Незавършен кръг"), QStringLiteral("Нива"),
-       QStringLiteral("Последен отговор"), QStringLiteral("Има нужда от помощ")},
+       QStringLiteral("Последен отговор"), QStringLiteral("Уроци"), QStringLiteral("Развитие"),
+       QStringLiteral("Има нужда от помощ")},
       {Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kWhole, Kind::kShare,
-       Kind::kText, Kind::kText, Kind::kTime, Kind::kText},
+       Kind::kText, Kind::kText, Kind::kTime, Kind::kWhole, Kind::kText, Kind::kText},
       {}};
   for (const PupilLine& pupil : overview.pupils) {
     pupils.rows.append({text(pupil.pupil), pupil.tasks, pupil.right, pupil.wrong, pupil.skipped,
                         pupil.ShareRight(), roundsText(pupil.unfinished), levels(pupil.levels),
-                        timeOf(pupil.last_time), helpText(pupil, notation)});
+                        timeOf(pupil.last_time), static_cast<int>(pupil.lessons.size()),
+                        trendText(pupil.lessons), helpText(pupil, notation)});
   }
   tables.push_back(pupils);
 
@@ -168,6 +198,7 @@ std::vector<ReportTable> ResultsReport::tables(const QLocale& notation) const {
     mistakes.rows.append({mistakeText(line, notation), line.count, pupilsText(line.pupils)});
   }
   tables.push_back(mistakes);
+  tables.push_back(lessonsTable(QStringLiteral("Уроци"), overview.lessons));
   return tables;
 }
 
@@ -175,15 +206,19 @@ ReportTable ResultsReport::pupilTable(std::size_t pupil) const {
   const PupilLine& line = overview.pupils.at(pupil);
   ReportTable table{
       QStringLiteral("Задачите на %1").arg(text(line.pupil)),
-      {QStringLiteral("Време"), QStringLiteral("Ниво"), QStringLiteral("Цена"),
-       QStringLiteral("Платено"), QStringLiteral("Написано ресто"), QStringLiteral("Ресто"),
-       QStringLiteral("Липсват"), QStringLiteral("Не са нужни"), QStringLiteral("Оценка")},
-      {Kind::kTime, Kind::kWhole, Kind::kAmount, Kind::kAmount, Kind::kText, Kind::kAmount,
-       Kind::kText, Kind::kText, Kind::kText},
+      {QStringLiteral("Време"), QStringLiteral("Урок"), QStringLiteral("Ниво"),
+       QStringLiteral("Цена"), QStringLiteral("Платено"), QStringLiteral("Написано ресто"),
+       QStringLiteral("Ресто"), QStringLiteral("Липсват"), QStringLiteral("Не са нужни"),
+       QStringLiteral("Оценка")},
+      {Kind::kTime, Kind::kText, Kind::kWhole, Kind::kAmount, Kind::kAmount, Kind::kText,
+       Kind::kAmount, Kind::kText, Kind::kText, Kind::kText},
       {}};
   const QLocale locale;
-  for (std::size_t index : line.rows) {
-    const ResultRow& row = read.rows[index];
+  std::vector<std::size_t> inTime = line.rows;
+  std::stable_sort(inTime.begin(), inTime.end(),
+                   [this](std::size_t a, std::size_t b) { return rows[a].time < rows[b].time; });
+  for (std::size_t index : inTime) {
+    const ResultRow& row = rows[index];
     const PieceMistakes coins = ComparePieces(row.ticked, row.pieces);
     const auto named = [&](const std::vector<std::string>& captions) {
       QStringList list;
@@ -192,11 +227,16 @@ ReportTable ResultsReport::pupilTable(std::size_t pupil) const {
       }
       return list.join(QStringLiteral(", "));
     };
-    table.rows.append({timeOf(row.time), row.level, amount(row.price), amount(row.paid),
-                       text(row.typed), amount(row.change), named(coins.missing),
+    table.rows.append({timeOf(row.time), text(row.lesson), row.level, amount(row.price),
+                       amount(row.paid), text(row.typed), amount(row.change), named(coins.missing),
                        named(coins.unneeded), QString::fromUtf8(OutcomeText(row.outcome))});
   }
   return table;
+}
+
+ReportTable ResultsReport::pupilLessons(std::size_t pupil) const {
+  const PupilLine& line = overview.pupils.at(pupil);
+  return lessonsTable(QStringLiteral("Уроците на %1").arg(text(line.pupil)), line.lessons);
 }
 
 QString ResultsReport::pupilSummary(std::size_t pupil) const {
@@ -231,24 +271,38 @@ QVariantList ResultsReport::rowCells(const ResultRow& row) {
   return cells;
 }
 
-QString ResultsReport::unreadable() const {
-  if (read.unreadable_lines.empty()) return {};
+namespace {
+
+// "Редове, които не могат да бъдат прочетени: 2 (редове 7, 12).", with the
+// file's name before it where several were read.
+QString unreadableIn(const UnreadableLines& file, bool named) {
   QStringList lines;
-  for (int line : read.unreadable_lines) {
+  for (int line : file.lines) {
     if (lines.size() == 20) {
       lines << QStringLiteral("…");
       break;
     }
     lines << QString::number(line);
   }
-  const QString what = read.header_known
+  const QString what = file.headerKnown
                            ? QStringLiteral("Редове, които не могат да бъдат прочетени")
                            : QStringLiteral("Заглавният ред не е на файл с резултати; редове");
-  return QStringLiteral("%1: %2 (%3 %4).")
-      .arg(what)
-      .arg(read.unreadable_lines.size())
-      .arg(read.unreadable_lines.size() == 1 ? QStringLiteral("ред") : QStringLiteral("редове"),
+  return QStringLiteral("%1%2: %3 (%4 %5).")
+      .arg(named ? QStringLiteral("„%1“: ").arg(QDir::toNativeSeparators(file.file)) : QString(),
+           what)
+      .arg(file.lines.size())
+      .arg(file.lines.size() == 1 ? QStringLiteral("ред") : QStringLiteral("редове"),
            lines.join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
+QString ResultsReport::unreadable() const {
+  QStringList notes;
+  for (const UnreadableLines& file : unreadableLines) {
+    notes << unreadableIn(file, files.size() > 1);
+  }
+  return notes.join(QLatin1Char(' '));
 }
 
 QString ResultsReport::waitingBeside() const {
@@ -259,44 +313,134 @@ QString ResultsReport::waitingBeside() const {
       .arg(waiting == 1 ? QStringLiteral("1 ред") : QStringLiteral("%1 реда").arg(waiting));
 }
 
-QString notResultsFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray header = file.readLine(64 * 1024);
-  if (header.isEmpty() ||
-      ReadResults(std::string_view(header.constData(), header.size())).header_known) {
-    return {};
+QString ResultsReport::sources() const {
+  QStringList named;
+  for (const QString& path : paths) {
+    named << QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
   }
-  return QStringLiteral("„%1“ не е нито файл с резултати, нито урок.")
-      .arg(QDir::toNativeSeparators(path));
+  return named.join(QStringLiteral(", "));
 }
 
-ResultsReport loadResults(const QString& path, QString& error) {
-  ResultsReport report;
-  report.file = path;
-  report.taken = QDateTime::currentDateTime();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("Файлът с резултатите „%1“ не може да бъде прочетен: %2.")
-                .arg(QDir::toNativeSeparators(path), systemReason(file.errorString()));
-    return report;
+QString ResultsReport::passedOverNote() const {
+  if (passedOver.isEmpty()) return {};
+  constexpr qsizetype kNamed = 5;
+  QString note =
+      QStringLiteral("Не са прочетени %1: %2")
+          .arg(passedOver.size() == 1 ? QStringLiteral("1 файл")
+                                      : QStringLiteral("%1 файла").arg(passedOver.size()),
+               passedOver.mid(0, kNamed).join(QLatin1Char(' ')));
+  if (passedOver.size() > kNamed) {
+    note += QStringLiteral(" И още %1.").arg(passedOver.size() - kNamed);
   }
+  return note;
+}
+
+QStringList ResultsReport::notes() const {
+  QStringList notes;
+  for (const QString& note : {shown(), waitingBeside(), passedOverNote(), unreadable()}) {
+    if (!note.isEmpty()) notes << note;
+  }
+  return notes;
+}
+
+std::vector<std::size_t> ResultsReport::rowsShown() const {
+  std::vector<std::size_t> taken;
+  taken.reserve(overview.rows);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (filter.Takes(rows[i])) taken.push_back(i);
+  }
+  return taken;
+}
+
+void ResultsReport::setFilter(const RowFilter& newFilter) {
+  filter = newFilter;
+  overview = Summarize(rows, filter);
+}
+
+QString ResultsReport::shown() const {
+  if (filter.TakesAll()) return {};
+  QStringList what;
+  if (!filter.class_name.empty()) what << QStringLiteral("клас „%1“").arg(text(filter.class_name));
+  if (!filter.lesson.empty()) what << QStringLiteral("урок „%1“").arg(text(filter.lesson));
+  const auto day = [](const std::string& iso) {
+    return QDate::fromString(text(iso), Qt::ISODate).toString(QStringLiteral("dd.MM.yyyy"));
+  };
+  if (!filter.first_day.empty()) what << QStringLiteral("от %1").arg(day(filter.first_day));
+  if (!filter.last_day.empty()) what << QStringLiteral("до %1").arg(day(filter.last_day));
+  if (filter.level != 0) what << QStringLiteral("ниво %1").arg(filter.level);
+  if (!filter.currency.empty()) what << currencyName(filter.currency);
+  return QStringLiteral("Показани са %1 от %2 реда: %3.")
+      .arg(overview.rows)
+      .arg(rows.size())
+      .arg(what.join(QStringLiteral(", ")));
+}
+
+namespace {
+
+// "5а, 12.10.2026": the lesson of a row written before rows named theirs.
+std::string lessonOfOldRow(const QString& file, const std::string& time) {
+  const QDate day = QDate::fromString(text(time).left(10), Qt::ISODate);
+  return QStringLiteral("%1, %2")
+      .arg(QFileInfo(file).absoluteDir().dirName(), day.toString(QStringLiteral("dd.MM.yyyy")))
+      .toStdString();
+}
+
+// Adds the rows of one results file and of the files waiting beside it to
+// `once`; the reason it cannot be read, or an empty string.
+QString readResultsFile(const ResultsSource& source, RowsOnce& once, ResultsReport& report) {
+  QFile file(source.file);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return QStringLiteral("Файлът с резултатите „%1“ не може да бъде прочетен: %2.")
+        .arg(QDir::toNativeSeparators(source.file), systemReason(file.errorString()));
+  }
+  ResultsRead read;
   {
     const QByteArray bytes = file.readAll();
-    report.read = ReadResults(std::string_view(bytes.constData(), bytes.size()));
+    read = ReadResults(std::string_view(bytes.constData(), bytes.size()));
   }
+  if (!read.unreadable_lines.empty()) {
+    report.unreadableLines.push_back(
+        {source.file, std::move(read.unreadable_lines), read.header_known});
+  }
+  const std::string className = source.className.toStdString();
+  const auto add = [&](ResultRow& row) {
+    row.class_name = className;
+    if (row.lesson.empty()) row.lesson = lessonOfOldRow(source.file, row.time);
+    return once.Add(std::move(row));
+  };
+  for (ResultRow& row : read.rows) add(row);
   // The file holds each row once; a row may be both in it and beside it
   // while a merge is cut short.
-  if (const QStringList waitingFiles = waitingFilesBeside(path); !waitingFiles.isEmpty()) {
-    RowsOnce once;
-    for (ResultRow& row : report.read.rows) once.Add(std::move(row));
-    for (const QString& waiting : waitingFiles) {
-      for (ResultRow& row : readWaitingRows(waiting)) report.waiting += once.Add(std::move(row));
-    }
-    report.read.rows = std::move(once.rows());
+  for (const QString& waiting : waitingFilesBeside(source.file)) {
+    for (ResultRow& row : readWaitingRows(waiting)) report.waiting += add(row);
   }
-  report.overview = Summarize(report.read.rows);
+  report.files << source.file;
+  return {};
+}
+
+}  // namespace
+
+ResultsReport loadResults(const QStringList& paths, QString& error) {
+  ResultsReport report;
+  report.paths = paths;
+  report.taken = QDateTime::currentDateTime();
+  ResultsSources sources = findResultsFiles(paths);
+  report.passedOver = std::move(sources.passedOver);
+  RowsOnce once;
   error.clear();
+  for (const ResultsSource& source : sources.files) {
+    const QString why = readResultsFile(source, once, report);
+    if (why.isEmpty()) continue;
+    // A file named is the teacher's to mend; one found in a folder is
+    // passed over like a file that holds no results.
+    if (paths.contains(source.file)) {
+      error = why;
+      return report;
+    }
+    report.passedOver << why;
+  }
+  report.rows = std::move(once.rows());
+  report.overview = Summarize(report.rows);
   return report;
 }
 

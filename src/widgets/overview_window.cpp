@@ -13,13 +13,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QSplitter>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "io/waiting_rows.h"
+#include "io/results_sources.h"
 #include "print/report.h"
+#include "widgets/chart_view.h"
+#include "widgets/filter_bar.h"
 
 namespace restomer {
 namespace {
@@ -51,11 +54,43 @@ void fill(QStandardItemModel* model, const ReportTable& table) {
   }
 }
 
+QTableView* tableView(QAbstractItemModel* model, const QString& name) {
+  auto* view = new QTableView;
+  view->setModel(model);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setAlternatingRowColors(true);
+  view->verticalHeader()->hide();
+  view->setAccessibleName(name);
+  return view;
+}
+
+// A chart above the table of its numbers.
+QWidget* chartWithNumbers(ChartView* chart, QStandardItemModel* numbers, const QString& name) {
+  auto* splitter = new QSplitter(Qt::Vertical);
+  splitter->addWidget(chart);
+  splitter->addWidget(tableView(numbers, name));
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 1);
+  return splitter;
+}
+
+void showChart(ChartView* view, QStandardItemModel* numbers, const Chart& chart) {
+  view->setChart(chart);
+  fill(numbers, chartTable(chart));
+}
+
+// "5а — Restomer: резултати": the window names the first file or folder.
+QString titleOf(const QStringList& paths) {
+  const QString first = paths.isEmpty() ? QString() : QFileInfo(paths.front()).fileName();
+  return QStringLiteral("%1%2 — Restomer: резултати")
+      .arg(first, paths.size() > 1 ? QStringLiteral(" и още %1").arg(paths.size() - 1) : QString());
+}
+
 }  // namespace
 
-OverviewWindow::OverviewWindow(const QString& path, QWidget* parent)
-    : QWidget(parent), path_(path) {
-  setWindowTitle(QStringLiteral("%1 — Restomer: резултати").arg(QFileInfo(path).fileName()));
+OverviewWindow::OverviewWindow(const QStringList& paths, QWidget* parent)
+    : QWidget(parent), paths_(paths) {
+  setWindowTitle(titleOf(paths));
   createControls();
   reload();
   connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &OverviewWindow::reloadIfChanged);
@@ -69,24 +104,22 @@ void OverviewWindow::createControls() {
   status_ = new QLabel;
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  filterBar_ = new FilterBar;
+  connect(filterBar_, &FilterBar::changed, this, &OverviewWindow::showFiltered);
   tabs_ = new QTabWidget;
   for (const ReportTable& table : ResultsReport().tables()) {
     auto* model = new QStandardItemModel(this);
     auto* sorted = new QSortFilterProxyModel(this);
     sorted->setSourceModel(model);
     sorted->setSortRole(Qt::UserRole);
-    auto* view = new QTableView;
-    view->setModel(sorted);
+    QTableView* view = tableView(sorted, table.title);
     view->setSortingEnabled(true);
     view->sortByColumn(-1, Qt::AscendingOrder);  // the file's order until a header is clicked
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setAlternatingRowColors(true);
-    view->verticalHeader()->hide();
-    view->setAccessibleName(table.title);
     tabs_->addTab(view, table.title);
     models_.push_back(model);
     views_.push_back(view);
   }
+  tabs_->addTab(createCharts(), QStringLiteral("Графики"));
 
   views_.front()->setToolTip(
       QStringLiteral("Enter или двойно щракване отваря задачите на ученика."));
@@ -115,51 +148,64 @@ void OverviewWindow::createControls() {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(status_);
+  layout->addWidget(filterBar_);
   layout->addWidget(tabs_);
   layout->addLayout(buttons);
 }
 
-// The rows waiting beside the file come and go with it.
-QString OverviewWindow::filesRead() const {
-  QString files;
-  for (const QString& path : QStringList{path_} + waitingFilesBeside(path_)) {
-    const QFileInfo file(path);
-    files += QStringLiteral("%1 %2 %3\n")
-                 .arg(path)
-                 .arg(file.size())
-                 .arg(file.lastModified().toMSecsSinceEpoch());
-  }
-  return files;
+QWidget* OverviewWindow::createCharts() {
+  mistakesChart_ = new ChartView;
+  lessonsChart_ = new ChartView;
+  mistakesNumbers_ = new QStandardItemModel(this);
+  lessonsNumbers_ = new QStandardItemModel(this);
+  auto* charts = new QSplitter(Qt::Horizontal);
+  charts->addWidget(chartWithNumbers(mistakesChart_, mistakesNumbers_,
+                                     QStringLiteral("Грешки по монети и банкноти, числата")));
+  charts->addWidget(
+      chartWithNumbers(lessonsChart_, lessonsNumbers_, QStringLiteral("Верни по уроци, числата")));
+  return charts;
 }
 
 void OverviewWindow::reloadIfChanged() {
-  if (filesRead() != filesRead_) reload();
+  if (resultsState(paths_) != filesRead_) reload();
 }
 
 void OverviewWindow::reload() {
-  const QFileInfo file(path_);
-  filesRead_ = filesRead();
-  // A watched file that is replaced is no longer watched.
-  if (!watcher_.files().contains(path_)) watcher_.addPath(path_);
+  filesRead_ = resultsState(paths_);
   QString error;
-  ResultsReport report = loadResults(path_, error);
+  ResultsReport report = loadResults(paths_, error);
+  // A watched file that is replaced is no longer watched; new files in a
+  // folder are found by the poll.
+  const QStringList unwatched = QStringList(report.files) + paths_;
+  for (const QString& path : unwatched) {
+    if (!watcher_.files().contains(path) && !watcher_.directories().contains(path)) {
+      watcher_.addPath(path);
+    }
+  }
   if (!error.isEmpty()) {
     status_->setText(error);
     return;
   }
   report_ = std::move(report);
+  filterBar_->setChoices(ChoicesOf(report_.rows));
+  showFiltered();
+}
+
+void OverviewWindow::showFiltered() {
+  report_.setFilter(filterBar_->filter());
   const std::vector<ReportTable> tables = report_.tables();
   for (std::size_t k = 0; k < tables.size(); ++k) {
     fill(models_[k], tables[k]);
     views_[k]->resizeColumnsToContents();
   }
+  showChart(mistakesChart_, mistakesNumbers_, mistakesChart(report_));
+  showChart(lessonsChart_, lessonsNumbers_,
+            lessonsChart(QStringLiteral("Верни по уроци"), report_.overview.lessons));
   QString status = QStringLiteral("%1: %2 реда, прочетени в %3.")
-                       .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
-                       .arg(report_.read.rows.size())
+                       .arg(report_.sources())
+                       .arg(report_.rows.size())
                        .arg(report_.taken.toString(QStringLiteral("HH:mm:ss")));
-  for (const QString& note : {report_.waitingBeside(), report_.unreadable()}) {
-    if (!note.isEmpty()) status += QLatin1Char(' ') + note;
-  }
+  for (const QString& note : report_.notes()) status += QLatin1Char(' ') + note;
   status_->setText(status);
 }
 
@@ -176,19 +222,25 @@ QWidget* OverviewWindow::showPupil(int pupil) {
   summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* model = new QStandardItemModel(page);
   fill(model, table);
-  auto* view = new QTableView;
-  view->setModel(model);
-  view->setAccessibleName(table.title);
-  view->setAlternatingRowColors(true);
-  view->verticalHeader()->hide();
+  QTableView* view = tableView(model, table.title);
   view->resizeColumnsToContents();
+  const ReportTable lessons = report_.pupilLessons(static_cast<std::size_t>(pupil));
+  auto* chart = new ChartView;
+  auto* numbers = new QStandardItemModel(page);
+  showChart(chart, numbers, lessonsChart(lessons.title, report_.overview.pupils[pupil].lessons));
+  auto* byLesson = new QSplitter(Qt::Horizontal);
+  byLesson->addWidget(chart);
+  byLesson->addWidget(tableView(numbers, lessons.title));
+  auto* parts = new QSplitter(Qt::Vertical);
+  parts->addWidget(view);
+  parts->addWidget(byLesson);
   auto* close = new QDialogButtonBox(QDialogButtonBox::Close);
   connect(close, &QDialogButtonBox::rejected, page, &QDialog::reject);
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(summary);
-  layout->addWidget(view);
+  layout->addWidget(parts);
   layout->addWidget(close);
-  page->resize(820, 420);
+  page->resize(860, 600);
   page->show();
   return page;
 }
@@ -211,9 +263,10 @@ QString OverviewWindow::shownTable() const {
 }
 
 void OverviewWindow::exportReport(const QString& extension, const QString& filter) {
-  const QFileInfo results(path_);
-  const QString suggested =
-      results.dir().filePath(results.completeBaseName() + QLatin1Char('.') + extension);
+  // Beside the first file or in the first folder, named after it.
+  const QFileInfo first(paths_.value(0));
+  const QString suggested = (first.isDir() ? QDir(first.absoluteFilePath()) : first.dir())
+                                .filePath(first.completeBaseName() + QLatin1Char('.') + extension);
   const QString path =
       QFileDialog::getSaveFileName(this, QStringLiteral("Запиши отчета"), suggested, filter);
   if (path.isEmpty()) return;

@@ -1,8 +1,10 @@
-// The overview of a results file: who needs help and with what. Three
-// tables (pupils, tasks, mistakes), each sortable by any column, the rows
-// that could not be read, and exports: the shown table copied as
-// tab-separated text, the overview as PDF or Excel. It follows the file
-// while pupils practise, and only ever reads it.
+// The overview of results files and folders: a class over its lessons,
+// who needs help and with what. Four tables (pupils, tasks, mistakes,
+// lessons), each sortable by any column, two charts with their numbers, a
+// filter bar that every table, chart and export follows, the rows that
+// could not be read, and exports: the shown table copied as tab-separated
+// text, the overview as PDF or Excel. It follows the files while pupils
+// practise, and only ever reads them.
 #ifndef RESTOMER_WIDGETS_OVERVIEW_WINDOW_H_
 #define RESTOMER_WIDGETS_OVERVIEW_WINDOW_H_
 
@@ -21,17 +23,22 @@ class QTableView;
 
 namespace restomer {
 
+class ChartView;
+class FilterBar;
+
 class OverviewWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit OverviewWindow(const QString& path, QWidget* parent = nullptr);
+  explicit OverviewWindow(const QStringList& paths, QWidget* parent = nullptr);
 
-  // Reads the file again when it changed since the last reading.
+  // Reads the files again when any changed since the last reading.
   void reloadIfChanged();
 
   QTabWidget* tabs() const { return tabs_; }
   QTableView* view(int table) const { return views_.at(table); }
+  FilterBar* filterBar() const { return filterBar_; }
+  const ResultsReport& report() const { return report_; }
 
   // "Копирай": the shown table, in its shown order, as tab-separated text.
   QString shownTable() const;
@@ -42,19 +49,25 @@ class OverviewWindow : public QWidget {
 
  private:
   void createControls();
+  QWidget* createCharts();
   void reload();
-  // The results file and the waiting files beside it, as they stand now.
-  QString filesRead() const;
+  // Counts the rows the filter bar takes and shows them.
+  void showFiltered();
   void exportReport(const QString& extension, const QString& filter);
 
-  QString path_;
+  QStringList paths_;
   ResultsReport report_;
   QString filesRead_;  // each file read: its path, size and time
   QFileSystemWatcher watcher_;
   // A share sends no change notices: the file is polled too.
   QTimer poll_;
   QLabel* status_ = nullptr;
+  FilterBar* filterBar_ = nullptr;
   QTabWidget* tabs_ = nullptr;
+  ChartView* mistakesChart_ = nullptr;
+  ChartView* lessonsChart_ = nullptr;
+  QStandardItemModel* mistakesNumbers_ = nullptr;
+  QStandardItemModel* lessonsNumbers_ = nullptr;
   std::vector<QStandardItemModel*> models_;
   std::vector<QTableView*> views_;
 };

@@ -146,8 +146,9 @@ DemonstrationWindow* openPractice(const Lesson& lesson, bool writeResults, QStri
       new PracticeSession(*window, PracticeOptions(seed, *FindLevel(lesson.level), lesson.tasks),
                           *lesson.currency, settings);
   if (writeResults && !lesson.results.empty()) {
-    error = session->writeResultsTo(QString::fromStdString(lesson.results),
-                                    {loginName(), name, lesson.currency, lesson.level, seed});
+    ResultsContext context(loginName(), name, lesson.currency, lesson.level, seed);
+    context.lesson = lesson.title;
+    error = session->writeResultsTo(QString::fromStdString(lesson.results), std::move(context));
     if (!error.isEmpty()) return nullptr;
   }
   window->showPupilName(QString::fromStdString(name));

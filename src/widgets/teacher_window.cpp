@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -153,9 +154,14 @@ QHBoxLayout* TeacherWindow::createButtons() {
 
   auto* results = new QPushButton(QStringLiteral("Р&езултати…"));
   results->setToolTip(
-      QStringLiteral("Обзор на файла с резултати на урока: ученици, задачи и "
-                     "най-честите грешки."));
-  connect(results, &QPushButton::clicked, this, &TeacherWindow::showResults);
+      QStringLiteral("Обзор на резултатите на урока или на целия клас: ученици, задачи, "
+                     "уроци и най-честите грешки."));
+  auto* which = new QMenu(results);
+  which->addAction(QStringLiteral("На &този урок"), this,
+                   [this] { showResults(Results::kLesson); });
+  which->addAction(QStringLiteral("На целия &клас (папката над папката на урока)"), this,
+                   [this] { showResults(Results::kClass); });
+  results->setMenu(which);
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {open, save, tryIt, worksheet, results}) buttons->addWidget(button);
@@ -325,15 +331,19 @@ QString TeacherWindow::writeWorksheetTo(const QString& path) {
   return {};
 }
 
-void TeacherWindow::showResults() {
+OverviewWindow* TeacherWindow::showResults(Results which) {
   const QString path = results_->text().trimmed();
   if (path.isEmpty()) {
     say(QStringLiteral("Урокът няма файл с резултати: изберете го в „Файл с резултати“."));
-    return;
+    return nullptr;
   }
-  auto* overview = new OverviewWindow(path);
+  QDir classFolder = QFileInfo(path).absoluteDir();
+  classFolder.cdUp();
+  auto* overview =
+      new OverviewWindow({which == Results::kLesson ? path : classFolder.absolutePath()});
   overview->setAttribute(Qt::WA_DeleteOnClose);
   overview->show();
+  return overview;
 }
 
 // A try writes no results: the class's file stays as the pupils leave it.

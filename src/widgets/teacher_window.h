@@ -20,6 +20,8 @@ class QSpinBox;
 
 namespace restomer {
 
+class OverviewWindow;
+
 class TeacherWindow : public QWidget {
   Q_OBJECT
 
@@ -40,8 +42,11 @@ class TeacherWindow : public QWidget {
   // writes no results, so that a try leaves the class's file alone.
   void tryLesson();
 
-  // "Резултати…": the overview of the lesson's results file.
-  void showResults();
+  // "Резултати…": the overview of the lesson's results file, or of its
+  // class's folder: the folder above the lesson's folder, which holds every
+  // lesson of the class, each in a folder of its own.
+  enum class Results { kLesson, kClass };
+  OverviewWindow* showResults(Results which);
 
  private:
   void createControls();

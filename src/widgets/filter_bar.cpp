@@ -1,0 +1,117 @@
+#include "widgets/filter_bar.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "core/currency.h"
+
+namespace restomer {
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QDate dateOf(const std::string& day) { return QDate::fromString(text(day), Qt::ISODate); }
+
+// Fills `box` with "всички" and the values, each with its text, keeping
+// the value chosen when it is still there.
+void fillChoice(QComboBox* box, const QList<std::pair<QString, QVariant>>& values) {
+  const QVariant chosen = box->currentData();
+  box->clear();
+  box->addItem(QStringLiteral("всички"), QVariant());
+  for (const auto& [shown, value] : values) box->addItem(shown, value);
+  box->setCurrentIndex(std::max(0, box->findData(chosen)));
+}
+
+// The texts of a list of names, each its own value.
+QList<std::pair<QString, QVariant>> named(const std::vector<std::string>& names) {
+  QList<std::pair<QString, QVariant>> values;
+  for (const std::string& name : names) values.append({text(name), text(name)});
+  return values;
+}
+
+}  // namespace
+
+FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  classes_ = addChoice(QStringLiteral("&Клас:"), QStringLiteral("Клас"));
+  lessons_ = addChoice(QStringLiteral("&Урок:"), QStringLiteral("Урок"));
+  firstDay_ = addDay(QStringLiteral("О&т:"), QStringLiteral("От дата"));
+  lastDay_ = addDay(QStringLiteral("&До:"), QStringLiteral("До дата"));
+  levels_ = addChoice(QStringLiteral("&Ниво:"), QStringLiteral("Ниво"));
+  currencies_ = addChoice(QStringLiteral("&Валута:"), QStringLiteral("Валута"));
+  lessons_->setMinimumContentsLength(12);
+  lessons_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  layout->addStretch();
+}
+
+QComboBox* FilterBar::addChoice(const QString& label, const QString& accessibleName) {
+  auto* box = new QComboBox;
+  box->setAccessibleName(accessibleName);
+  auto* shown = new QLabel(label);
+  shown->setBuddy(box);
+  layout()->addWidget(shown);
+  layout()->addWidget(box);
+  connect(box, &QComboBox::currentIndexChanged, this, [this] {
+    if (!filling_) emit changed();
+  });
+  return box;
+}
+
+QDateEdit* FilterBar::addDay(const QString& label, const QString& accessibleName) {
+  auto* day = new QDateEdit;
+  day->setCalendarPopup(true);
+  day->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+  day->setAccessibleName(accessibleName);
+  auto* shown = new QLabel(label);
+  shown->setBuddy(day);
+  layout()->addWidget(shown);
+  layout()->addWidget(day);
+  connect(day, &QDateEdit::dateChanged, this, [this] {
+    if (!filling_) emit changed();
+  });
+  return day;
+}
+
+void FilterBar::setChoices(const FilterChoices& choices) {
+  filling_ = true;
+  fillChoice(classes_, named(choices.classes));
+  fillChoice(lessons_, named(choices.lessons));
+  QList<std::pair<QString, QVariant>> levels, currencies;
+  for (int level : choices.levels) levels.append({QString::number(level), level});
+  for (const std::string& name : choices.currencies) {
+    const Currency* currency = FindCurrency(name);
+    currencies.append(
+        {currency ? QString::fromUtf8(currency->bulgarian_name) : text(name), text(name)});
+  }
+  fillChoice(levels_, levels);
+  fillChoice(currencies_, currencies);
+  // Days chosen inside the rows' days stay; the others follow the rows.
+  const bool allDays = filter().first_day.empty() && filter().last_day.empty();
+  for (QDateEdit* day : {firstDay_, lastDay_}) {
+    day->setDateRange(dateOf(choices.first_day), dateOf(choices.last_day));
+  }
+  if (allDays) {
+    firstDay_->setDate(dateOf(choices.first_day));
+    lastDay_->setDate(dateOf(choices.last_day));
+  }
+  choices_ = choices;
+  filling_ = false;
+}
+
+RowFilter FilterBar::filter() const {
+  RowFilter filter;
+  filter.class_name = classes_->currentData().toString().toStdString();
+  filter.lesson = lessons_->currentData().toString().toStdString();
+  filter.level = levels_->currentData().toInt();
+  filter.currency = currencies_->currentData().toString().toStdString();
+  const std::string first = firstDay_->date().toString(Qt::ISODate).toStdString();
+  const std::string last = lastDay_->date().toString(Qt::ISODate).toStdString();
+  if (!choices_.first_day.empty() && first > choices_.first_day) filter.first_day = first;
+  if (!choices_.last_day.empty() && last < choices_.last_day) filter.last_day = last;
+  return filter;
+}
+
+}  // namespace restomer
