@@ -20,37 +20,51 @@ QString valueText(const Chart& chart, double value) {
                       : QLocale().toString(value, 'f', 0);
 }
 
-// The top of the value axis: 100 % for shares, a round number otherwise.
-double axisTop(const Chart& chart) {
-  if (chart.shares) return 1;
-  const double most =
-      chart.values.isEmpty() ? 1 : *std::max_element(chart.values.begin(), chart.values.end());
-  const double step = std::pow(10, std::floor(std::log10(std::max(most, 1.0))));
-  return std::ceil(std::max(most, 1.0) / step) * step;
+// The value axis: its top and the lines of its grid, at round numbers.
+struct Axis {
+  double top = 1;
+  int lines = 4;
+};
+
+Axis axisOf(const Chart& chart) {
+  if (chart.shares) return {1, 4};
+  const double most = std::max(
+      1.0,
+      chart.values.isEmpty() ? 1 : *std::max_element(chart.values.begin(), chart.values.end()));
+  // A step of 1, 2 or 5 times a power of ten, so that at most five lines
+  // reach the most.
+  const double power = std::pow(10, std::floor(std::log10(most / 5)));
+  double step = power;
+  for (double times : {1.0, 2.0, 5.0, 10.0}) {
+    step = std::max(1.0, times * power);
+    if (step * 5 >= most) break;
+  }
+  const int lines = static_cast<int>(std::ceil(most / step));
+  return {lines * step, lines};
 }
 
 // The grid, its values at the left; returns the plot's area.
-QRectF drawAxis(QPainter& painter, const QRectF& area, const Chart& chart, double top) {
-  const QFontMetricsF metrics(painter.font());
+QRectF drawAxis(QPainter& painter, const QRectF& area, const Chart& chart, const Axis& axis) {
+  const double top = axis.top;
+  const QFontMetricsF metrics(painter.font(), painter.device());
   const double left = metrics.horizontalAdvance(valueText(chart, top)) + metrics.height() / 2;
   const QRectF plot(area.left() + left, area.top() + metrics.height() / 2, area.width() - left,
                     area.height() - 2.5 * metrics.height());
-  constexpr int kLines = 4;
-  for (int k = 0; k <= kLines; ++k) {
-    const double y = plot.bottom() - plot.height() * k / kLines;
+  for (int k = 0; k <= axis.lines; ++k) {
+    const double y = plot.bottom() - plot.height() * k / axis.lines;
     painter.setPen(QPen(k == 0 ? kInk : kGrid, 0));
     painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     painter.setPen(kInk);
     painter.drawText(QRectF(area.left(), y - metrics.height() / 2, left - metrics.height() / 4,
                             metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, valueText(chart, top * k / kLines));
+                     Qt::AlignRight | Qt::AlignVCenter, valueText(chart, top * k / axis.lines));
   }
   return plot;
 }
 
 // The label under each of `count` places, elided to its width.
 void drawLabels(QPainter& painter, const QRectF& plot, const QStringList& labels) {
-  const QFontMetricsF metrics(painter.font());
+  const QFontMetricsF metrics(painter.font(), painter.device());
   const double width = plot.width() / std::max<qsizetype>(1, labels.size());
   for (qsizetype k = 0; k < labels.size(); ++k) {
     const QRectF cell(plot.left() + k * width, plot.bottom() + metrics.height() / 4, width,
@@ -62,7 +76,7 @@ void drawLabels(QPainter& painter, const QRectF& plot, const QStringList& labels
 
 void drawBars(QPainter& painter, const QRectF& plot, const Chart& chart, double top) {
   const double width = plot.width() / std::max<qsizetype>(1, chart.values.size());
-  const QFontMetricsF metrics(painter.font());
+  const QFontMetricsF metrics(painter.font(), painter.device());
   for (qsizetype k = 0; k < chart.values.size(); ++k) {
     const double height = plot.height() * chart.values[k] / top;
     const QRectF bar(plot.left() + (k + 0.2) * width, plot.bottom() - height, width * 0.6, height);
@@ -76,7 +90,7 @@ void drawBars(QPainter& painter, const QRectF& plot, const Chart& chart, double 
 
 void drawLine(QPainter& painter, const QRectF& plot, const Chart& chart, double top) {
   const double width = plot.width() / std::max<qsizetype>(1, chart.values.size());
-  const QFontMetricsF metrics(painter.font());
+  const QFontMetricsF metrics(painter.font(), painter.device());
   QPainterPath path;
   QList<QPointF> points;
   for (qsizetype k = 0; k < chart.values.size(); ++k) {
@@ -105,7 +119,7 @@ void drawLine(QPainter& painter, const QRectF& plot, const Chart& chart, double 
 }  // namespace
 
 ReportTable chartTable(const Chart& chart) {
-  ReportTable table{chart.title,
+  ReportTable table{chart.title + QStringLiteral(": числата"),
                     {chart.labelHeading, chart.valueHeading},
                     {ReportTable::Kind::kText,
                      chart.shares ? ReportTable::Kind::kShare : ReportTable::Kind::kWhole},
@@ -122,7 +136,7 @@ void paintChart(QPainter& painter, const QRectF& area, const Chart& chart, const
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setFont(font);
   painter.setPen(kInk);
-  const QFontMetricsF metrics(font);
+  const QFontMetricsF metrics(font, painter.device());
   painter.drawText(QRectF(area.left(), area.top(), area.width(), metrics.height()),
                    Qt::AlignLeft | Qt::AlignTop,
                    metrics.elidedText(chart.title, Qt::ElideRight, area.width()));
@@ -130,8 +144,9 @@ void paintChart(QPainter& painter, const QRectF& area, const Chart& chart, const
   if (chart.values.isEmpty()) {
     painter.drawText(below, Qt::AlignCenter, QStringLiteral("Няма данни."));
   } else {
-    const double top = axisTop(chart);
-    const QRectF plot = drawAxis(painter, below, chart, top);
+    const Axis axis = axisOf(chart);
+    const double top = axis.top;
+    const QRectF plot = drawAxis(painter, below, chart, axis);
     drawLabels(painter, plot, chart.labels);
     if (chart.kind == Chart::Kind::kBars) {
       drawBars(painter, plot, chart, top);

@@ -7,6 +7,7 @@
 
 #include "print/a4_pages.h"
 #include "print/a4_pdf.h"
+#include "print/chart.h"
 #include "print/fonts.h"
 #include "print/report_formats.h"
 
@@ -42,8 +43,10 @@ class ReportPainter {
   }
 
   void table(const ReportTable& table) {
-    title(table.title, kTitlePoints - 3);
+    QFont heading = windowFont();
+    heading.setPointSize(kTitlePoints - 3);
     if (table.rows.isEmpty()) {
+      title(table.title, kTitlePoints - 3);
       paragraph(QStringLiteral("Няма редове."), font_);
       return;
     }
@@ -54,16 +57,30 @@ class ReportPainter {
       cells << texts;
     }
     const QList<double> widths = columnWidths(table, cells);
-    pages_.fit(2 * line());
-    drawRow(table, widths, table.headers, bold_);
+    // The title goes with the headings and a row at least.
+    pages_.fit(pages_.text(table.title, heading, false) + line() / 3 +
+               headingsHeight(table, widths) + line());
+    paragraph(table.title, heading);
+    drawHeadings(table, widths);
     for (const QStringList& texts : cells) {
       if (!pages_.fits(line())) {
         pages_.startPage();
-        drawRow(table, widths, table.headers, bold_);
+        drawHeadings(table, widths);
       }
       drawRow(table, widths, texts, font_);
     }
     pages_.advance(line());
+  }
+
+  // The chart across the page, the table of its numbers under it.
+  void chart(const Chart& chart) {
+    const double height = pages_.mm(55);
+    pages_.fit(height);
+    if (pages_.painting()) {
+      paintChart(pages_.painter(), QRectF(0, pages_.y(), pages_.width(), height), chart, font_);
+    }
+    pages_.advance(height + line() / 2);
+    table(chartTable(chart));
   }
 
  private:
@@ -90,10 +107,47 @@ class ReportPainter {
     pages_.advance(line());
   }
 
-  // Each column as wide as its widest cell and its heading. Where the page
-  // is not wide enough, the headings give way first, down to their cells'
-  // width (a heading is read once, its cells in every row), then every
-  // column in proportion.
+  // The headings, each wrapped in its column's width.
+  void drawHeadings(const ReportTable& table, const QList<double>& widths) {
+    const double height = headingsHeight(table, widths);
+    if (pages_.painting()) {
+      QPainter& painter = pages_.painter();
+      painter.setFont(bold_);
+      double x = 0;
+      for (qsizetype k = 0; k < table.headers.size(); ++k) {
+        painter.drawText(QRectF(x + padding(), pages_.y(), widths[k] - 2 * padding(), height),
+                         Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, table.headers[k]);
+        x += widths[k];
+      }
+      painter.drawLine(QPointF(0, pages_.y() + height), QPointF(x, pages_.y() + height));
+    }
+    pages_.advance(height);
+  }
+
+  double headingsHeight(const ReportTable& table, const QList<double>& widths) const {
+    const QFontMetricsF heading(bold_, &pages_.writer());
+    double height = line();
+    for (qsizetype k = 0; k < table.headers.size(); ++k) {
+      const QRectF wrapped = heading.boundingRect(QRectF(0, 0, widths[k] - 2 * padding(), 1e6),
+                                                  Qt::TextWordWrap, table.headers[k]);
+      height = std::max(height, wrapped.height() + line() - heading.lineSpacing());
+    }
+    return height;
+  }
+
+  // The widest word of a heading: headings wrap at their spaces.
+  static double widestWord(const QFontMetricsF& metrics, const QString& text) {
+    double widest = 0;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+      widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
+    return widest;
+  }
+
+  // Each column as wide as its widest cell and its heading's widest word.
+  // Where the page is not wide enough, the headings give way first, down to
+  // their cells' width (a heading is read once, its cells in every row),
+  // then every column in proportion.
   QList<double> columnWidths(const ReportTable& table, const QList<QStringList>& cells) const {
     const QFontMetricsF plain(font_, &pages_.writer());
     const QFontMetricsF heading(bold_, &pages_.writer());
@@ -104,7 +158,7 @@ class ReportPainter {
       for (const QStringList& row : cells)
         content = std::max(content, plain.horizontalAdvance(row[k]));
       content += 3 * padding();  // a millimetre each side, and one to spare
-      widths << std::max(content, heading.horizontalAdvance(table.headers[k]) + 3 * padding());
+      widths << std::max(content, widestWord(heading, table.headers[k]) + 3 * padding());
       contents << content;
       total += widths.back();
       totalContents += content;
@@ -131,6 +185,8 @@ QString writePdfReport(const QString& path, const ResultsReport& report) {
   return writeA4Pdf(
       path, QStringLiteral("Restomer — резултати"), QStringLiteral("Отчетът"),
       [&report](QPdfWriter& writer) {
+        // A class over its lessons has more columns than a portrait page.
+        writer.setPageOrientation(QPageLayout::Landscape);
         A4Pages pages(writer);
         ReportPainter painter(pages);
         const std::vector<ReportTable> tables = report.tables();
@@ -146,6 +202,9 @@ QString writePdfReport(const QString& path, const ResultsReport& report) {
             if (!note.isEmpty()) painter.paragraph(note, painter.font());
           }
           for (const ReportTable& table : tables) painter.table(table);
+          pages.startPage();
+          painter.chart(mistakesChart(report));
+          painter.chart(lessonsChart(QStringLiteral("Верни по уроци"), report.overview.lessons));
         });
       });
 }

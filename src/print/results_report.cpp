@@ -83,15 +83,15 @@ QString helpText(const PupilLine& pupil, const QLocale& notation) {
   return {};
 }
 
-// "↑ 40 % → 80 %": the share right in the first lesson and in the last;
-// empty for fewer than two lessons.
+// "↑ 40 % → 80 %": the share right in the first lesson and in the last,
+// the arrow saying which way it went; empty for fewer than two lessons.
 QString trendText(const std::vector<LessonShare>& lessons) {
   if (lessons.size() < 2) return {};
   const double first = lessons.front().ShareRight(), last = lessons.back().ShareRight();
-  const QString arrow = last > first   ? QStringLiteral("↑")
-                        : last < first ? QStringLiteral("↓")
-                                       : QStringLiteral("→");
-  return QStringLiteral("%1 %2 → %3")
+  const QString arrow = last > first   ? QStringLiteral("↑ ")
+                        : last < first ? QStringLiteral("↓ ")
+                                       : QString();
+  return QStringLiteral("%1%2 → %3")
       .arg(arrow, cellText(first, Kind::kShare), cellText(last, Kind::kShare));
 }
 

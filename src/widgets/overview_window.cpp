@@ -65,10 +65,17 @@ QTableView* tableView(QAbstractItemModel* model, const QString& name) {
 }
 
 // A chart above the table of its numbers.
+// The numbers of a chart, as wide as they are.
+QTableView* numbersView(QAbstractItemModel* numbers, const QString& name) {
+  QTableView* view = tableView(numbers, name);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  return view;
+}
+
 QWidget* chartWithNumbers(ChartView* chart, QStandardItemModel* numbers, const QString& name) {
   auto* splitter = new QSplitter(Qt::Vertical);
   splitter->addWidget(chart);
-  splitter->addWidget(tableView(numbers, name));
+  splitter->addWidget(numbersView(numbers, name));
   splitter->setStretchFactor(0, 3);
   splitter->setStretchFactor(1, 1);
   return splitter;
@@ -97,7 +104,7 @@ OverviewWindow::OverviewWindow(const QStringList& paths, QWidget* parent)
   poll_.setInterval(kPollMs);
   connect(&poll_, &QTimer::timeout, this, &OverviewWindow::reloadIfChanged);
   poll_.start();
-  resize(900, 560);
+  resize(1000, 620);
 }
 
 void OverviewWindow::createControls() {
@@ -230,7 +237,7 @@ QWidget* OverviewWindow::showPupil(int pupil) {
   showChart(chart, numbers, lessonsChart(lessons.title, report_.overview.pupils[pupil].lessons));
   auto* byLesson = new QSplitter(Qt::Horizontal);
   byLesson->addWidget(chart);
-  byLesson->addWidget(tableView(numbers, lessons.title));
+  byLesson->addWidget(numbersView(numbers, lessons.title));
   auto* parts = new QSplitter(Qt::Vertical);
   parts->addWidget(view);
   parts->addWidget(byLesson);
