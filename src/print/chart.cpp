@@ -157,7 +157,7 @@ void paintChart(QPainter& painter, const QRectF& area, const Chart& chart, const
   painter.restore();
 }
 
-Chart mistakesChart(const ResultsReport& report) {
+Chart mistakesChart(const ResultsReport& report, const QLocale& notation) {
   Chart chart{Chart::Kind::kBars,
               QStringLiteral("Грешки по монети и банкноти"),
               QStringLiteral("Монета"),
@@ -177,7 +177,7 @@ Chart mistakesChart(const ResultsReport& report) {
                    [&counts](const auto& a, const auto& b) { return counts[a] > counts[b]; });
   for (const auto& key : order) {
     if (chart.labels.size() == kMostBars) break;
-    chart.labels << denominationText(key.first, key.second);
+    chart.labels << denominationText(key.first, key.second, notation);
     chart.values << counts[key];
   }
   return chart;

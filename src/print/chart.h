@@ -36,8 +36,8 @@ void paintChart(QPainter& painter, const QRectF& area, const Chart& chart, const
 
 // The class's mistakes per denomination, missing and not needed together,
 // the most first; the share right in each lesson, for the class and for a
-// pupil.
-Chart mistakesChart(const ResultsReport& report);
+// pupil. The denominations are named in `notation` ("0,02 лв.").
+Chart mistakesChart(const ResultsReport& report, const QLocale& notation = QLocale());
 Chart lessonsChart(const QString& title, const std::vector<LessonShare>& lessons);
 
 }  // namespace restomer

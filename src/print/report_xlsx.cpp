@@ -6,6 +6,7 @@
 
 #include "io/c_numbers.h"
 #include "io/draft_file.h"
+#include "print/chart.h"
 #include "print/report_formats.h"
 
 namespace restomer {
@@ -68,8 +69,9 @@ void writeCell(lxw_worksheet* sheet, int row, int column, const QVariant& cell,
 // A sheet of `table`'s headers and kinds with `count` rows, which
 // `rowAt` makes one at a time: in constant-memory mode each row goes to the
 // file as the next begins, so the sheet is never held whole.
-void writeSheet(lxw_workbook* book, const ReportTable& table, qsizetype count,
-                const std::function<QVariantList(qsizetype)>& rowAt, const Formats& formats) {
+lxw_worksheet* writeSheet(lxw_workbook* book, const ReportTable& table, qsizetype count,
+                          const std::function<QVariantList(qsizetype)>& rowAt,
+                          const Formats& formats) {
   lxw_worksheet* sheet = workbook_add_worksheet(book, table.title.toUtf8().constData());
   const QLocale locale = notation();
   QList<double> widths;
@@ -97,14 +99,53 @@ void writeSheet(lxw_workbook* book, const ReportTable& table, qsizetype count,
     worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(count),
                          static_cast<lxw_col_t>(table.headers.size() - 1));
   }
+  return sheet;
+}
+
+lxw_worksheet* writeSheet(lxw_workbook* book, const ReportTable& table, const Formats& formats) {
+  return writeSheet(
+      book, table, table.rows.size(), [&table](qsizetype row) { return table.rows[row]; }, formats);
+}
+
+// Excel's own chart of the sheet's first column against `values`, for its
+// `count` rows, to the right of the table from column `at`.
+void insertChart(lxw_workbook* book, lxw_worksheet* sheet, const QString& sheetName,
+                 const Chart& chart, qsizetype count, lxw_col_t values, lxw_col_t at) {
+  if (count == 0) return;
+  lxw_chart* excel = workbook_add_chart(
+      book, chart.kind == Chart::Kind::kBars ? LXW_CHART_COLUMN : LXW_CHART_LINE);
+  lxw_chart_series* series = chart_add_series(excel, nullptr, nullptr);
+  const QByteArray name = sheetName.toUtf8();
+  const auto last = static_cast<lxw_row_t>(count);
+  chart_series_set_categories(series, name.constData(), 1, 0, last, 0);
+  chart_series_set_values(series, name.constData(), 1, values, last, values);
+  if (chart.kind == Chart::Kind::kLine)
+    chart_series_set_marker_type(series, LXW_CHART_MARKER_CIRCLE);
+  const QByteArray title = chart.title.toUtf8();
+  chart_title_set_name(excel, title.constData());
+  chart_legend_set_position(excel, LXW_CHART_LEGEND_NONE);
+  if (chart.shares) {
+    chart_axis_set_min(excel->y_axis, 0);
+    chart_axis_set_max(excel->y_axis, 1);
+    chart_axis_set_num_format(excel->y_axis, "0%");
+  }
+  worksheet_insert_chart(sheet, 1, at, excel);
 }
 
 void writeSheets(lxw_workbook* book, const ResultsReport& report, const Formats& formats) {
-  for (const ReportTable& table : report.tables(notation())) {
-    writeSheet(
-        book, table, table.rows.size(), [&table](qsizetype row) { return table.rows[row]; },
-        formats);
-  }
+  const std::vector<ReportTable> tables = report.tables(notation());
+  std::vector<lxw_worksheet*> sheets;
+  for (const ReportTable& table : tables) sheets.push_back(writeSheet(book, table, formats));
+  // The share right lesson by lesson, beside the lessons' table, the last.
+  const ReportTable& lessons = tables.back();
+  const Chart byLesson = lessonsChart(QStringLiteral("Верни по уроци"), report.overview.lessons);
+  insertChart(book, sheets.back(), lessons.title, byLesson, lessons.rows.size(),
+              static_cast<lxw_col_t>(lessons.headers.indexOf(byLesson.valueHeading)),
+              static_cast<lxw_col_t>(lessons.headers.size() + 1));
+  const Chart byCoin = mistakesChart(report, notation());
+  ReportTable coins = chartTable(byCoin);
+  coins.title = QStringLiteral("Грешки по монети");  // a sheet's name has no colon
+  insertChart(book, writeSheet(book, coins, formats), coins.title, byCoin, coins.rows.size(), 1, 3);
   const std::vector<std::size_t> taken = report.rowsShown();
   writeSheet(
       book, ResultsReport::everyRowTable(), static_cast<qsizetype>(taken.size()),
