@@ -19,6 +19,7 @@
 #include "io/translations.h"
 #include "print/fonts.h"
 #include "print/report.h"
+#include "print/slips.h"
 #include "print/worksheet.h"
 #include "widgets/application.h"
 #include "widgets/demonstration_window.h"
@@ -146,7 +147,9 @@ int run(int argc, char* argv[]) {
           if (error = notResultsFile(path); !error.isEmpty()) return error;
         }
         const ResultsReport report = loadResults(commandLine.resultsPaths, error);
-        return error.isEmpty() ? writeReport(commandLine.report, report) : error;
+        if (!error.isEmpty()) return error;
+        return commandLine.perPupil ? writeSlips(commandLine.report, report)
+                                    : writeReport(commandLine.report, report);
       });
   }
   return 0;

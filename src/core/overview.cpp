@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "core/lesson.h"
 #include "core/pieces.h"
 #include "core/typed_amount.h"
 
@@ -158,6 +159,18 @@ HelpNeeded NeedsHelp(const PupilLine& pupil) {
   return {};
 }
 
+int LevelToTry(const PupilLine& pupil) {
+  if (pupil.lessons.empty()) return pupil.last_level;
+  const LessonShare& last = pupil.lessons.back();
+  int level = pupil.last_level;
+  if (last.tasks >= kFewestRecentTasks && last.ShareRight() >= kShareRightToMoveUp) {
+    ++level;
+  } else if (last.tasks >= kFewestRecentTasks && last.ShareRight() < kShareRightNeeded) {
+    --level;
+  }
+  return std::clamp(level, LowestLevel(), HighestLevel());
+}
+
 namespace {
 
 // The counting of Summarize, a row at a time.
@@ -218,7 +231,10 @@ class Summary {
     CountInLesson(pupil.lessons, row);
     ++pupil.tasks;
     pupil.levels.insert(row.level);
-    if (row.time > pupil.last_time) pupil.last_time = row.time;
+    if (row.time >= pupil.last_time) {
+      pupil.last_time = row.time;
+      pupil.last_level = row.level;
+    }
     RememberOutcome(pupil, row.outcome);
     return pupil;
   }

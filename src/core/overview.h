@@ -41,6 +41,7 @@ struct PupilLine {
   int skipped = 0;
   std::set<int> levels;
   std::string last_time;                  // of the last answer
+  int last_level = 0;                     // of the last answer
   std::vector<RoundProgress> unfinished;  // rounds left before their end
   // The outcomes of the last tasks, the latest last: what NeedsHelp reads.
   std::vector<TaskRecord::Outcome> recent;
@@ -67,6 +68,12 @@ inline constexpr int kFewestRecentTasks = 5;
 inline constexpr double kShareRightNeeded = 0.6;
 inline constexpr int kSameCoinMissed = 3;
 HelpNeeded NeedsHelp(const PupilLine& pupil);
+
+// The level a pupil tries next: the one above when at least 80 % of their
+// last lesson's tasks (5 or more) were right, the one below when under
+// 60 %, else the same; within the levels there are.
+inline constexpr double kShareRightToMoveUp = 0.8;
+int LevelToTry(const PupilLine& pupil);
 
 struct TaskLine {
   std::string currency;

@@ -268,6 +268,19 @@ const std::vector<OptionRow> kOptionRows = {
      [](const QString& value, CommandLine& commandLine) {
        return setFile("report", value, [&] { commandLine.report = value; });
      }},
+    {"per-pupil",
+     nullptr,
+     [] {
+       return QStringLiteral(
+           "С --report: по една страница A4 за всеки ученик (PDF), за папката му или за "
+           "родителите: уроците, верните във всеки урок и какво да упражнява.");
+     },
+     std::nullopt,
+     {Mode::kReport},
+     [](const QString&, CommandLine& commandLine) {
+       commandLine.perPupil = true;
+       return QString();
+     }},
     {"informatics",
      nullptr,
      [] {
@@ -403,6 +416,8 @@ QString readLessonResults(const QString lessonFile, QString& resultsFile) {
   return {};
 }
 
+QString misplacedOption(const OptionParser& options, Mode mode);
+
 // The overview and the report read results files and folders, or a
 // lesson's results file: nothing else goes with them.
 void readResultsMode(const OptionParser& options, const QStringList& positional,
@@ -411,6 +426,10 @@ void readResultsMode(const OptionParser& options, const QStringList& positional,
   commandLine.mode = report ? Mode::kReport : Mode::kOverview;
   for (const OptionRow& row : kOptionRows) {
     if (row.asks == commandLine.mode) commandLine.error = row.set(options.value(row), commandLine);
+  }
+  if (options.isSet("per-pupil")) {
+    commandLine.error = report ? QString() : misplacedOption(options, commandLine.mode);
+    commandLine.perPupil = report;
   }
   if (!commandLine.error.isEmpty()) return;
   if (report) {
@@ -465,6 +484,7 @@ QString misplacedOption(const OptionParser& options, Mode mode) {
       return std::find(row.belongs.begin(), row.belongs.end(), mode) != row.belongs.end();
     };
     if (belongs(Mode::kCoins)) return QStringLiteral("--%1 върви само с --coins.").arg(row.name);
+    if (belongs(Mode::kReport)) return QStringLiteral("--%1 върви само с --report.").arg(row.name);
     const bool forTasks = belongs(Mode::kWorksheet);
     return QStringLiteral("--%1 е само за %2.")
         .arg(QLatin1String(row.name),

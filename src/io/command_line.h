@@ -37,6 +37,7 @@ struct CommandLine {
   // write.
   QStringList resultsPaths;
   QString report;
+  bool perPupil = false;  // the report is a slip for each pupil
   // The coin system to judge, and the amount to pay with it.
   Coins coins;
   std::optional<std::int64_t> amount;
@@ -55,6 +56,7 @@ struct CommandLine {
 //   restomer --worksheet=FILE.pdf [LESSON.restomer] [--currency=…] [--seed=N] …
 //   restomer --overview=RESULTS.csv|FOLDER [RESULTS.csv|FOLDER…]
 //   restomer --report=REPORT.pdf|REPORT.xlsx RESULTS.csv|FOLDER…
+//   restomer --report=SLIPS.pdf --per-pupil RESULTS.csv|FOLDER…
 //   restomer --coins="4 3 1" [--amount=6]
 //   restomer --informatics
 //   restomer -h|--help|-v|--version
