@@ -54,6 +54,12 @@ set(rows
   "--coins=1000000 999999|2|^$|restomer: Проверката на тези монети стига до сумата 1999999, а най-много е 1000000.\n$"
   "--coins=1 3,--practice|2|^$|restomer: --coins не върви с --practice.\n$"
   "--amount=6|2|^$|restomer: --amount върви само с --coins.\n$"
+  "--report=slips-test.pdf,--per-pupil,lesson-results-test.restomer,results-test.csv|0|^$|"
+  "--report=slips-test.xlsx,--per-pupil,results-test.csv|2|^$|restomer: Листчетата „slips-test.xlsx“ трябва да са .pdf.\n$"
+  "--per-pupil|2|^$|restomer: --per-pupil върви само с --report.\n$"
+  "--overview=results-test.csv,--per-pupil|2|^$|restomer: --per-pupil върви само с --report.\n$"
+  "--report=report-test.pdf,results-test.csv,neither-test.csv|2|^$|restomer: „neither-test.csv“ не е нито файл с резултати, нито урок.\n$"
+  "--report=report-test.xlsx,class-test,results-test.csv|0|^$|"
 )
 # The lesson file whose worksheet a row above writes.
 file(WRITE lesson-test.restomer "[Lesson]\nLevel=1\nSeed=5\n")
@@ -62,6 +68,10 @@ file(WRITE lesson-test.restomer "[Lesson]\nLevel=1\nSeed=5\n")
 file(WRITE lesson-results-test.restomer "[Lesson]\nResults=results-test.csv\n")
 file(WRITE results-test.csv "време,потребител,име,валута,ниво,начално число,кръг,задача,цена,платено,написано ресто,отбелязани,ресто,най-малко бройки,оценка\r\n")
 file(WRITE neither-test.csv "дата,ученик\r\n2026-12-09,Иван\r\n")
+# A class's folder: a lesson's folder with its results, and notes beside it.
+file(MAKE_DIRECTORY class-test/урок-1)
+file(COPY_FILE results-test.csv class-test/урок-1/results-test.csv)
+file(COPY_FILE neither-test.csv class-test/notes.csv)
 foreach(row IN LISTS rows)
   string(REPLACE "|" ";" fields "${row}")
   list(GET fields 0 arguments)

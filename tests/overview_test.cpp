@@ -227,9 +227,10 @@ TEST(Overview, WhoNeedsHelpAndWhoMadeEachMistake) {
 
 // Every column of a row, written as practice writes it, reads back as the
 // same row: each outcome, a name with a comma and a quote, a typed answer
-// that would be a formula, a seed, a round and counted pieces.
+// that would be a formula, a seed, a round, counted pieces and a lesson.
 TEST(Overview, EveryColumnReadsBackAsItWasWritten) {
-  const ResultsContext context{"ivan", "Иван \"Вани\", 3 клас", &kEuro, 3, 2026};
+  ResultsContext context{"ivan", "Иван \"Вани\", 3 клас", &kEuro, 3, 2026};
+  context.lesson = "Ресто, урок \"3\"";
   std::string file = ResultsHeader();
   std::vector<ResultRow> written;
   int line = 2;

@@ -60,11 +60,31 @@ struct Pupil {
   std::string key, shown;
 };
 
-Pupil PupilOf(const ResultRow& row, const std::set<std::string>& names_of_several) {
+// Pupils of two classes are two pupils; a name in several classes is
+// shown with its class ("Мария (5б)").
+Pupil PupilOf(const ResultRow& row, const std::set<std::string>& names_of_several,
+              const std::set<std::string>& names_in_classes) {
   const bool by_computer = row.name.empty() || names_of_several.contains(row.name);
   const std::string& who = row.name.empty() ? row.login : row.name;
-  if (!by_computer || row.computer.empty()) return {who, who};
-  return {who + '\x1F' + row.computer, who + " (" + row.computer + ")"};
+  Pupil pupil{row.class_name + '\x1F' + who, who};
+  if (by_computer && !row.computer.empty()) {
+    pupil.key += '\x1F' + row.computer;
+    pupil.shown += " (" + row.computer + ")";
+  }
+  if (names_in_classes.contains(who)) pupil.shown += " (" + row.class_name + ")";
+  return pupil;
+}
+
+// The names of pupils in more than one class.
+std::set<std::string> NamesInSeveralClasses(const std::vector<ResultRow>& rows) {
+  std::map<std::string, std::string> class_of;
+  std::set<std::string> names;
+  for (const ResultRow& row : rows) {
+    const std::string& who = row.name.empty() ? row.login : row.name;
+    const auto [at, added] = class_of.try_emplace(who, row.class_name);
+    if (!added && at->second != row.class_name) names.insert(who);
+  }
+  return names;
 }
 
 // The rounds each pupil began and left before their end, in the order the
@@ -177,11 +197,13 @@ namespace {
 class Summary {
  public:
   explicit Summary(const std::vector<ResultRow>& rows)
-      : names_of_several_(NamesOfSeveralPupils(rows)), pupil_of_(rows.size(), kNoPupil) {}
+      : names_of_several_(NamesOfSeveralPupils(rows)),
+        names_in_classes_(NamesInSeveralClasses(rows)),
+        pupil_of_(rows.size(), kNoPupil) {}
 
   // The `index`-th row.
   void Add(const ResultRow& row, std::size_t index) {
-    const Pupil who = PupilOf(row, names_of_several_);
+    const Pupil who = PupilOf(row, names_of_several_, names_in_classes_);
     PupilLine& pupil = AddToPupil(row, index, who);
     ++overview_.rows;
     CountIn(LineFor(lessons_, overview_.lessons, row.lesson), row);
@@ -272,6 +294,7 @@ class Summary {
   }
 
   const std::set<std::string> names_of_several_;
+  const std::set<std::string> names_in_classes_;
   Overview overview_;
   std::map<std::string, std::size_t> pupils_;
   std::map<std::string, std::size_t> lessons_;

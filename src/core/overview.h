@@ -112,8 +112,8 @@ struct Overview {
 // Pupils are told apart by name. The same name from two computers in
 // starts of practice that overlap in time is two pupils, one a computer; a
 // pupil who moves to another computer is one. Rows without a name are told
-// apart by login and computer, and a pupil is the same pupil whatever the
-// filter.
+// apart by login and computer. Pupils of two classes are two pupils. A
+// pupil is the same pupil whatever the filter.
 Overview Summarize(const std::vector<ResultRow>& rows, const RowFilter& filter = {});
 
 }  // namespace restomer

@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 
 #include "core/results_reader.h"
@@ -39,14 +40,24 @@ bool mayBeResultsFile(const QString& path) {
 
 ResultsSources findResultsFiles(const QStringList& paths) {
   ResultsSources sources;
+  // A file named twice, or named and in a folder named, is read once.
+  QSet<QString> found;
+  const auto firstTime = [&found](const QString& file) {
+    const QFileInfo info(file);
+    const QString path = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    if (found.contains(path)) return false;
+    found.insert(path);
+    return true;
+  };
   for (const QString& path : paths) {
     const QFileInfo given(path);
     if (!given.isDir()) {
-      sources.files.push_back({path, given.absoluteDir().dirName()});
+      if (firstTime(path)) sources.files.push_back({path, given.absoluteDir().dirName()});
       continue;
     }
     const QString className = QDir(given.absoluteFilePath()).dirName();
     for (const QString& file : csvFilesBelow(path)) {
+      if (!firstTime(file)) continue;
       if (mayBeResultsFile(file)) {
         sources.files.push_back({file, className});
       } else {

@@ -21,6 +21,7 @@
 
 #include "io/results_sources.h"
 #include "print/report.h"
+#include "print/slips.h"
 #include "widgets/chart_view.h"
 #include "widgets/filter_bar.h"
 
@@ -147,11 +148,17 @@ void OverviewWindow::createControls() {
   auto* excel = new QPushButton(QStringLiteral("&Excel…"));
   connect(excel, &QPushButton::clicked, this,
           [this] { exportReport(QStringLiteral("xlsx"), QStringLiteral("Excel (*.xlsx)")); });
+  auto* slips = new QPushButton(QStringLiteral("&Листчета…"));
+  slips->setToolTip(
+      QStringLiteral("По една страница за всеки показан ученик, за папката му или за "
+                     "родителите: уроците, верните и какво да упражнява."));
+  connect(slips, &QPushButton::clicked, this, [this] {
+    exportReport(QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("листчета"));
+  });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(copy);
   buttons->addStretch();
-  buttons->addWidget(pdf);
-  buttons->addWidget(excel);
+  for (QPushButton* button : {pdf, excel, slips}) buttons->addWidget(button);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(status_);
@@ -269,20 +276,24 @@ QString OverviewWindow::shownTable() const {
   return tabSeparated(headers, rows);
 }
 
-void OverviewWindow::exportReport(const QString& extension, const QString& filter) {
+void OverviewWindow::exportReport(const QString& extension, const QString& filter,
+                                  const QString& slips) {
   // Beside the first file or in the first folder, named after it.
   const QFileInfo first(paths_.value(0));
+  const QString name = slips.isEmpty() ? first.completeBaseName() : slips;
   const QString suggested = (first.isDir() ? QDir(first.absoluteFilePath()) : first.dir())
-                                .filePath(first.completeBaseName() + QLatin1Char('.') + extension);
+                                .filePath(name + QLatin1Char('.') + extension);
   const QString path =
       QFileDialog::getSaveFileName(this, QStringLiteral("Запиши отчета"), suggested, filter);
   if (path.isEmpty()) return;
-  if (const QString error = writeReport(path, report_); !error.isEmpty()) {
+  const QString error = slips.isEmpty() ? writeReport(path, report_) : writeSlips(path, report_);
+  if (!error.isEmpty()) {
     QMessageBox::warning(this, windowTitle(), error);
   } else {
-    QMessageBox::information(
-        this, windowTitle(),
-        QStringLiteral("Отчетът е записан в „%1“.").arg(QDir::toNativeSeparators(path)));
+    QMessageBox::information(this, windowTitle(),
+                             (slips.isEmpty() ? QStringLiteral("Отчетът е записан в „%1“.")
+                                              : QStringLiteral("Листчетата са записани в „%1“."))
+                                 .arg(QDir::toNativeSeparators(path)));
   }
 }
 

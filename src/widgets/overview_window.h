@@ -53,7 +53,9 @@ class OverviewWindow : public QWidget {
   void reload();
   // Counts the rows the filter bar takes and shows them.
   void showFiltered();
-  void exportReport(const QString& extension, const QString& filter);
+  // The report, or with `slips` the slips, named so by default.
+  void exportReport(const QString& extension, const QString& filter,
+                    const QString& slips = QString());
 
   QStringList paths_;
   ResultsReport report_;
