@@ -31,6 +31,8 @@ namespace {
 // How often the file is looked at: a row any computer appends shows within
 // this and the time it takes to read.
 constexpr int kPollMs = 2'000;
+// The files watched for changes at most: each costs the system a handle.
+constexpr qsizetype kMostWatched = 256;
 
 // The cell as the table shows it, and its value for sorting.
 QStandardItem* itemOf(const QVariant& cell, ReportTable::Kind kind) {
@@ -189,8 +191,9 @@ void OverviewWindow::reload() {
   QString error;
   ResultsReport report = loadResults(paths_, error);
   // A watched file that is replaced is no longer watched; new files in a
-  // folder are found by the poll.
-  const QStringList unwatched = QStringList(report.files) + paths_;
+  // folder, and the files of a school's folder, are found by the poll.
+  const QStringList unwatched =
+      paths_ + (report.files.size() <= kMostWatched ? report.files : QStringList());
   for (const QString& path : unwatched) {
     if (!watcher_.files().contains(path) && !watcher_.directories().contains(path)) {
       watcher_.addPath(path);
