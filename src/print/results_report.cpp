@@ -324,11 +324,10 @@ QString ResultsReport::sources() const {
 QString ResultsReport::passedOverNote() const {
   if (passedOver.isEmpty()) return {};
   constexpr qsizetype kNamed = 5;
-  QString note =
-      QStringLiteral("Не са прочетени %1: %2")
-          .arg(passedOver.size() == 1 ? QStringLiteral("1 файл")
-                                      : QStringLiteral("%1 файла").arg(passedOver.size()),
-               passedOver.mid(0, kNamed).join(QLatin1Char(' ')));
+  QString note = (passedOver.size() == 1
+                      ? QStringLiteral("Не е прочетен 1 файл: ")
+                      : QStringLiteral("Не са прочетени %1 файла: ").arg(passedOver.size())) +
+                 passedOver.mid(0, kNamed).join(QLatin1Char(' '));
   if (passedOver.size() > kNamed) {
     note += QStringLiteral(" И още %1.").arg(passedOver.size() - kNamed);
   }

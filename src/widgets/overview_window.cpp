@@ -15,9 +15,11 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "io/results_sources.h"
 #include "print/report.h"
@@ -60,6 +62,9 @@ void fill(QStandardItemModel* model, const ReportTable& table) {
 QTableView* tableView(QAbstractItemModel* model, const QString& name) {
   auto* view = new QTableView;
   view->setModel(model);
+  // Headings wrap at their spaces, so that a class's twelve columns fit.
+  view->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) |
+                                                Qt::Alignment(Qt::TextWordWrap));
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->setAlternatingRowColors(true);
   view->verticalHeader()->hide();
@@ -68,6 +73,30 @@ QTableView* tableView(QAbstractItemModel* model, const QString& name) {
 }
 
 // A chart above the table of its numbers.
+// Each column as wide as its cells and its heading's widest word, the
+// header as high as its wrapped headings.
+void fitColumns(QTableView* view) {
+  QHeaderView* header = view->horizontalHeader();
+  const QFontMetrics metrics(header->font());
+  const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+  int lines = 1;
+  for (int column = 0; column < view->model()->columnCount(); ++column) {
+    const QString heading = view->model()->headerData(column, Qt::Horizontal).toString();
+    int word = 0;
+    for (const QString& part : heading.split(u' ')) {
+      word = std::max(word, metrics.horizontalAdvance(part));
+    }
+    const int width =
+        std::max(static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column), word + margin);
+    header->resizeSection(column, width);
+    lines = std::max(
+        lines, metrics.boundingRect(QRect(0, 0, width - margin, 10'000), Qt::TextWordWrap, heading)
+                       .height() /
+                   metrics.lineSpacing());
+  }
+  header->setFixedHeight(lines * metrics.lineSpacing() + margin);
+}
+
 // The numbers of a chart, as wide as they are.
 QTableView* numbersView(QAbstractItemModel* numbers, const QString& name) {
   QTableView* view = tableView(numbers, name);
@@ -213,7 +242,7 @@ void OverviewWindow::showFiltered() {
   const std::vector<ReportTable> tables = report_.tables();
   for (std::size_t k = 0; k < tables.size(); ++k) {
     fill(models_[k], tables[k]);
-    views_[k]->resizeColumnsToContents();
+    fitColumns(views_[k]);
   }
   showChart(mistakesChart_, mistakesNumbers_, mistakesChart(report_));
   showChart(lessonsChart_, lessonsNumbers_,
@@ -240,7 +269,7 @@ QWidget* OverviewWindow::showPupil(int pupil) {
   auto* model = new QStandardItemModel(page);
   fill(model, table);
   QTableView* view = tableView(model, table.title);
-  view->resizeColumnsToContents();
+  fitColumns(view);
   const ReportTable lessons = report_.pupilLessons(static_cast<std::size_t>(pupil));
   auto* chart = new ChartView;
   auto* numbers = new QStandardItemModel(page);
