@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardItemModel>
@@ -17,7 +19,9 @@
 #include <map>
 
 #include "core/results_row.h"
+#include "io/waiting_rows.h"
 #include "locale_support.h"
+#include "print/chart.h"
 #include "print/report.h"
 #include "print/slips.h"
 #include "widgets/filter_bar.h"
@@ -146,6 +150,83 @@ TEST(ClassYear, AFolderOfLessonsReadThroughTheFilter) {
   report.setFilter(fromOctober19);
   EXPECT_EQ(report.overview.lessons.size(), 2u);
   EXPECT_EQ(report.rowsShown().size(), report.overview.rows);
+}
+
+// Each results file once, the rows waiting beside it with it, and a new
+// lesson's file found while the window is open.
+TEST(ClassYear, EveryResultsFileOnceAndNewOnesFollowed) {
+  QTemporaryDir dir;
+  const QString folder = classIn(dir);
+  const QString second = folder + QStringLiteral("/урок-2/резултати.csv");
+  QFile waiting(waitingFileBeside(second, "pc-Мария", "later"));
+  ASSERT_TRUE(waiting.open(QIODevice::WriteOnly));
+  ResultRow late = taskRow("Мария", "2026-10-19", 6, Answer::kRight);
+  late.run = "later";
+  waiting.write(waitingRowsText({late}));
+  waiting.close();
+  QFile(second + QStringLiteral(".lock")).open(QIODevice::WriteOnly);
+  QString error;
+  const ResultsReport report = loadResults({folder, second}, error);
+  EXPECT_EQ(report.files.size(), 3) << "the waiting file and the lock are no results files";
+  EXPECT_EQ(report.passedOver.size(), 1);
+  EXPECT_EQ(report.waiting, 1);
+  EXPECT_EQ(report.rows.size(), 44u);
+
+  OverviewWindow window({folder});
+  EXPECT_EQ(window.report().rows.size(), 44u);
+  QDir(folder).mkdir(QStringLiteral("урок-4"));
+  QFile::copy(second, folder + QStringLiteral("/урок-4/резултати.csv"));
+  window.reloadIfChanged();
+  EXPECT_EQ(window.report().rows.size(), 44u) << "a copied row counts once";
+  QFile fourth(folder + QStringLiteral("/урок-4/резултати.csv"));
+  ASSERT_TRUE(fourth.open(QIODevice::Append));
+  ResultRow next = taskRow("Калин", "2026-11-09", 1, Answer::kRight);
+  next.run = "fourth";
+  fourth.write(QByteArray::fromStdString(ResultsLine(next)));
+  fourth.close();
+  window.reloadIfChanged();
+  EXPECT_EQ(window.report().rows.size(), 45u);
+  EXPECT_EQ(window.report().files.size(), 4);
+}
+
+// The charts have the class's numbers, and draw their bars and lines.
+TEST(ClassYear, ChartsOfTheClass) {
+  QTemporaryDir dir;
+  QString error;
+  const ResultsReport report = loadResults({classIn(dir)}, error);
+  const Chart coins = mistakesChart(report, QLocale(QLocale::Bulgarian));
+  EXPECT_EQ(coins.labels, QStringList{"0,02 лв."}) << "a wrong change is no coin";
+  EXPECT_EQ(coins.values, QList<double>{3});
+  const Chart lessons = lessonsChart("Верни", report.overview.lessons);
+  EXPECT_EQ(lessons.labels.size(), 3);
+  ASSERT_EQ(chartTable(lessons).rows.size(), 3);
+  EXPECT_DOUBLE_EQ(chartTable(lessons).rows[0][1].toDouble(), lessons.values[0]);
+
+  // Pixels of the bars' blue: none without numbers, more for a taller bar.
+  const auto blue = [](const Chart& chart) {
+    QImage image(400, 240, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintChart(painter, QRectF(0, 0, 400, 240), chart, QFont());
+    painter.end();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == qRgb(0x3A, 0x6E, 0xA5);
+    }
+    return count;
+  };
+  Chart empty = coins;
+  empty.labels.clear();
+  empty.values.clear();
+  EXPECT_EQ(blue(empty), 0);
+  Chart two = coins;
+  two.labels = {"a", "b"};
+  two.values = {1, 4};
+  Chart higher = two;
+  higher.values = {3, 4};
+  EXPECT_GT(blue(two), 0);
+  EXPECT_GT(blue(higher), blue(two));
+  EXPECT_GT(blue(lessons), 0);
 }
 
 // Under the Bulgarian settings a pupil's desktop has: one page a pupil, with

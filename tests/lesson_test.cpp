@@ -16,6 +16,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -27,6 +28,7 @@
 #include "io/lesson_file.h"
 #include "io/translations.h"
 #include "print/worksheet.h"
+#include "widgets/overview_window.h"
 #include "widgets/pupil_name.h"
 #include "widgets/teacher_window.h"
 
@@ -222,6 +224,25 @@ TEST(TeacherWindow, SavesASeedAndResultsBesideTheLesson) {
   ASSERT_EQ(readLessonFile(path, read), "");
   EXPECT_EQ(read.seed, 2026u);
   EXPECT_EQ(read.results, QDir::toNativeSeparators(dir.filePath("резултати.csv")).toStdString());
+  // "Резултати…" offers the lesson's file or the class's folder above it.
+  const QPushButton* results = nullptr;
+  for (const auto* button : teacher.findChildren<QPushButton*>()) {
+    if (button->text() == "Р&езултати…") results = button;
+  }
+  ASSERT_NE(results, nullptr);
+  ASSERT_NE(results->menu(), nullptr);
+  EXPECT_EQ(results->menu()->actions().size(), 2);
+  const QString inClass = dir.filePath("5а/урок-1/урок.restomer");
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(inClass).absolutePath()));
+  ASSERT_EQ(teacher.saveLesson(inClass), "");
+  for (const auto& [which, shown] :
+       {std::pair{TeacherWindow::Results::kLesson, dir.filePath("5а/урок-1/резултати.csv")},
+        {TeacherWindow::Results::kClass, dir.filePath("5а")}}) {
+    OverviewWindow* overview = teacher.showResults(which);
+    ASSERT_NE(overview, nullptr);
+    EXPECT_EQ(overview->paths(), QStringList{shown}) << "beside the lesson, not the working folder";
+    overview->close();
+  }
 
   // A long path is elided in the status line: the window keeps its size and
   // the form its rows.

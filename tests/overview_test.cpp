@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lesson.h"
 #include "core/results_reader.h"
 #include "core/results_row.h"
 
@@ -151,6 +152,8 @@ TEST(Overview, PupilsToldApartAndRoundsCutShort) {
   practise("", "lab", "pc-5", "r5", 0, 1, 0);
   practise("", "lab", "pc-6", "r6", 0, 1, 0);
   practise("Ана", "ana", "", "", 0, 2, 0);  // an older version's rows
+  practise("Ана", "ana", "pc-9", "r9", 0, 1, 0);
+  rows.back().class_name = "5б";  // another class's Ана
   struct Line {
     std::string pupil;
     int tasks;
@@ -166,7 +169,75 @@ TEST(Overview, PupilsToldApartAndRoundsCutShort) {
                                       {"Мария", 10, {{2, 10}, {8, 10}}},
                                       {"lab (pc-5)", 1, {}},
                                       {"lab (pc-6)", 1, {}},
-                                      {"Ана", 2, {}}}));
+                                      {"Ана", 2, {}},
+                                      {"Ана (5б)", 1, {}}}));
+}
+
+// The rows a filter takes, the choices it offers, and the level a pupil
+// tries next by their last lesson.
+TEST(Overview, TheFilterAndTheLevelToTry) {
+  std::vector<ResultRow> rows;
+  const auto add = [&rows](const char* class_name, const char* lesson, const char* day, int level,
+                           const Currency* currency, int right, int of) {
+    ResultsContext context("lab", "Ива", currency, level, 7);
+    context.lesson = lesson;
+    for (int task = 1; task <= of; ++task) {
+      rows.push_back(
+          ResultRowOf(std::string(day) + "T09:0" + std::to_string(task) + ":00Z", context,
+                      {1,
+                       task,
+                       2518,
+                       3000,
+                       "4.82",
+                       {"2"},
+                       482,
+                       {{"2", 2}},
+                       task <= right ? TaskRecord::Outcome::kRight : TaskRecord::Outcome::kWrong}));
+      rows.back().class_name = class_name;
+    }
+  };
+  add("5а", "Б", "2026-10-05", 1, &kLev, 2, 5);
+  add("5а", "А", "2026-10-12", 2, &kEuro, 5, 5);
+  add("5б", "Б", "2026-10-19", 3, &kLev, 1, 2);
+  const struct {
+    RowFilter filter;
+    std::size_t rows;
+    std::size_t lessons;
+  } cases[] = {{{}, 12, 2},
+               {{"5а"}, 10, 2},
+               {{"", "Б"}, 7, 1},
+               {{"", "", "2026-10-12"}, 7, 2},
+               {{"", "", "", "2026-10-11"}, 5, 1},
+               {{"", "", "", "", 2}, 5, 1},
+               {{"", "", "", "", 0, "lev"}, 7, 1},
+               {{"5б", "А"}, 0, 0}};
+  for (const auto& c : cases) {
+    const Overview overview = Summarize(rows, c.filter);
+    EXPECT_EQ(overview.rows, c.rows) << c.filter.class_name << c.filter.lesson << c.filter.level;
+    EXPECT_EQ(overview.lessons.size(), c.lessons);
+  }
+  const FilterChoices choices = ChoicesOf(rows);
+  EXPECT_EQ(choices.lessons, (std::vector<std::string>{"Б", "А"})) << "by the time they began";
+  EXPECT_EQ(choices.classes, (std::vector<std::string>{"5а", "5б"}));
+  EXPECT_EQ(choices.levels, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(choices.first_day + " " + choices.last_day, "2026-10-05 2026-10-19");
+
+  // The pupil's last lesson decides: Ива of 5а had 5 of 5 at level 2.
+  EXPECT_EQ(LevelToTry(Summarize(rows).pupils.at(0)), 3);
+  const struct {
+    int right, of, level, next;
+  } levels[] = {{5, 5, 2, 3},
+                {4, 5, 2, 3},
+                {3, 5, 2, 2},
+                {2, 5, 2, 1},
+                {1, 4, 2, 2},
+                {5, 5, HighestLevel(), HighestLevel()},
+                {0, 5, LowestLevel(), LowestLevel()}};
+  for (const auto& c : levels) {
+    rows.clear();
+    add("5а", "А", "2026-10-05", c.level, &kLev, c.right, c.of);
+    EXPECT_EQ(LevelToTry(Summarize(rows).pupils.at(0)), c.next) << c.right << "/" << c.of;
+  }
 }
 
 // Who needs help, by the rule: under 60 % right of the last 10 answers (at

@@ -47,16 +47,22 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
   layout->addStretch();
 }
 
+void FilterBar::addLabelled(const QString& label, QWidget* field, const QString& accessibleName) {
+  field->setAccessibleName(accessibleName);
+  auto* shown = new QLabel(label);
+  shown->setBuddy(field);
+  layout()->addWidget(shown);
+  layout()->addWidget(field);
+}
+
+void FilterBar::tellChanged() {
+  if (!filling_) emit changed();
+}
+
 QComboBox* FilterBar::addChoice(const QString& label, const QString& accessibleName) {
   auto* box = new QComboBox;
-  box->setAccessibleName(accessibleName);
-  auto* shown = new QLabel(label);
-  shown->setBuddy(box);
-  layout()->addWidget(shown);
-  layout()->addWidget(box);
-  connect(box, &QComboBox::currentIndexChanged, this, [this] {
-    if (!filling_) emit changed();
-  });
+  addLabelled(label, box, accessibleName);
+  connect(box, &QComboBox::currentIndexChanged, this, &FilterBar::tellChanged);
   return box;
 }
 
@@ -64,14 +70,8 @@ QDateEdit* FilterBar::addDay(const QString& label, const QString& accessibleName
   auto* day = new QDateEdit;
   day->setCalendarPopup(true);
   day->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-  day->setAccessibleName(accessibleName);
-  auto* shown = new QLabel(label);
-  shown->setBuddy(day);
-  layout()->addWidget(shown);
-  layout()->addWidget(day);
-  connect(day, &QDateEdit::dateChanged, this, [this] {
-    if (!filling_) emit changed();
-  });
+  addLabelled(label, day, accessibleName);
+  connect(day, &QDateEdit::dateChanged, this, &FilterBar::tellChanged);
   return day;
 }
 

@@ -35,6 +35,8 @@ class FilterBar : public QWidget {
   void changed();
 
  private:
+  void addLabelled(const QString& label, QWidget* field, const QString& accessibleName);
+  void tellChanged();
   QComboBox* addChoice(const QString& label, const QString& accessibleName);
   QDateEdit* addDay(const QString& label, const QString& accessibleName);
 

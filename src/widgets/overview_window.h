@@ -39,6 +39,7 @@ class OverviewWindow : public QWidget {
   QTableView* view(int table) const { return views_.at(table); }
   FilterBar* filterBar() const { return filterBar_; }
   const ResultsReport& report() const { return report_; }
+  const QStringList& paths() const { return paths_; }
 
   // "Копирай": the shown table, in its shown order, as tab-separated text.
   QString shownTable() const;

@@ -332,11 +332,14 @@ QString TeacherWindow::writeWorksheetTo(const QString& path) {
 }
 
 OverviewWindow* TeacherWindow::showResults(Results which) {
-  const QString path = results_->text().trimmed();
-  if (path.isEmpty()) {
+  const QString typed = results_->text().trimmed();
+  if (typed.isEmpty()) {
     say(QStringLiteral("Урокът няма файл с резултати: изберете го в „Файл с резултати“."));
     return nullptr;
   }
+  // A results file named without a folder is the lesson's folder's, as
+  // the pupils' practice finds it.
+  const QString path = QFileInfo(QDir(folderFor(file_)), typed).absoluteFilePath();
   QDir classFolder = QFileInfo(path).absoluteDir();
   classFolder.cdUp();
   auto* overview =
