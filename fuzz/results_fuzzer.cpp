@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/lesson.h"
 #include "core/overview.h"
 #include "core/results_reader.h"
 #include "fuzz_check.h"
@@ -35,6 +36,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const restomer::TaskLine& task : overview.tasks) CHECK(task.right <= task.answered);
   for (std::size_t k = 1; k < overview.mistakes.size(); ++k) {
     CHECK(overview.mistakes[k - 1].count >= overview.mistakes[k].count);
+  }
+  // The lessons count every row once too, and so does a filter by the first
+  // row's lesson: the rows it takes and no others.
+  std::size_t in_lessons = 0;
+  for (const restomer::LessonShare& lesson : overview.lessons) {
+    CHECK(lesson.right <= lesson.tasks);
+    in_lessons += static_cast<std::size_t>(lesson.tasks);
+  }
+  CHECK(in_lessons == read.rows.size());
+  if (!read.rows.empty()) {
+    restomer::RowFilter filter;
+    filter.lesson = read.rows.front().lesson;
+    filter.level = read.rows.front().level;
+    std::size_t taken = 0;
+    for (const restomer::ResultRow& each : read.rows) taken += filter.Takes(each);
+    const restomer::Overview filtered = restomer::Summarize(read.rows, filter);
+    CHECK(filtered.rows == taken && taken >= 1);
+    CHECK(filtered.lessons.size() == 1);
+    const int level = restomer::LevelToTry(filtered.pupils.front());
+    CHECK(level >= restomer::LowestLevel() && level <= restomer::HighestLevel());
   }
   return 0;
 }
