@@ -117,7 +117,7 @@ TEST(Report, ThePdfAndTheWorkbookReadBack) {
         "Грешки|2|1|s|грешно ресто", "Грешки|3|1|s|0,05 лв.: липсва", "Грешки|3|2|n|2",
         "Всички редове|2|11|s|=1+1", "Всички редове|3|11|s|1,21",
         "Всички редове|5|3|s|Иван Петров", "Грешки по монети|2|1|s|0,05 лв.",
-        "Грешки по монети|2|2|n|2", "Уроци|2|3|n|4"}) {
+        "Грешки по монети|2|2|n|2", "Уроци|2|3|n|4", "Отчет|4|2|s|4"}) {
     EXPECT_TRUE(cells.contains(QString::fromUtf8(expected))) << expected;
   }
   EXPECT_TRUE(cells.filter(QRegularExpression(QStringLiteral("^Ученици\\|2\\|9\\|d\\|2"))).size() ==

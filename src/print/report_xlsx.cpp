@@ -132,6 +132,20 @@ void insertChart(lxw_workbook* book, lxw_worksheet* sheet, const QString& sheetN
   worksheet_insert_chart(sheet, 1, at, excel);
 }
 
+// What the workbook shows: the files read, when, the filter and the notes
+// the window shows above its tables.
+ReportTable aboutTable(const ResultsReport& report) {
+  ReportTable about{
+      QStringLiteral("Отчет"),
+      {QStringLiteral("Какво"), QStringLiteral("")},
+      {ReportTable::Kind::kText, ReportTable::Kind::kText},
+      {{QStringLiteral("Прочетено"), report.sources()},
+       {QStringLiteral("На"), report.taken.toString(QStringLiteral("dd.MM.yyyy HH:mm"))},
+       {QStringLiteral("Редове"), QString::number(report.overview.rows)}}};
+  for (const QString& note : report.notes()) about.rows.append({QStringLiteral("Бележка"), note});
+  return about;
+}
+
 void writeSheets(lxw_workbook* book, const ResultsReport& report, const Formats& formats) {
   const std::vector<ReportTable> tables = report.tables(notation());
   std::vector<lxw_worksheet*> sheets;
@@ -150,6 +164,7 @@ void writeSheets(lxw_workbook* book, const ResultsReport& report, const Formats&
   writeSheet(
       book, ResultsReport::everyRowTable(), static_cast<qsizetype>(taken.size()),
       [&](qsizetype row) { return ResultsReport::rowCells(report.rows[taken[row]]); }, formats);
+  writeSheet(book, aboutTable(report), formats);
 }
 
 }  // namespace
