@@ -40,15 +40,6 @@ std::string LevelText(const Level& level, std::string_view unit) {
   return text + (text.ends_with('.') ? "" : ".");
 }
 
-std::uint64_t TaskGenerator::Below(std::uint64_t bound) {
-  // 2^64 mod bound: rejecting the values below it leaves a whole number of
-  // runs of `bound` values, so every remainder is equally likely.
-  const std::uint64_t rejected = -bound % bound;
-  std::uint64_t value = engine_();
-  while (value < rejected) value = engine_();
-  return value % bound;
-}
-
 PracticeTask TaskGenerator::Next() {
   const std::int64_t largest = level_.largest_units[Below(level_.largest_units.size())];
   const auto units =

@@ -3,9 +3,10 @@
 #define RESTOMER_CORE_TASK_GENERATOR_H_
 
 #include <cstdint>
-#include <random>
 #include <span>
 #include <string>
+
+#include "core/seeded_numbers.h"
 
 namespace restomer {
 
@@ -45,16 +46,13 @@ std::string LevelText(const Level& level, std::string_view unit);
 class TaskGenerator {
  public:
   explicit TaskGenerator(std::uint64_t seed, const Level& level = *FindLevel(kDefaultLevel))
-      : engine_(seed), level_(level) {}
+      : numbers_(seed), level_(level) {}
   PracticeTask Next();
 
  private:
-  // A number from 0 to bound - 1. Drawn from the engine's output, which the
-  // C++ standard fixes to the bit, by arithmetic of our own: the standard
-  // library's distributions differ from one library to the next.
-  std::uint64_t Below(std::uint64_t bound);
+  std::uint64_t Below(std::uint64_t bound) { return numbers_.Below(bound); }
 
-  std::mt19937_64 engine_;
+  SeededNumbers numbers_;
   const Level& level_;
 };
 
