@@ -13,6 +13,7 @@
 #include "core/coin_wording.h"
 #include "core/conversions.h"
 #include "core/currency.h"
+#include "core/informatics_tasks.h"
 
 namespace restomer {
 namespace {
@@ -160,6 +161,63 @@ TEST(CoinSystem, TheLevAndTheEuroAsTheWindowCountsThem) {
             (std::vector<std::string>{
                 "Към сумата: 0,00 добавям: 1*0,02 лв.", "Към сумата: 0,02 добавям: 1*0,2 лв.",
                 "Към сумата: 0,22 добавям: 1*0,5 лв.", "Натрупаната сума е равна на 0,72"}));
+}
+
+}  // namespace
+}  // namespace restomer
+
+namespace restomer {
+namespace {
+
+// The counts of a payment, one for each coin of `coins`.
+std::vector<std::int64_t> CountsOf(const Coins& coins, const Payment& payment) {
+  std::vector<std::int64_t> counts(coins.size());
+  for (const auto& [value, count] : payment.counts) {
+    counts[std::find(coins.begin(), coins.end(), value) - coins.begin()] = count;
+  }
+  return counts;
+}
+
+// Each level's tasks are of its kind, the same for a seed, and checked by
+// the fewest: greedy's counts are right exactly where greedy is the fewest.
+TEST(CoinSystem, InformaticsTasksOfEachLevel) {
+  for (const InformaticsLevel& level : InformaticsLevels()) {
+    SCOPED_TRACE(level.number);
+    InformaticsTasks tasks(2026, level), again(2026, level);
+    int failing = 0;
+    for (int k = 0; k < 40; ++k) {
+      const InformaticsTask task = tasks.Next();
+      ASSERT_EQ(task, again.Next()) << "the same seed, the same tasks";
+      ASSERT_EQ(static_cast<int>(task.coins.size()), level.coins);
+      EXPECT_TRUE(std::is_sorted(task.coins.rbegin(), task.coins.rend()));
+      EXPECT_EQ(task.coins.back() == 1, level.with_one);
+      EXPECT_LE(task.coins.front(), level.largest);
+      ASSERT_TRUE(task.amount >= 1 && task.amount <= level.amount);
+      EXPECT_EQ(task.question, k % 2 == 0 ? InformaticsTask::Question::kFewest
+                                          : InformaticsTask::Question::kIsGreedyFewest);
+      if (level.greedy_must_fail) {
+        const std::optional<std::int64_t> fails = JudgeGreedy(task.coins).counterexample;
+        ASSERT_TRUE(fails.has_value());
+        EXPECT_LE(*fails, level.amount);
+      }
+      const std::optional<Payment> fewest =
+          FewestUpTo(task.coins, task.amount).PaymentOf(task.amount);
+      ASSERT_TRUE(fewest.has_value()) << "every amount asked can be paid";
+      EXPECT_TRUE(IsFewest(task, CountsOf(task.coins, *fewest)));
+      const std::optional<Payment> greedy = Greedy(task.coins, task.amount);
+      const bool greedyRight = greedy && IsFewest(task, CountsOf(task.coins, *greedy));
+      EXPECT_EQ(greedyRight, GreedyIsFewest(task));
+      failing += !greedyRight;
+    }
+    EXPECT_GE(failing, level.greedy_must_fail ? 10 : 1) << "amounts where greedy fails are asked";
+  }
+  const InformaticsTask task{{4, 3, 1}, 6, InformaticsTask::Question::kFewest};
+  EXPECT_TRUE(IsFewest(task, {0, 2, 0}));
+  EXPECT_FALSE(IsFewest(task, {1, 0, 2})) << "greedy's three pieces";
+  EXPECT_FALSE(IsFewest(task, {0, 1, 0})) << "pays 3";
+  EXPECT_FALSE(IsFewest(task, {0, 2})) << "a count missing";
+  EXPECT_FALSE(IsFewest(task, {-1, 3, 1})) << "a negative count";
+  EXPECT_EQ(FindInformaticsLevel(6), nullptr);
 }
 
 }  // namespace
