@@ -18,6 +18,7 @@
 #include "io/results_file.h"
 #include "io/translations.h"
 #include "print/fonts.h"
+#include "print/informatics_worksheet.h"
 #include "print/report.h"
 #include "print/slips.h"
 #include "print/worksheet.h"
@@ -122,6 +123,10 @@ int run(int argc, char* argv[]) {
       return 0;
     case Mode::kWorksheet:
       return writeWithoutWindow(argc, argv, [&commandLine] {
+        if (commandLine.informatics || !commandLine.lesson.coins.empty()) {
+          return writeInformaticsWorksheet(commandLine.worksheet,
+                                           informaticsSheetOptionsOf(commandLine.lesson));
+        }
         return writeWorksheet(commandLine.worksheet, worksheetOptionsOf(commandLine.lesson));
       });
     case Mode::kDemonstration:

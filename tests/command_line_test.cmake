@@ -54,6 +54,9 @@ set(rows
   "--coins=1000000 999999|2|^$|restomer: Проверката на тези монети стига до сумата 1999999, а най-много е 1000000.\n$"
   "--coins=1 3,--practice|2|^$|restomer: --coins не върви с --practice.\n$"
   "--amount=6|2|^$|restomer: --amount върви само с --coins.\n$"
+  "--worksheet=informatics-test.pdf,--informatics,--level=5,--tasks=3|0|^$|"
+  "--worksheet=informatics-test.pdf,coins-test.restomer|0|^$|"
+  "--informatics,--practice|2|^$|restomer: --informatics не върви с --practice и --teacher.\n$"
   "--report=slips-test.pdf,--per-pupil,lesson-results-test.restomer,results-test.csv|0|^$|"
   "--report=slips-test.xlsx,--per-pupil,results-test.csv|2|^$|restomer: Листчетата „slips-test.xlsx“ трябва да са .pdf.\n$"
   "--per-pupil|2|^$|restomer: --per-pupil върви само с --report.\n$"
@@ -63,6 +66,8 @@ set(rows
 )
 # The lesson file whose worksheet a row above writes.
 file(WRITE lesson-test.restomer "[Lesson]\nLevel=1\nSeed=5\n")
+# A lesson of a coin system, whose worksheet is an informatics one.
+file(WRITE coins-test.restomer "[Lesson]\nCoins=300000 299999\nSeed=5\n")
 # A lesson with its results file, before any pupil's row, and a file that is
 # neither a lesson nor results.
 file(WRITE lesson-results-test.restomer "[Lesson]\nResults=results-test.csv\n")

@@ -9,9 +9,15 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <clocale>
+#include <vector>
 
 #include "core/button_actions.h"
+#include "core/coin_wording.h"
+#include "core/informatics_tasks.h"
 #include "core/practice.h"
+#include "locale_support.h"
+#include "print/informatics_worksheet.h"
 
 namespace restomer {
 namespace {
@@ -108,6 +114,70 @@ TEST(Worksheet, HoldsPracticesTasksAndTheirCountUp) {
     const qsizetype embedded = fonts[0].indexOf(QStringLiteral("emb"));
     for (const QString& font : fonts.mid(2)) {
       EXPECT_EQ(font.mid(embedded, 3), "yes") << font.toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace restomer
+
+namespace restomer {
+namespace {
+
+// The informatics sheet under the Bulgarian settings a pupil's desktop has:
+// the level's tasks for the seed in order, then the key with both ways of
+// paying each amount and the answer to each question about greedy, and
+// the head and number on every page.
+TEST(Worksheet, InformaticsTasksAndTheirKey) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "the sheet is read back with poppler's tools, which run on Linux";
+#endif
+  const std::string missing = restomer::testing::MissingLocale("bg_BG.UTF-8");
+  ASSERT_TRUE(missing.empty()) << missing;
+  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+  std::setlocale(LC_NUMERIC, "bg_BG.UTF-8");
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("информатика.pdf"));
+  InformaticsSheetOptions options;
+  options.level = FindInformaticsLevel(3);
+  options.tasks = 8;
+  options.seed = 2026;
+  options.date = QDate(2026, 12, 9);
+  const QString written = writeInformaticsWorksheet(path, options);
+  std::setlocale(LC_NUMERIC, before.c_str());
+  ASSERT_EQ(written, "");
+
+  const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+  qsizetype at = 0;
+  const auto expectNext = [&](const std::string& line) {
+    const qsizetype found = text.indexOf(QString::fromStdString(line), at);
+    EXPECT_GE(found, 0) << line << " after character " << at;
+    if (found >= 0) at = found + 1;
+  };
+  InformaticsTasks tasks(2026, *options.level);
+  std::vector<InformaticsTask> drawn;
+  for (int k = 1; k <= options.tasks; ++k) {
+    drawn.push_back(tasks.Next());
+    expectNext(std::to_string(k) + ". Монети: ");
+    expectNext("Сума: " + std::to_string(drawn.back().amount) + ".");
+  }
+  expectNext("ключ с отговорите");
+  for (const InformaticsTask& task : drawn) {
+    const QStringList lines = QString::fromStdString(AmountAnswer(task.coins, task.amount))
+                                  .split('\n', Qt::SkipEmptyParts);
+    for (const QString& line : lines.mid(1)) expectNext(line.toStdString());
+    if (task.question == InformaticsTask::Question::kIsGreedyFewest) {
+      expectNext(GreedyIsFewest(task) ? "Отговор: да." : "Отговор: не.");
+    }
+  }
+  const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+  ASSERT_GE(pages.size(), 2);
+  for (qsizetype k = 0; k < pages.size(); ++k) {
+    for (const QString& head :
+         {QStringLiteral("Restomer — информатика"), QStringLiteral("Ниво 3: "),
+          QStringLiteral("Начално число: 2026."), QStringLiteral("Име:"),
+          QStringLiteral("стр. %1 от %2").arg(k + 1).arg(pages.size())}) {
+      EXPECT_TRUE(pages[k].contains(head)) << "page " << k + 1 << ": " << head.toStdString();
     }
   }
 }

@@ -32,6 +32,7 @@ const InformaticsLevel* FindInformaticsLevel(int number) {
 }
 
 Coins InformaticsTasks::NextSystem() {
+  if (!system_.empty()) return system_;
   for (;;) {
     Coins coins = level_.with_one ? Coins{1} : Coins{};
     while (static_cast<int>(coins.size()) < level_.coins) {
@@ -45,11 +46,19 @@ Coins InformaticsTasks::NextSystem() {
   }
 }
 
+std::int64_t InformaticsTasks::AmountBound(const Coins& coins) const {
+  // A lesson's coins may be larger than the level's amounts: up to the sum
+  // of its two largest coins, greedy's first failure is among them, and the
+  // largest coin at least can be paid.
+  if (system_.empty()) return level_.amount;
+  return std::max(level_.amount, coins.size() == 1 ? coins[0] : coins[0] + coins[1]);
+}
+
 std::int64_t InformaticsTasks::NextAmount(const Coins& coins, const FewestTable& table) {
   // Every other amount is one where greedy is not the fewest, when there is
   // one; the others are any amount the coins can pay.
   std::vector<std::int64_t> failing, payable;
-  for (std::int64_t amount = 1; amount <= level_.amount; ++amount) {
+  for (std::int64_t amount = 1; amount < static_cast<std::int64_t>(table.fewest.size()); ++amount) {
     if (table.fewest[static_cast<std::size_t>(amount)] < 0) continue;
     payable.push_back(amount);
     if (!GreedyMatches(coins, amount, table)) failing.push_back(amount);
@@ -62,7 +71,7 @@ std::int64_t InformaticsTasks::NextAmount(const Coins& coins, const FewestTable&
 InformaticsTask InformaticsTasks::Next() {
   InformaticsTask task;
   task.coins = NextSystem();
-  task.amount = NextAmount(task.coins, FewestUpTo(task.coins, level_.amount));
+  task.amount = NextAmount(task.coins, FewestUpTo(task.coins, AmountBound(task.coins)));
   task.question = ++asked_ % 2 == 1 ? InformaticsTask::Question::kFewest
                                     : InformaticsTask::Question::kIsGreedyFewest;
   return task;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/coin_system.h"
@@ -44,16 +45,21 @@ struct InformaticsTask {
 // where it does not.
 class InformaticsTasks {
  public:
-  InformaticsTasks(std::uint64_t seed, const InformaticsLevel& level)
-      : numbers_(seed), level_(level) {}
+  // With `system`, every task is of that coin system, its amounts up to
+  // the level's.
+  InformaticsTasks(std::uint64_t seed, const InformaticsLevel& level, Coins system = {})
+      : numbers_(seed), level_(level), system_(std::move(system)) {}
   InformaticsTask Next();
 
  private:
   Coins NextSystem();
+  std::int64_t AmountBound(const Coins& coins) const;
+  // An amount of the table's that the coins can pay.
   std::int64_t NextAmount(const Coins& coins, const FewestTable& table);
 
   SeededNumbers numbers_;
   const InformaticsLevel& level_;
+  const Coins system_;
   int asked_ = 0;
 };
 

@@ -286,11 +286,14 @@ const std::vector<OptionRow> kOptionRows = {
      [] {
        return QStringLiteral(
            "Информатика: дава ли алчният начин винаги най-малко бройки? Прозорец, който сравнява "
-           "двата начина за всякакви монети.");
+           "двата начина за всякакви монети; с --worksheet — работен лист с такива задачи.");
      },
      Mode::kInformatics,
-     {Mode::kInformatics},
-     setNothing},
+     {Mode::kInformatics, Mode::kWorksheet},
+     [](const QString&, CommandLine& commandLine) {
+       commandLine.informatics = true;
+       return QString();
+     }},
     {"coins",
      "монети",
      [] {
@@ -460,9 +463,8 @@ void decideLessonMode(const OptionParser& options, CommandLine& commandLine) {
     commandLine.error = QStringLiteral("--worksheet и --practice не вървят заедно.");
   } else if (teacher && (practice || worksheet)) {
     commandLine.error = QStringLiteral("--teacher не върви с --practice и --worksheet.");
-  } else if (informatics && (practice || worksheet || teacher)) {
-    commandLine.error =
-        QStringLiteral("--informatics не върви с --practice, --worksheet и --teacher.");
+  } else if (informatics && (practice || teacher)) {
+    commandLine.error = QStringLiteral("--informatics не върви с --practice и --teacher.");
   }
   commandLine.mode = worksheet     ? Mode::kWorksheet
                      : teacher     ? Mode::kTeacher
