@@ -24,6 +24,7 @@
 #include "print/worksheet.h"
 #include "widgets/application.h"
 #include "widgets/demonstration_window.h"
+#include "widgets/informatics_practice.h"
 #include "widgets/informatics_window.h"
 #include "widgets/overview_window.h"
 #include "widgets/practice_session.h"
@@ -74,7 +75,10 @@ int practise(int argc, char* argv[], const CommandLine& commandLine) {
   QApplication app(argc, argv);
   setUpApplication();
   QString error;
-  if (openPractice(commandLine.lesson, true, error) == nullptr) {
+  const bool opened = commandLine.informatics
+                          ? openInformaticsPractice(commandLine.lesson, error) != nullptr
+                          : openPractice(commandLine.lesson, true, error) != nullptr;
+  if (!opened) {
     return error.isEmpty() ? 0 : showError(argc, argv, error, true);
   }
   return app.exec();

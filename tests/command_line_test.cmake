@@ -56,7 +56,7 @@ set(rows
   "--amount=6|2|^$|restomer: --amount върви само с --coins.\n$"
   "--worksheet=informatics-test.pdf,--informatics,--level=5,--tasks=3|0|^$|"
   "--worksheet=informatics-test.pdf,coins-test.restomer|0|^$|"
-  "--informatics,--practice|2|^$|restomer: --informatics не върви с --practice и --teacher.\n$"
+  "--informatics,--teacher|2|^$|restomer: --informatics не върви с --teacher.\n$"
   "--report=slips-test.pdf,--per-pupil,lesson-results-test.restomer,results-test.csv|0|^$|"
   "--report=slips-test.xlsx,--per-pupil,results-test.csv|2|^$|restomer: Листчетата „slips-test.xlsx“ трябва да са .pdf.\n$"
   "--per-pupil|2|^$|restomer: --per-pupil върви само с --report.\n$"

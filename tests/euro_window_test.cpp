@@ -158,7 +158,7 @@ TEST(CommandLine, EveryOptionInEveryMode) {
       {"ask-name", {"", "-++-++-"}},     {"overview", {"o.csv", "++++++-"}},
       {"report", {"o.pdf", "-----+-"}},  {"worksheet", {"s.pdf", "+--+++-"}},
       {"coins", {"1 2", "+-----+"}},     {"amount", {"6", "----+++"}},
-      {"informatics", {"", "+--+++-"}},  {"per-pupil", {"", "-----+-"}},
+      {"informatics", {"", "++-+++-"}},  {"per-pupil", {"", "-----+-"}},
   };
   const QStringList names = commandLineOptionNames();
   ASSERT_EQ(static_cast<std::size_t>(names.size()), expected.size());

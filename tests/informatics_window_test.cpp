@@ -7,12 +7,20 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include "core/overview.h"
+#include "core/results_reader.h"
+#include "widgets/informatics_practice.h"
 
 namespace restomer {
 namespace {
@@ -95,6 +103,70 @@ TEST(InformaticsWindow, ExplainsTypedCoinsAndStepsTheTable) {
   QTest::keyClick(coins, Qt::Key_Return);
   EXPECT_TRUE(shownTexts(window).contains("Монетата 4 е дадена два пъти."));
   EXPECT_EQ(table->rowCount(), 0);
+}
+
+}  // namespace
+}  // namespace restomer
+
+namespace restomer {
+namespace {
+
+// Practice of a level: the fewest typed with the keyboard is right, a wrong
+// answer about greedy is explained with both ways, the round ends with its
+// score, and each answer is a row the overview reads back with its coins.
+TEST(InformaticsPractice, ChecksExplainsAndWritesRows) {
+  QTemporaryDir dir;
+  const QString results = dir.filePath(QStringLiteral("резултати.csv"));
+  Lesson lesson;
+  lesson.level = 2;
+  lesson.tasks = 2;
+  lesson.seed = 7;
+  lesson.results = results.toStdString();
+  lesson.name = "Ива";
+  QString error;
+  InformaticsPractice* practice = openInformaticsPractice(lesson, error);
+  ASSERT_NE(practice, nullptr) << error.toStdString();
+  const InformaticsTask first = practice->task();
+  ASSERT_EQ(first.question, InformaticsTask::Question::kFewest);
+  const Payment fewest = *FewestUpTo(first.coins, first.amount).PaymentOf(first.amount);
+  for (std::size_t k = 0; k < first.coins.size(); ++k) {
+    for (const auto& [value, count] : fewest.counts) {
+      if (value != first.coins[k]) continue;
+      practice->counts()[k]->selectAll();
+      QTest::keyClicks(practice->counts()[k], QString::number(count));
+    }
+  }
+  QTest::mouseClick(practice->checkButton(), Qt::LeftButton);
+  EXPECT_TRUE(practice->explanation()->toPlainText().startsWith("Вярно.\nАлчният начин: "))
+      << practice->explanation()->toPlainText().toStdString();
+  EXPECT_FALSE(practice->checkButton()->isEnabled()) << "one answer a task";
+
+  practice->nextTask();
+  const InformaticsTask second = practice->task();
+  ASSERT_EQ(second.question, InformaticsTask::Question::kIsGreedyFewest);
+  (GreedyIsFewest(second) ? practice->no() : practice->yes())->setChecked(true);
+  practice->checkAnswer();
+  const QString shown = practice->explanation()->toPlainText();
+  EXPECT_TRUE(shown.startsWith("Не е вярно.\n")) << shown.toStdString();
+  EXPECT_TRUE(shown.contains("Най-малко бройки: ")) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith("Кръгът свърши: 1 от 2 верни.\n")) << shown.toStdString();
+  practice->close();
+
+  QFile file(results);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  const ResultsRead read = ReadResults(std::string_view(bytes.constData(), bytes.size()));
+  ASSERT_EQ(read.rows.size(), 2u);
+  EXPECT_EQ(read.rows[0].coins, CoinsText(first.coins));
+  EXPECT_EQ(read.rows[0].paid, first.amount);
+  EXPECT_EQ(read.rows[0].currency, "");
+  EXPECT_EQ(read.rows[1].typed, GreedyIsFewest(second) ? "не" : "да");
+  const Overview overview = Summarize(read.rows);
+  ASSERT_EQ(overview.pupils.size(), 1u);
+  EXPECT_EQ(overview.pupils[0].right, 1);
+  for (const MistakeLine& line : overview.mistakes) {
+    EXPECT_NE(line.kind, MistakeLine::Kind::kWrongChange) << "no change is typed";
+  }
 }
 
 }  // namespace

@@ -162,7 +162,14 @@ TEST(LessonFile, SavedByTheTeacherOpensAsTheOptionsWould) {
   ASSERT_EQ(readLessonFile(path, read), "");
   EXPECT_EQ(read.coins, lesson.coins);
   EXPECT_EQ(parseCommandLine({"restomer", path}).mode, Mode::kInformatics);
-  EXPECT_EQ(parseCommandLine({"restomer", "--practice", path}).mode, Mode::kPractice);
+  const CommandLine practised = parseCommandLine({"restomer", "--practice", path});
+  EXPECT_EQ(practised.mode, Mode::kPractice);
+  EXPECT_TRUE(practised.informatics) << "practice of a coin system is informatics practice";
+  const CommandLine levelled = parseCommandLine({"restomer", "--informatics", "--level=3"});
+  EXPECT_EQ(levelled.mode, Mode::kPractice);
+  EXPECT_TRUE(levelled.informatics);
+  EXPECT_EQ(levelled.lesson.level, 3);
+  EXPECT_EQ(parseCommandLine({"restomer", "--informatics"}).mode, Mode::kInformatics);
 }
 
 // Every control of the teacher's window is reached with Tab and has a name a

@@ -170,4 +170,28 @@ std::string SystemAnswer(const Coins& coins) {
   return answer;
 }
 
+std::string InformaticsTaskText(int number, const InformaticsTask& task) {
+  std::string coins;
+  for (std::int64_t coin : task.coins) coins += (coins.empty() ? "" : ", ") + std::to_string(coin);
+  return std::to_string(number) + ". Монети: " + coins + ". Сума: " + std::to_string(task.amount) +
+         ". " +
+         (task.question == InformaticsTask::Question::kFewest
+              ? "Колко монети от всеки вид плащат сумата с най-малко бройки?"
+              : "Дава ли тук алчният начин (най-голямата монета първо) най-малко бройки?");
+}
+
+std::string InformaticsExplanation(const InformaticsTask& task, bool right) {
+  const Ways ways = WaysOf(task.coins, task.amount);
+  return std::string(right ? "Вярно." : "Не е вярно.") + "\n" + BothWays(task.amount, ways) +
+         AmountVerdict(ways.greedy, ways.fewest) + "\n";
+}
+
+std::string CountsText(const Coins& coins, const std::vector<std::int64_t>& counts) {
+  std::string text;
+  for (std::size_t k = 0; k < coins.size() && k < counts.size(); ++k) {
+    text += (text.empty() ? "" : " ") + std::to_string(counts[k]) + "×" + std::to_string(coins[k]);
+  }
+  return text;
+}
+
 }  // namespace restomer

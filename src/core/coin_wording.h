@@ -12,6 +12,7 @@
 
 #include "core/coin_system.h"
 #include "core/conversions.h"
+#include "core/informatics_tasks.h"
 
 namespace restomer {
 
@@ -68,6 +69,17 @@ std::string AmountAnswer(const Coins& coins, std::int64_t amount);
 // the fewest (proven, or checked up to a bound); where it does not, the
 // smallest amount where it fails with both ways of paying it.
 std::string SystemAnswer(const Coins& coins);
+
+// "1. Монети: 4, 3, 1. Сума: 6. Колко монети от всеки вид плащат сумата с
+// най-малко бройки?": an informatics task as a pupil is asked it.
+std::string InformaticsTaskText(int number, const InformaticsTask& task);
+
+// "Вярно." or "Не е вярно.", then greedy's way and the fewest and whether
+// they differ: what a pupil reads after an answer, a line each.
+std::string InformaticsExplanation(const InformaticsTask& task, bool right);
+
+// The pupil's counts as the results file keeps them: "0×4 2×3 0×1".
+std::string CountsText(const Coins& coins, const std::vector<std::int64_t>& counts);
 
 }  // namespace restomer
 

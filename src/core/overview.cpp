@@ -16,9 +16,11 @@ namespace {
 constexpr std::size_t kNoPupil = static_cast<std::size_t>(-1);
 
 // Whether the change typed was the change: read with either decimal mark,
-// as practice read it on whichever computer the pupil sat at.
+// as practice read it on whichever computer the pupil sat at. An
+// informatics task has no change typed: its mistakes are the coins.
 bool ChangeIsWrong(const ResultRow& row) {
-  return ReadTypedAmount(row.typed, RegionalSettings{}).hundredths != row.change;
+  return row.coins.empty() &&
+         ReadTypedAmount(row.typed, RegionalSettings{}).hundredths != row.change;
 }
 
 // Counts things in the order they first come, so that a table keeps the

@@ -218,6 +218,7 @@ const std::vector<ResultsColumn> kColumns = {
     TextColumn<&ResultRow::run>(Id::kRun, "пускане", "Пускане"),
     WholeColumn<&ResultRow::sequence>(Id::kSequence, "ред", "Ред", true),
     TextColumn<&ResultRow::lesson>(Id::kLesson, "урок", "Урок"),
+    TextColumn<&ResultRow::coins>(Id::kCoins, "монети", "Монети"),
 };
 
 }  // namespace

@@ -44,6 +44,10 @@ struct ResultRow {
   int sequence = 0;
   // The lesson file practice started from, by its name; empty without one.
   std::string lesson;
+  // An informatics task's coin system ("4 3 1"), whose amount is the
+  // `paid` and `change` and whose fewest pieces are the `pieces`; empty for
+  // a purchase.
+  std::string coins;
   bool operator==(const ResultRow&) const = default;
 };
 
@@ -68,6 +72,7 @@ enum class ResultsColumnId {
   kRun,
   kSequence,
   kLesson,
+  kCoins,
 };
 
 // What a column's cells are, for a report: its text as it stands, a whole

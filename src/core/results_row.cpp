@@ -30,7 +30,7 @@ ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
   row.time = time;
   row.login = context.login;
   row.name = context.name;
-  row.currency = std::string(context.currency->name);
+  if (context.currency != nullptr) row.currency = std::string(context.currency->name);
   row.level = context.level;
   row.seed = std::to_string(context.seed);
   row.round = record.round;
@@ -47,6 +47,7 @@ ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
   row.run = context.run;
   row.sequence = sequence;
   row.lesson = context.lesson;
+  row.coins = context.coins;
   return row;
 }
 

@@ -27,13 +27,14 @@ struct ResultsContext {
         seed(seed) {}
   std::string login;  // the user's login name
   std::string name;   // the pupil's name, when a launcher or the pupil gives it
-  const Currency* currency = nullptr;
+  const Currency* currency = nullptr;  // none for informatics
   int level = 0;
   std::uint64_t seed = 0;
   int round_size = 0;    // tasks in a round; 0 without rounds
   std::string computer;  // the host name
   std::string run;       // this start of practice, unlike any other
   std::string lesson;    // the lesson file's name; empty without one
+  std::string coins;     // an informatics task's coin system; empty for purchases
 };
 
 // UTF-8's byte-order mark, with which a new results file starts: Excel

@@ -286,10 +286,11 @@ const std::vector<OptionRow> kOptionRows = {
      [] {
        return QStringLiteral(
            "Информатика: дава ли алчният начин винаги най-малко бройки? Прозорец, който сравнява "
-           "двата начина за всякакви монети; с --worksheet — работен лист с такива задачи.");
+           "двата начина за всякакви монети; с --practice или --level — упражнение по нива, с "
+           "--worksheet — работен лист с такива задачи.");
      },
      Mode::kInformatics,
-     {Mode::kInformatics, Mode::kWorksheet},
+     {Mode::kInformatics, Mode::kWorksheet, Mode::kPractice},
      [](const QString&, CommandLine& commandLine) {
        commandLine.informatics = true;
        return QString();
@@ -451,20 +452,29 @@ void readResultsMode(const OptionParser& options, const QStringList& positional,
   }
 }
 
+// The options that ask for practice beside --informatics.
+const char* const kPracticeOptions[] = {"level", "seed", "tasks", "results", "name", "ask-name"};
+
 // The mode the options and a lesson file ask for, or an error where they
 // ask for two.
 void decideLessonMode(const OptionParser& options, CommandLine& commandLine) {
   const bool worksheet = options.isSet("worksheet");
   const bool teacher = options.isSet("teacher");
   const bool informatics = options.isSet("informatics");
-  const bool practice = options.isSet("practice") || (!commandLine.lessonFile.isEmpty() &&
-                                                      !worksheet && !teacher && !informatics);
+  // Informatics with practice's own options is informatics practice.
+  const bool informaticsTasks =
+      informatics && !worksheet &&
+      std::any_of(std::begin(kPracticeOptions), std::end(kPracticeOptions),
+                  [&options](const char* name) { return options.isSet(name); });
+  const bool practice =
+      options.isSet("practice") || informaticsTasks ||
+      (!commandLine.lessonFile.isEmpty() && !worksheet && !teacher && !informatics);
   if (practice && worksheet) {
     commandLine.error = QStringLiteral("--worksheet и --practice не вървят заедно.");
   } else if (teacher && (practice || worksheet)) {
     commandLine.error = QStringLiteral("--teacher не върви с --practice и --worksheet.");
-  } else if (informatics && (practice || teacher)) {
-    commandLine.error = QStringLiteral("--informatics не върви с --practice и --teacher.");
+  } else if (informatics && teacher) {
+    commandLine.error = QStringLiteral("--informatics не върви с --teacher.");
   }
   commandLine.mode = worksheet     ? Mode::kWorksheet
                      : teacher     ? Mode::kTeacher
@@ -547,8 +557,12 @@ void readLessonMode(const OptionParser& options, QStringList positional, Command
   // A lesson of a coin system opens the informatics window unless practice
   // is asked for by name.
   if (commandLine.mode == Mode::kPractice && !options.isSet("practice") &&
-      !commandLine.lesson.coins.empty()) {
+      !commandLine.lesson.coins.empty() && !options.isSet("informatics")) {
     commandLine.mode = Mode::kInformatics;
+  }
+  // Practice of a lesson of a coin system is informatics practice.
+  if (commandLine.mode == Mode::kPractice && !commandLine.lesson.coins.empty()) {
+    commandLine.informatics = true;
   }
 }
 

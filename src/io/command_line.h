@@ -31,8 +31,9 @@ struct CommandLine {
   Lesson lesson;
   // The lesson file given, for the teacher's window to open.
   QString lessonFile;
-  // The PDF file to write a worksheet into, and whether its tasks are the
-  // informatics ones (as they are for a lesson of a coin system).
+  // The PDF file to write a worksheet into, and whether its tasks, or
+  // practice's, are the informatics ones (as they are for a lesson of a
+  // coin system).
   QString worksheet;
   bool informatics = false;
   // The results files and folders to show or report on, and the report to
@@ -60,7 +61,8 @@ struct CommandLine {
 //   restomer --report=REPORT.pdf|REPORT.xlsx RESULTS.csv|FOLDER…
 //   restomer --report=SLIPS.pdf --per-pupil RESULTS.csv|FOLDER…
 //   restomer --coins="4 3 1" [--amount=6]
-//   restomer --informatics [--worksheet=FILE.pdf [--level=N] [--tasks=N] [--seed=N]]
+//   restomer --informatics [--practice] [--worksheet=FILE.pdf] [--level=N] [--tasks=N] [--seed=N]
+//            [--results=FILE] [--name=NAME] [--ask-name]
 //   restomer -h|--help|-v|--version
 // A lesson file opens practice unless --worksheet or --teacher is given;
 // the options beside it win over its values. Needs an application object,

@@ -15,25 +15,6 @@ namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-QString coinsText(const Coins& coins) {
-  QStringList values;
-  for (std::int64_t coin : coins) values << QString::number(coin);
-  return values.join(QStringLiteral(", "));
-}
-
-// "1. Монети: 4, 3, 1. Сума: 6." and the question.
-QString taskText(int number, const InformaticsTask& task) {
-  const QString given = QStringLiteral("%1. Монети: %2. Сума: %3. ")
-                            .arg(number)
-                            .arg(coinsText(task.coins))
-                            .arg(task.amount);
-  return given +
-         (task.question == InformaticsTask::Question::kFewest
-              ? QStringLiteral("Колко монети от всеки вид плащат сумата с най-малко бройки?")
-              : QStringLiteral("Дава ли тук алчният начин (най-голямата монета първо) "
-                               "най-малко бройки?"));
-}
-
 // "4: ____   3: ____   1: ____", or "да / не".
 QString answerSpace(const InformaticsTask& task) {
   if (task.question == InformaticsTask::Question::kIsGreedyFewest) {
@@ -85,7 +66,7 @@ void layOut(ReportPainter& painter, A4Pages& pages, const InformaticsSheetOption
                             .arg(options.date.toString(QStringLiteral("dd.MM.yyyy")));
   pages.startPage(headOf(pages, QStringLiteral("Restomer — информатика: работен лист"), about));
   for (std::size_t k = 0; k < tasks.size(); ++k) {
-    painter.paragraph(taskText(static_cast<int>(k + 1), tasks[k]), painter.font());
+    painter.paragraph(text(InformaticsTaskText(static_cast<int>(k + 1), tasks[k])), painter.font());
     painter.paragraph(answerSpace(tasks[k]), painter.font());
     pages.gap(4);  // room to work it out
   }
@@ -100,7 +81,7 @@ void layOut(ReportPainter& painter, A4Pages& pages, const InformaticsSheetOption
       lines << (GreedyIsFewest(task) ? QStringLiteral("Отговор: да.")
                                      : QStringLiteral("Отговор: не."));
     }
-    painter.paragraph(taskText(static_cast<int>(k + 1), task), painter.font());
+    painter.paragraph(text(InformaticsTaskText(static_cast<int>(k + 1), task)), painter.font());
     for (const QString& line : lines) painter.paragraph(line, painter.font());
     if (task.amount <= kTableInKeyUpTo) painter.table(fewestTable(task));
   }
