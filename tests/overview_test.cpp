@@ -238,6 +238,12 @@ TEST(Overview, TheFilterAndTheLevelToTry) {
     add("5а", "А", "2026-10-05", c.level, &kLev, c.right, c.of);
     EXPECT_EQ(LevelToTry(Summarize(rows).pupils.at(0)), c.next) << c.right << "/" << c.of;
   }
+  // Informatics tasks have no currency, and a filter of their own.
+  add("5а", "И", "2026-10-26", 1, nullptr, 1, 2);
+  RowFilter informatics;
+  informatics.currency = "";
+  EXPECT_EQ(Summarize(rows, informatics).rows, 2u);
+  EXPECT_EQ(Summarize(rows).rows, rows.size());
 }
 
 // Who needs help, by the rule: under 60 % right of the last 10 answers (at

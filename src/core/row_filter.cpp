@@ -11,7 +11,7 @@ bool RowFilter::Takes(const ResultRow& row) const {
   if (!class_name.empty() && row.class_name != class_name) return false;
   if (!lesson.empty() && row.lesson != lesson) return false;
   if (level != 0 && row.level != level) return false;
-  if (!currency.empty() && row.currency != currency) return false;
+  if (currency && row.currency != *currency) return false;
   const std::string day = DayOf(row.time);
   return (first_day.empty() || day >= first_day) && (last_day.empty() || day <= last_day);
 }

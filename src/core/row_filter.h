@@ -3,6 +3,7 @@
 #ifndef RESTOMER_CORE_ROW_FILTER_H_
 #define RESTOMER_CORE_ROW_FILTER_H_
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,7 +19,8 @@ struct RowFilter {
   std::string first_day;  // "2026-10-01", inclusive
   std::string last_day;
   int level = 0;
-  std::string currency;
+  // Any currency when none; "" is the informatics tasks, which have none.
+  std::optional<std::string> currency;
   bool TakesAll() const { return *this == RowFilter{}; }
   bool Takes(const ResultRow& row) const;
   bool operator==(const RowFilter&) const = default;

@@ -24,12 +24,6 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 double amount(std::int64_t hundredths) { return static_cast<double>(hundredths) / 100; }
 
-// "лев", "евро": the currency as the tables name it.
-QString currencyName(const std::string& name) {
-  const Currency* currency = FindCurrency(name);
-  return currency ? QString::fromUtf8(currency->bulgarian_name) : text(name);
-}
-
 QString levels(const std::set<int>& numbers) {
   QStringList list;
   for (int number : numbers) list << QString::number(number);
@@ -143,6 +137,12 @@ QVariant cellOf(CellKind kind, const std::string& field) {
 }
 
 }  // namespace
+
+QString currencyName(const std::string& name) {
+  if (name.empty()) return QStringLiteral("информатика");
+  const Currency* currency = FindCurrency(name);
+  return currency ? QString::fromUtf8(currency->bulgarian_name) : text(name);
+}
 
 QString denominationText(const std::string& currencyName, const std::string& caption,
                          const QLocale& notation) {
@@ -367,7 +367,7 @@ QString ResultsReport::shown() const {
   if (!filter.first_day.empty()) what << QStringLiteral("от %1").arg(day(filter.first_day));
   if (!filter.last_day.empty()) what << QStringLiteral("до %1").arg(day(filter.last_day));
   if (filter.level != 0) what << QStringLiteral("ниво %1").arg(filter.level);
-  if (!filter.currency.empty()) what << currencyName(filter.currency);
+  if (filter.currency) what << currencyName(*filter.currency);
   return QStringLiteral("Показани са %1 от %2 реда: %3.")
       .arg(overview.rows)
       .arg(rows.size())

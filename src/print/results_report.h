@@ -92,6 +92,10 @@ struct ResultsReport {
 // cannot be read are passed over. Nothing is written, locked or truncated.
 ResultsReport loadResults(const QStringList& paths, QString& error);
 
+// "лев", "евро": a currency as the tables name it; "информатика" for the
+// rows of informatics tasks, which have none.
+QString currencyName(const std::string& name);
+
 // "0,02 лв.": a denomination as practice names it, in `notation`.
 QString denominationText(const std::string& currency, const std::string& caption,
                          const QLocale& notation = QLocale());

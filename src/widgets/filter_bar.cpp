@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "core/currency.h"
+#include "print/results_report.h"
 
 namespace restomer {
 namespace {
@@ -82,9 +82,7 @@ void FilterBar::setChoices(const FilterChoices& choices) {
   QList<std::pair<QString, QVariant>> levels, currencies;
   for (int level : choices.levels) levels.append({QString::number(level), level});
   for (const std::string& name : choices.currencies) {
-    const Currency* currency = FindCurrency(name);
-    currencies.append(
-        {currency ? QString::fromUtf8(currency->bulgarian_name) : text(name), text(name)});
+    currencies.append({currencyName(name), text(name)});
   }
   fillChoice(levels_, levels);
   fillChoice(currencies_, currencies);
@@ -106,7 +104,9 @@ RowFilter FilterBar::filter() const {
   filter.class_name = classes_->currentData().toString().toStdString();
   filter.lesson = lessons_->currentData().toString().toStdString();
   filter.level = levels_->currentData().toInt();
-  filter.currency = currencies_->currentData().toString().toStdString();
+  if (const QVariant currency = currencies_->currentData(); currency.isValid()) {
+    filter.currency = currency.toString().toStdString();
+  }
   const std::string first = firstDay_->date().toString(Qt::ISODate).toStdString();
   const std::string last = lastDay_->date().toString(Qt::ISODate).toStdString();
   if (!choices_.first_day.empty() && first > choices_.first_day) filter.first_day = first;

@@ -22,7 +22,9 @@
 #include <optional>
 
 #include "io/lesson_file.h"
+#include "io/regional_settings.h"
 #include "print/worksheet.h"
+#include "widgets/informatics_window.h"
 #include "widgets/overview_window.h"
 #include "widgets/practice_session.h"
 
@@ -163,8 +165,21 @@ QHBoxLayout* TeacherWindow::createButtons() {
                    [this] { showResults(Results::kClass); });
   results->setMenu(which);
 
+  auto* informatics = new QPushButton(QStringLiteral("&Информатика"));
+  informatics->setToolTip(
+      QStringLiteral("Дава ли алчният начин винаги най-малко бройки? Прозорецът за информатика, "
+                     "с монетите на урока, ако има."));
+  connect(informatics, &QPushButton::clicked, this, [this] {
+    auto* window = new InformaticsWindow(regionalSettingsOf(QLocale::system()));
+    if (!coins_.empty()) window->setCoins(coins_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+  });
+
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {open, save, tryIt, worksheet, results}) buttons->addWidget(button);
+  for (QPushButton* button : {open, save, tryIt, worksheet, results, informatics}) {
+    buttons->addWidget(button);
+  }
   return buttons;
 }
 
