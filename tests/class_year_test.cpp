@@ -171,6 +171,14 @@ TEST(ClassYear, EveryResultsFileOnceAndNewOnesFollowed) {
   EXPECT_EQ(report.passedOver.size(), 1);
   EXPECT_EQ(report.waiting, 1);
   EXPECT_EQ(report.rows.size(), 44u);
+  for (int k = 1; k <= 6; ++k) {
+    QFile notes(folder + QStringLiteral("/бележки-%1.csv").arg(k));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("тема\n");
+  }
+  const QString passed = loadResults({folder}, error).passedOverNote();
+  EXPECT_TRUE(passed.startsWith("Не са прочетени 7 файла: „")) << passed.toStdString();
+  EXPECT_TRUE(passed.endsWith(" И още 2.")) << "five named, the rest counted";
 
   OverviewWindow window({folder});
   EXPECT_EQ(window.report().rows.size(), 44u);

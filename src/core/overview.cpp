@@ -73,7 +73,8 @@ Pupil PupilOf(const ResultRow& row, const std::set<std::string>& names_of_severa
     pupil.key += '\x1F' + row.computer;
     pupil.shown += " (" + row.computer + ")";
   }
-  if (names_in_classes.contains(who) && !row.class_name.empty()) pupil.shown += " (" + row.class_name + ")";
+  if (names_in_classes.contains(who) && !row.class_name.empty())
+    pupil.shown += " (" + row.class_name + ")";
   return pupil;
 }
 

@@ -25,8 +25,8 @@ struct ResultsContext {
         currency(currency),
         level(level),
         seed(seed) {}
-  std::string login;  // the user's login name
-  std::string name;   // the pupil's name, when a launcher or the pupil gives it
+  std::string login;                   // the user's login name
+  std::string name;                    // the pupil's name, when a launcher or the pupil gives it
   const Currency* currency = nullptr;  // none for informatics
   int level = 0;
   std::uint64_t seed = 0;

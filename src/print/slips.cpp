@@ -44,7 +44,8 @@ QStringList practiseNext(const PupilLine& pupil) {
   if (pupil.most_missed_tasks > 0) {
     const QString coin = denominationText(pupil.most_missed_currency, pupil.most_missed);
     // "лв." ends the sentence itself.
-    advice << QStringLiteral("Най-често пропуска %1 (в %2). Като брои рестото, нека не забравя %1%3")
+    advice << QStringLiteral(
+                  "Най-често пропуска %1 (в %2). Като брои рестото, нека не забравя %1%3")
                   .arg(coin, text(TasksInWords(pupil.most_missed_tasks)),
                        coin.endsWith(u'.') ? QString() : QStringLiteral("."));
   } else {
