@@ -22,6 +22,17 @@
 namespace restomer {
 namespace {
 
+// The text in reading order: each line expected is found after the last.
+struct InOrder {
+  const QString& text;
+  qsizetype at = 0;
+  void operator()(const std::string& line) {
+    const qsizetype found = text.indexOf(QString::fromStdString(line), at);
+    EXPECT_GE(found, 0) << line << " after character " << at;
+    if (found >= 0) at = found + 1;
+  }
+};
+
 QString run(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);
@@ -44,14 +55,8 @@ TEST(Worksheet, HoldsPracticesTasksAndTheirCountUp) {
     options.date = QDate(2026, 12, 8);
     ASSERT_EQ(writeWorksheet(path, options), "");
 
-    // The text in reading order: each expected line found after the last.
     const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    qsizetype at = 0;
-    const auto expectNext = [&](const std::string& line) {
-      const qsizetype found = text.indexOf(QString::fromStdString(line), at);
-      EXPECT_GE(found, 0) << line << " after character " << at;
-      if (found >= 0) at = found + 1;
-    };
+    InOrder expectNext{text};
     const std::string unit(currency->unit);
     restomer::Practice practice(restomer::PracticeOptions(2026, *options.level), *currency, {});
     std::vector<restomer::FormContent> answers;
@@ -118,12 +123,6 @@ TEST(Worksheet, HoldsPracticesTasksAndTheirCountUp) {
   }
 }
 
-}  // namespace
-}  // namespace restomer
-
-namespace restomer {
-namespace {
-
 // The informatics sheet under the Bulgarian settings a pupil's desktop has:
 // the level's tasks for the seed in order, then the key with both ways of
 // paying each amount and the answer to each question about greedy, and
@@ -148,12 +147,7 @@ TEST(Worksheet, InformaticsTasksAndTheirKey) {
   ASSERT_EQ(written, "");
 
   const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-  qsizetype at = 0;
-  const auto expectNext = [&](const std::string& line) {
-    const qsizetype found = text.indexOf(QString::fromStdString(line), at);
-    EXPECT_GE(found, 0) << line << " after character " << at;
-    if (found >= 0) at = found + 1;
-  };
+  InOrder expectNext{text};
   InformaticsTasks tasks(2026, *options.level);
   std::vector<InformaticsTask> drawn;
   for (int k = 1; k <= options.tasks; ++k) {

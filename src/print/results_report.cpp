@@ -138,6 +138,10 @@ QVariant cellOf(CellKind kind, const std::string& field) {
 
 }  // namespace
 
+QString dayText(const std::string& time) {
+  return QDate::fromString(text(time).left(10), Qt::ISODate).toString(QStringLiteral("dd.MM.yyyy"));
+}
+
 QString currencyName(const std::string& name) {
   if (name.empty()) return QStringLiteral("информатика");
   const Currency* currency = FindCurrency(name);
@@ -361,11 +365,8 @@ QString ResultsReport::shown() const {
   QStringList what;
   if (!filter.class_name.empty()) what << QStringLiteral("клас „%1“").arg(text(filter.class_name));
   if (!filter.lesson.empty()) what << QStringLiteral("урок „%1“").arg(text(filter.lesson));
-  const auto day = [](const std::string& iso) {
-    return QDate::fromString(text(iso), Qt::ISODate).toString(QStringLiteral("dd.MM.yyyy"));
-  };
-  if (!filter.first_day.empty()) what << QStringLiteral("от %1").arg(day(filter.first_day));
-  if (!filter.last_day.empty()) what << QStringLiteral("до %1").arg(day(filter.last_day));
+  if (!filter.first_day.empty()) what << QStringLiteral("от %1").arg(dayText(filter.first_day));
+  if (!filter.last_day.empty()) what << QStringLiteral("до %1").arg(dayText(filter.last_day));
   if (filter.level != 0) what << QStringLiteral("ниво %1").arg(filter.level);
   if (filter.currency) what << currencyName(*filter.currency);
   return QStringLiteral("Показани са %1 от %2 реда: %3.")
@@ -376,12 +377,10 @@ QString ResultsReport::shown() const {
 
 namespace {
 
-// "5а, 12.10.2026": the lesson of a row written before rows named theirs.
-std::string lessonOfOldRow(const QString& file, const std::string& time) {
-  const QDate day = QDate::fromString(text(time).left(10), Qt::ISODate);
-  return QStringLiteral("%1, %2")
-      .arg(QFileInfo(file).absoluteDir().dirName(), day.toString(QStringLiteral("dd.MM.yyyy")))
-      .toStdString();
+// "урок-1, 12.10.2026": the lesson of a row written before rows named
+// theirs, by its file's folder and its day.
+std::string lessonOfOldRow(const QString& folder, const std::string& time) {
+  return QStringLiteral("%1, %2").arg(folder, dayText(time)).toStdString();
 }
 
 // Adds the rows of one results file and of the files waiting beside it to
@@ -402,9 +401,10 @@ QString readResultsFile(const ResultsSource& source, RowsOnce& once, ResultsRepo
         {source.file, std::move(read.unreadable_lines), read.header_known});
   }
   const std::string className = source.className.toStdString();
+  const QString folder = QFileInfo(source.file).absoluteDir().dirName();
   const auto add = [&](ResultRow& row) {
     row.class_name = className;
-    if (row.lesson.empty()) row.lesson = lessonOfOldRow(source.file, row.time);
+    if (row.lesson.empty()) row.lesson = lessonOfOldRow(folder, row.time);
     return once.Add(std::move(row));
   };
   for (ResultRow& row : read.rows) add(row);

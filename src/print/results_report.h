@@ -92,6 +92,9 @@ struct ResultsReport {
 // cannot be read are passed over. Nothing is written, locked or truncated.
 ResultsReport loadResults(const QStringList& paths, QString& error);
 
+// "12.10.2026": the day of an ISO 8601 time or date, as the tables write it.
+QString dayText(const std::string& time);
+
 // "лев", "евро": a currency as the tables name it; "информатика" for the
 // rows of informatics tasks, which have none.
 QString currencyName(const std::string& name);

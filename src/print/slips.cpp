@@ -1,6 +1,5 @@
 #include "print/slips.h"
 
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -15,10 +14,6 @@ namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-QString dayOf(const std::string& time) {
-  return QDate::fromString(text(time).left(10), Qt::ISODate).toString(QStringLiteral("dd.MM.yyyy"));
-}
-
 // "Клас: 5а. Уроци: 3, от 05.10.2026 до 02.11.2026. Задачи: 30, верни 22 (73 %)."
 QString aboutPupil(const ResultsReport& report, const PupilLine& pupil) {
   std::set<std::string> classes;
@@ -29,7 +24,7 @@ QString aboutPupil(const ResultsReport& report, const PupilLine& pupil) {
   if (!pupil.lessons.empty()) {
     about += QStringLiteral(" Уроци: %1, от %2 до %3.")
                  .arg(pupil.lessons.size())
-                 .arg(dayOf(pupil.lessons.front().began), dayOf(pupil.lessons.back().began));
+                 .arg(dayText(pupil.lessons.front().began), dayText(pupil.lessons.back().began));
   }
   return about + QStringLiteral(" Задачи: %1, верни %2 (%3).")
                      .arg(pupil.tasks)
