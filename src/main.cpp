@@ -24,7 +24,7 @@
 #include "print/worksheet.h"
 #include "widgets/application.h"
 #include "widgets/demonstration_window.h"
-#include "widgets/informatics_practice.h"
+#include "widgets/informatics_practice_window.h"
 #include "widgets/informatics_window.h"
 #include "widgets/overview_window.h"
 #include "widgets/practice_session.h"

@@ -20,7 +20,7 @@
 
 #include "core/overview.h"
 #include "core/results_reader.h"
-#include "widgets/informatics_practice.h"
+#include "widgets/informatics_practice_window.h"
 
 namespace restomer {
 namespace {

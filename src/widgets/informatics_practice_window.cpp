@@ -1,4 +1,4 @@
-#include "widgets/informatics_practice.h"
+#include "widgets/informatics_practice_window.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

@@ -4,8 +4,8 @@
 // explains it with both ways of paying, "Следваща" sets the next task. The
 // tasks are the level's for the seed, and each answer is a row of the
 // class's results file.
-#ifndef RESTOMER_WIDGETS_INFORMATICS_PRACTICE_H_
-#define RESTOMER_WIDGETS_INFORMATICS_PRACTICE_H_
+#ifndef RESTOMER_WIDGETS_INFORMATICS_PRACTICE_WINDOW_H_
+#define RESTOMER_WIDGETS_INFORMATICS_PRACTICE_WINDOW_H_
 
 #include <QWidget>
 #include <memory>
@@ -83,4 +83,4 @@ InformaticsPractice* openInformaticsPractice(const Lesson& lesson, QString& erro
 
 }  // namespace restomer
 
-#endif  // RESTOMER_WIDGETS_INFORMATICS_PRACTICE_H_
+#endif  // RESTOMER_WIDGETS_INFORMATICS_PRACTICE_WINDOW_H_
