@@ -38,7 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CHECK(overview.mistakes[k - 1].count >= overview.mistakes[k].count);
   }
   // The lessons count every row once too, and so does a filter by the first
-  // row's lesson: the rows it takes and no others.
+  // row's lesson: the rows it takes and no others. A row without a lesson
+  // (the loader names one; the bare reader does not) makes a filter that
+  // takes every lesson.
   std::size_t in_lessons = 0;
   for (const restomer::LessonShare& lesson : overview.lessons) {
     CHECK(lesson.right <= lesson.tasks);
@@ -53,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const restomer::ResultRow& each : read.rows) taken += filter.Takes(each);
     const restomer::Overview filtered = restomer::Summarize(read.rows, filter);
     CHECK(filtered.rows == taken && taken >= 1);
-    CHECK(filtered.lessons.size() == 1);
+    CHECK(filter.lesson.empty() || filtered.lessons.size() == 1);
     const int level = restomer::LevelToTry(filtered.pupils.front());
     CHECK(level >= restomer::LowestLevel() && level <= restomer::HighestLevel());
   }
