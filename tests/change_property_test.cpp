@@ -52,7 +52,7 @@ void CheckEveryChange(const Currency& currency) {
     denominations.push_back(static_cast<std::int32_t>(TextHundredths(box.Caption)));
   }
   const std::vector<std::int32_t> fewest = FewestPieces(denominations, kLargestChange);
-  const Coins coins(denominations.begin(), denominations.end());
+  const Coins coins = DenominationsOf(currency);
 
   const std::string count_up = "Към сумата: ";
   const std::string adding = " добавям: ";
@@ -99,13 +99,23 @@ void CheckEveryChange(const Currency& currency) {
     ASSERT_EQ(running, price + change);
     ASSERT_EQ(paid_out, change);
     ASSERT_EQ(pieces, fewest[change]);
-    // The informatics mode's own greedy, for any coin system, pays the same.
+    // The greedy that practice, the results and coin systems use pays the
+    // change with the fewest pieces too.
     const std::optional<Payment> greedy = Greedy(coins, change);
     ASSERT_TRUE(greedy.has_value());
-    ASSERT_EQ(greedy->counts.size(), returned.size());
-    for (std::size_t k = 0; k < returned.size(); ++k) {
-      ASSERT_EQ(greedy->counts[k].first, TextHundredths(returned[k].caption));
-      ASSERT_EQ(greedy->counts[k].second, returned[k].count);
+    ASSERT_EQ(greedy->Pieces(), fewest[change]);
+  }
+}
+
+// The demonstration reads its denominations from the captions at every
+// click; everything else takes them from the table in hundredths.
+TEST(ChangeProperty, TheCaptionsAreTheTablesDenominations) {
+  for (const Currency* currency : Currencies()) {
+    SCOPED_TRACE(std::string(currency->name));
+    const FormContent form = StartUpContent(*currency);
+    ASSERT_EQ(form.Check1.size(), currency->hundredths.size());
+    for (std::size_t k = 0; k < form.Check1.size(); ++k) {
+      EXPECT_EQ(RoundToLong(ParseAmount(form.Check1[k].Caption) * 100), currency->hundredths[k]);
     }
   }
 }

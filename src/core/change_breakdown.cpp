@@ -21,19 +21,19 @@ std::int32_t ChangeInHundredths(const FormContent& form) {
 
 std::vector<Piece> BreakDownChange(FormContent& form, const RegionalSettings& settings,
                                    const Currency& currency) {
-  const std::int32_t change = ChangeInHundredths(form);
-  std::vector<std::int32_t> denominations;
+  std::int32_t Remainder = ChangeInHundredths(form);
+  std::vector<Piece> pieces;
+  // Largest denomination first: that is what makes the breakdown greedy.
   for (int k = 0; k < static_cast<int>(form.Check1.size()); ++k) {
     form.Check1[k].Value = 0;
     // 32 bits: 500 euro is 50,000 hundredths.
-    denominations.push_back(RoundToLong(CheckedMultiply(Denomination(form, k), 100)));
-  }
-  const std::vector<std::int16_t> counts = GreedyCounts(change, denominations);
-  std::vector<Piece> pieces;
-  for (std::size_t k = 0; k < counts.size(); ++k) {
-    if (counts[k] == 0) continue;
-    form.Check1[k].Value = 1;
-    pieces.push_back({form.Check1[k].Caption, counts[k]});
+    const std::int32_t d = RoundToLong(CheckedMultiply(Denomination(form, k), 100));
+    if (Remainder >= d && d > 0) {  // d > 0: a caption of "0" must not divide by zero
+      const std::int16_t Count = NarrowToInteger(Remainder / d);  // a count stays 16 bits
+      form.Check1[k].Value = 1;
+      pieces.push_back({form.Check1[k].Caption, Count});
+      Remainder %= d;
+    }
   }
 
   std::string trace;
@@ -42,21 +42,6 @@ std::vector<Piece> BreakDownChange(FormContent& form, const RegionalSettings& se
   }
   form.Text1[0].Text = std::move(trace);
   return pieces;
-}
-
-std::vector<std::int16_t> GreedyCounts(std::int32_t change,
-                                       const std::vector<std::int32_t>& denominations) {
-  std::int32_t Remainder = change;
-  std::vector<std::int16_t> counts;
-  // Largest denomination first: that is what makes the breakdown greedy.
-  for (const std::int32_t d : denominations) {
-    counts.push_back(0);
-    if (Remainder >= d && d > 0) {  // d > 0: a caption of "0" must not divide by zero
-      counts.back() = NarrowToInteger(Remainder / d);  // a count stays 16 bits
-      Remainder %= d;
-    }
-  }
-  return counts;
 }
 
 std::vector<std::string> CountUpLines(const FormContent& form, const std::vector<Piece>& pieces,

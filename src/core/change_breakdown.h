@@ -23,12 +23,6 @@ namespace restomer {
 std::vector<Piece> BreakDownChange(FormContent& form, const RegionalSettings& settings,
                                    const Currency& currency = kLev);
 
-// How many pieces of each denomination (in hundredths, largest first) pay
-// out `change` hundredths greedily: 0 for one not used and for one of 0 or
-// less. Throws OverflowError for a count beyond 32767.
-std::vector<std::int16_t> GreedyCounts(std::int32_t change,
-                                       const std::vector<std::int32_t>& denominations);
-
 // The count-up of `pieces` (largest first, as BreakDownChange returns them)
 // from the price box's amount: one line a denomination, smallest first,
 // closed by the paid amount; without line ends.

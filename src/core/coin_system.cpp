@@ -128,20 +128,12 @@ GreedyVerdict JudgeGreedy(const Coins& coins) {
   verdict.checked_to = GreedyCheckBound(coins);
   verdict.proven = coins.size() < 2 || coins.back() == 1;
   const FewestTable table = FewestUpTo(coins, verdict.checked_to);
-  // Greedy's pieces for every amount, a row at a time: greedy takes the
-  // largest coin that fits, then pays the rest greedily.
-  std::vector<std::int32_t> greedy(table.fewest.size(), -1);
-  greedy[0] = 0;
-  auto largest = coins.rbegin();  // the largest coin that fits x, once one does
-  for (std::size_t x = 1; x < greedy.size(); ++x) {
-    while (std::next(largest) != coins.rend() &&
-           static_cast<std::size_t>(*std::next(largest)) <= x) {
-      ++largest;
-    }
-    const auto coin = static_cast<std::size_t>(*largest);
-    if (coin <= x && greedy[x - coin] >= 0) greedy[x] = greedy[x - coin] + 1;
-    if (table.fewest[x] >= 0 && (greedy[x] < 0 || greedy[x] > table.fewest[x])) {
-      verdict.counterexample = static_cast<std::int64_t>(x);
+  for (std::int64_t x = 1; x < static_cast<std::int64_t>(table.fewest.size()); ++x) {
+    const std::int32_t fewest = table.fewest[static_cast<std::size_t>(x)];
+    if (fewest < 0) continue;
+    const std::optional<Payment> greedy = Greedy(coins, x);
+    if (!greedy || greedy->Pieces() > fewest) {
+      verdict.counterexample = x;
       break;
     }
   }

@@ -11,6 +11,12 @@ constexpr const char* kLevCaptions[] = {"100",  "50",   "20",   "10",   "5",    
 constexpr const char* kEuroCaptions[] = {"500", "200",  "100",  "50",   "20",   "10",   "5",   "2",
                                          "1",   "0.50", "0.20", "0.10", "0.05", "0.02", "0.01"};
 
+constexpr std::int64_t kLevHundredths[] = {10000, 5000, 2000, 1000, 500, 200, 100,
+                                           50,    20,   10,   5,    2,   1};
+
+constexpr std::int64_t kEuroHundredths[] = {50000, 20000, 10000, 5000, 2000, 1000, 500, 200,
+                                            100,   50,    20,    10,   5,    2,    1};
+
 constexpr char kLevTaskStatement[] =
     "В реалния живот продавачът, който връща ресто, държи в ръка парите на клиента и "
     "отброява рестото, като натрупва монети и банкноти върху дължимата сума. Например при "
@@ -43,11 +49,18 @@ constexpr const Currency* kCurrencies[] = {&kLev, &kEuro};
 const char* const kTaskStatement = kLevTaskStatement;
 
 static_assert(std::size(kLevCaptions) == kDenominationCount);
+static_assert(std::size(kLevHundredths) == std::size(kLevCaptions));
+static_assert(std::size(kEuroHundredths) == std::size(kEuroCaptions));
 
-const Currency kLev = {"lev", kLevCaptions, 6, " лв.", kLevTaskStatement, "лев"};
-const Currency kEuro = {"euro", kEuroCaptions, 7, " €", kEuroTaskStatement, "евро"};
+const Currency kLev = {"lev", kLevCaptions, kLevHundredths, 6, " лв.", kLevTaskStatement, "лев"};
+const Currency kEuro = {"euro", kEuroCaptions,      kEuroHundredths, 7,
+                        " €",   kEuroTaskStatement, "евро"};
 
 std::span<const Currency* const> Currencies() { return kCurrencies; }
+
+std::vector<std::int64_t> DenominationsOf(const Currency& currency) {
+  return {currency.hundredths.begin(), currency.hundredths.end()};
+}
 
 const Currency* FindCurrency(std::string_view name) {
   for (const Currency* currency : kCurrencies) {

@@ -3,18 +3,23 @@
 #ifndef RESTOMER_CORE_CURRENCY_H_
 #define RESTOMER_CORE_CURRENCY_H_
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace restomer {
 
 struct Currency {
   // How the command line names it: "lev", "euro".
   std::string_view name;
-  // The captions of the denomination boxes, largest first. They stay the only
-  // table of values: the logic reads them back from the boxes at every click.
+  // The captions of the denomination boxes, largest first. The demonstration
+  // reads its values back from the boxes at every click.
   std::span<const char* const> captions;
+  // The same denominations in hundredths, for everything else: practice, the
+  // results, the overview and coin systems.
+  std::span<const std::int64_t> hundredths;
   // How many of them, from the largest, the first column of the frame holds;
   // the rest go to the second column.
   int first_column_size;
@@ -39,6 +44,9 @@ extern const Currency kEuro;
 
 // Every currency the program offers, the default first.
 std::span<const Currency* const> Currencies();
+
+// The denominations in hundredths as a coin system, largest first.
+std::vector<std::int64_t> DenominationsOf(const Currency& currency);
 
 // The currency of that name, or nullptr.
 const Currency* FindCurrency(std::string_view name);

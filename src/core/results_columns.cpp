@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/amount_text.h"
-#include "core/change_breakdown.h"
+#include "core/coin_system.h"
 #include "core/conversions.h"
 #include "core/typed_amount.h"
 
@@ -65,20 +65,20 @@ std::optional<std::vector<Piece>> PiecesOf(const std::string& text, std::int64_t
     }
     return pieces;
   }
-  std::vector<std::int32_t> denominations;
+  Coins denominations;
   for (const std::string& word : Words(text)) {
     const std::optional<std::int64_t> denomination = Hundredths(word);
     if (!denomination || *denomination <= 0 || *denomination > kMostHundredths) return std::nullopt;
-    denominations.push_back(static_cast<std::int32_t>(*denomination));
+    denominations.push_back(*denomination);
     pieces.push_back({word, 0});
   }
-  if (change < INT32_MIN || change > kMostHundredths) return std::nullopt;
-  try {
-    const std::vector<std::int16_t> counts =
-        GreedyCounts(static_cast<std::int32_t>(change), denominations);
-    for (std::size_t k = 0; k < counts.size(); ++k) pieces[k].count = counts[k];
-  } catch (const OverflowError&) {
-    return std::nullopt;
+  if (pieces.empty()) return pieces;  // no change, or a task with no pieces to tick
+  if (change < 0 || change > kMostHundredths) return std::nullopt;
+  const std::optional<Payment> greedy = Greedy(denominations, change);
+  if (!greedy) return std::nullopt;
+  for (const auto& [value, count] : greedy->counts) {
+    const auto piece = std::find(denominations.begin(), denominations.end(), value);
+    pieces[piece - denominations.begin()].count = static_cast<int>(count);
   }
   return pieces;
 }
