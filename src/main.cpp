@@ -24,10 +24,9 @@
 #include "print/worksheet.h"
 #include "widgets/application.h"
 #include "widgets/demonstration_window.h"
-#include "widgets/informatics_practice_window.h"
 #include "widgets/informatics_window.h"
 #include "widgets/overview_window.h"
-#include "widgets/practice_session.h"
+#include "widgets/practice_launcher.h"
 #include "widgets/teacher_window.h"
 #include "widgets/user_messages.h"
 
@@ -75,10 +74,7 @@ int practise(int argc, char* argv[], const CommandLine& commandLine) {
   QApplication app(argc, argv);
   setUpApplication();
   QString error;
-  const bool opened = commandLine.informatics
-                          ? openInformaticsPractice(commandLine.lesson, error) != nullptr
-                          : openPractice(commandLine.lesson, true, error) != nullptr;
-  if (!opened) {
+  if (openPractice(commandLine.lesson, true, error) == nullptr) {
     return error.isEmpty() ? 0 : showError(argc, argv, error, true);
   }
   return app.exec();

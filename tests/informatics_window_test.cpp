@@ -21,6 +21,7 @@
 #include "core/overview.h"
 #include "core/results_reader.h"
 #include "widgets/informatics_practice_window.h"
+#include "widgets/practice_launcher.h"
 
 namespace restomer {
 namespace {
@@ -124,7 +125,8 @@ TEST(InformaticsPractice, ChecksExplainsAndWritesRows) {
   lesson.results = results.toStdString();
   lesson.name = "Ива";
   QString error;
-  InformaticsPractice* practice = openInformaticsPractice(lesson, error);
+  lesson.kind = TaskKind::kInformatics;
+  auto* practice = qobject_cast<InformaticsPracticeWindow*>(openPractice(lesson, true, error));
   ASSERT_NE(practice, nullptr) << error.toStdString();
   const InformaticsTask first = practice->task();
   ASSERT_EQ(first.question, InformaticsTask::Question::kFewest);

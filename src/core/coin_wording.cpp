@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+#include "core/currency.h"
+
 namespace restomer {
 namespace {
 
@@ -53,12 +55,8 @@ std::string CoinIn(const CoinUnit& unit, std::int64_t value, const RegionalSetti
 
 const std::vector<NamedCoins>& NamedCoinSystems() {
   static const std::vector<NamedCoins> systems = {
-      {"лев",
-       {10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1},
-       {true, " лв.", "стотинки"}},
-      {"евро",
-       {50000, 20000, 10000, 5000, 2000, 1000, 500, 200, 100, 50, 20, 10, 5, 2, 1},
-       {true, " €", "евроцентове"}},
+      {"лев", DenominationsOf(kLev), {true, kLev.unit, "стотинки"}},
+      {"евро", DenominationsOf(kEuro), {true, kEuro.unit, "евроцентове"}},
       {"старите британски пенита", {60, 48, 24, 12, 6, 2, 1}, {false, "", "пенита"}},
       {"американски центове", {25, 10, 5, 1}, {false, "", "центове"}},
       {"1, 3, 4", {4, 3, 1}, {}},
@@ -180,9 +178,9 @@ std::string InformaticsTaskText(int number, const InformaticsTask& task) {
               : "Дава ли тук алчният начин (най-голямата монета първо) най-малко бройки?");
 }
 
-std::string InformaticsExplanation(const InformaticsTask& task, bool right) {
+std::string InformaticsExplanation(const InformaticsTask& task, std::string_view verdict) {
   const Ways ways = WaysOf(task.coins, task.amount);
-  return std::string(right ? "Вярно." : "Не е вярно.") + "\n" + BothWays(task.amount, ways) +
+  return std::string(verdict) + "\n" + BothWays(task.amount, ways) +
          AmountVerdict(ways.greedy, ways.fewest) + "\n";
 }
 

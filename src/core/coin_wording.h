@@ -74,9 +74,9 @@ std::string SystemAnswer(const Coins& coins);
 // най-малко бройки?": an informatics task as a pupil is asked it.
 std::string InformaticsTaskText(int number, const InformaticsTask& task);
 
-// "Вярно." or "Не е вярно.", then greedy's way and the fewest and whether
+// The verdict ("Вярно."), then greedy's way and the fewest and whether
 // they differ: what a pupil reads after an answer, a line each.
-std::string InformaticsExplanation(const InformaticsTask& task, bool right);
+std::string InformaticsExplanation(const InformaticsTask& task, std::string_view verdict);
 
 // The pupil's counts as the results file keeps them: "0×4 2×3 0×1".
 std::string CountsText(const Coins& coins, const std::vector<std::int64_t>& counts);

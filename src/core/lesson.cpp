@@ -1,6 +1,7 @@
 #include "core/lesson.h"
 
 #include <charconv>
+#include <limits>
 #include <random>
 
 namespace restomer {
@@ -8,6 +9,16 @@ namespace restomer {
 int LowestLevel() { return Levels().front().number; }
 
 int HighestLevel() { return Levels().back().number; }
+
+FieldRange LevelRange(TaskKind kind) {
+  const std::vector<KindLevel> levels = LevelsOf(kind);
+  return {static_cast<std::uint64_t>(levels.front().number),
+          static_cast<std::uint64_t>(levels.back().number)};
+}
+
+FieldRange TasksRange() { return {0, kMostTasks}; }
+
+FieldRange SeedRange() { return {0, std::numeric_limits<std::uint64_t>::max()}; }
 
 std::uint64_t NewSeed() {
   constexpr std::uint64_t kMost = 999'999;

@@ -12,6 +12,7 @@
 #include "core/coin_system.h"
 #include "core/currency.h"
 #include "core/task_generator.h"
+#include "core/task_kind.h"
 
 namespace restomer {
 
@@ -39,12 +40,25 @@ struct Lesson {
   // The name of the lesson file it was read from, which results rows
   // carry; empty for a lesson from the command line alone.
   std::string title;
+  // Purchases, or informatics tasks (a lesson of a coin system is).
+  TaskKind kind = TaskKind::kPurchases;
   bool operator==(const Lesson&) const = default;
 };
 
-// The lowest and highest level number, from the level table.
+// The lowest and highest level number of purchases, from their table.
 int LowestLevel();
 int HighestLevel();
+
+// The one range of each whole-number field of a lesson, which the command
+// line, a lesson file and the teacher's window all check: the levels are
+// the kind's.
+struct FieldRange {
+  std::uint64_t least;
+  std::uint64_t most;
+};
+FieldRange LevelRange(TaskKind kind);
+FieldRange TasksRange();
+FieldRange SeedRange();
 
 // A seed for a lesson that names none: at most six digits, so that a
 // teacher can read it out to the class.
@@ -54,6 +68,9 @@ std::uint64_t NewSeed();
 // sign or blank.
 std::optional<std::uint64_t> WholeNumberIn(std::string_view text, std::uint64_t least,
                                            std::uint64_t most);
+inline std::optional<std::uint64_t> WholeNumberIn(std::string_view text, FieldRange range) {
+  return WholeNumberIn(text, range.least, range.most);
+}
 
 }  // namespace restomer
 

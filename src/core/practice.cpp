@@ -36,32 +36,27 @@ std::optional<Practice::Purchase> Practice::PurchaseOf(const FormContent& form,
   return Purchase{amounts[kPriceBox], amounts[kPaidBox]};
 }
 
-void Practice::StartNextRoundIfOver() {
-  if (!RoundIsOver()) return;
-  answers_ = right_answers_ = skipped_ = 0;
-  round_.clear();
-  ++round_number_;
+std::string Practice::KeyOf(const Purchase& purchase) {
+  return std::to_string(purchase.first) + "/" + std::to_string(purchase.second);
 }
 
 void Practice::SetNextTask(FormContent& form) {
-  StartNextRoundIfOver();
   const PracticeTask task = tasks_.Next();
   form.Text3[kPriceBox].Text = AmountText(task.price);
   form.Text3[kPaidBox].Text = AmountText(task.paid);
-  // The seed may bring a purchase again; it is then a task of its own.
-  checked_.erase({task.price, task.paid});
+  round_.SetTask(KeyOf({task.price, task.paid}));
   SetOwnTask(form);
 }
 
 void Practice::SetOwnTask(FormContent& form) {
-  StartNextRoundIfOver();
+  round_.StartNextIfOver();
   form.Text3[kChangeBox].Text.clear();
   for (CheckBox& box : form.Check1) box.Value = 0;
   int unreadable = kPriceBox;
   const std::optional<Purchase> purchase = PurchaseOf(form, &unreadable);
   form.Text1[0].Text =
       purchase ? wording_.Instruction(purchase->first, purchase->second, *options_.level,
-                                      CurrentScore(answers_ + skipped_ + 1))
+                                      round_.ScoreAt(round_.Done() + 1))
                : wording_.Unreadable(unreadable, form.Text3[unreadable].Text);
 }
 
@@ -76,15 +71,11 @@ std::optional<TaskRecord> Practice::Click(FormContent& form, std::int16_t Index)
   }
 }
 
-std::vector<TaskRecord> Practice::EndedRound() const {
-  return RoundIsOver() ? round_ : std::vector<TaskRecord>();
-}
-
 TaskRecord Practice::Record(const FormContent& before, const FormContent& answered,
                             std::vector<Piece> pieces, TaskRecord::Outcome outcome) const {
   const Purchase purchase = *PurchaseOf(answered);
-  return {round_number_,
-          answers_ + skipped_ + 1,
+  return {0,
+          0,  // numbered when the round counts it
           purchase.first,
           purchase.second,
           before.Text3[kChangeBox].Text,
@@ -94,23 +85,9 @@ TaskRecord Practice::Record(const FormContent& before, const FormContent& answer
           outcome};
 }
 
-void Practice::Count(const TaskRecord& record) {
-  ++(record.outcome == TaskRecord::Outcome::kSkipped ? skipped_ : answers_);
-  if (record.outcome == TaskRecord::Outcome::kRight) ++right_answers_;
-  if (options_.round_size > 0) round_.push_back(record);
-}
-
-bool Practice::RoundIsOver() const {
-  return options_.round_size > 0 && answers_ + skipped_ >= options_.round_size;
-}
-
-Score Practice::CurrentScore(int task) const {
-  return {task, options_.round_size, right_answers_, answers_ + skipped_, skipped_};
-}
-
 std::optional<TaskRecord> Practice::Abandon(const FormContent& form) {
   const std::optional<Purchase> purchase = PurchaseOf(form);
-  if (!purchase || RoundIsOver() || checked_.contains(*purchase)) return std::nullopt;
+  if (!purchase || !round_.MayAnswer(KeyOf(*purchase))) return std::nullopt;
   FormContent answered = form;
   answered.Text3[kPriceBox].Text = AmountText(purchase->first);
   answered.Text3[kPaidBox].Text = AmountText(purchase->second);
@@ -119,18 +96,16 @@ std::optional<TaskRecord> Practice::Abandon(const FormContent& form) {
       ClickOutcome::kChangeShown) {
     return std::nullopt;
   }
-  const TaskRecord record =
-      Record(form, answered, std::move(pieces), TaskRecord::Outcome::kSkipped);
-  Count(record);
-  checked_.insert(*purchase);
+  TaskRecord record = Record(form, answered, std::move(pieces), TaskRecord::Outcome::kSkipped);
+  round_.Count(KeyOf(*purchase), record);
   return record;
 }
 
 std::optional<TaskRecord> Practice::Skip(FormContent& form) {
   const std::optional<TaskRecord> record = Abandon(form);
-  if (record && RoundIsOver()) {  // the last task of the round: its summary, not a new task
-    const Score score = CurrentScore(record->number);
-    form.Text1[0].Text = wording_.ScoreLine(score) + wording_.Summary(round_, score);
+  if (record && round_.IsOver()) {  // the last task of the round: its summary, not a new task
+    const Score score = round_.ScoreAt(record->number);
+    form.Text1[0].Text = wording_.ScoreLine(score) + wording_.Summary(round_.Ended(), score);
     return record;
   }
   SetNextTask(form);
@@ -158,11 +133,8 @@ std::optional<TaskRecord> Practice::Check(FormContent& form) {
   }
   std::optional<TaskRecord> record;
   Verdict verdict;
-  if (RoundIsOver()) {
-    verdict.kind = Verdict::Kind::kRoundOver;
-  } else if (!checked_.insert(*purchase).second) {
-    verdict.kind = Verdict::Kind::kAlreadyChecked;
-  } else {
+  verdict.kind = round_.Admit(KeyOf(*purchase));
+  if (verdict.kind == Verdict::Kind::kChecked) {
     const PieceMistakes mistakes = ComparePieces(TickedCaptions(before), pieces);
     const TypedAmount typed =
         ReadTypedAmount(before.Text3[kChangeBox].Text, settings_, currency_.unit);
@@ -174,14 +146,15 @@ std::optional<TaskRecord> Practice::Check(FormContent& form) {
     verdict.missing = mistakes.missing;
     record = Record(before, form, std::move(pieces),
                     verdict.IsRight() ? TaskRecord::Outcome::kRight : TaskRecord::Outcome::kWrong);
-    Count(*record);
+    round_.Count(KeyOf(*purchase), *record);
   }
   // The verdict and the score first, where the trace box shows them without
   // scrolling, then the round's summary after its last task, then the
   // count-up that explains the answer.
-  const Score score = CurrentScore(answers_ + skipped_);
+  const Score score = round_.LastScore();
   form.Text1[0].Text = wording_.VerdictLines(verdict) + wording_.ScoreLine(score) +
-                       (RoundIsOver() ? wording_.Summary(round_, score) : "") + form.Text1[0].Text;
+                       (round_.IsOver() ? wording_.Summary(round_.Ended(), score) : "") +
+                       form.Text1[0].Text;
   return record;
 }
 

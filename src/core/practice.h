@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "core/conversions.h"
 #include "core/currency.h"
 #include "core/form_content.h"
+#include "core/practice_round.h"
 #include "core/practice_wording.h"
 #include "core/task_generator.h"
 
@@ -39,7 +39,8 @@ class Practice {
         tasks_(options.seed, *options.level),
         currency_(currency),
         settings_(settings),
-        wording_(currency, settings) {}
+        wording_(currency, settings),
+        round_(options.round_size) {}
 
   // Writes the seed's next task: the amounts into the price and paid boxes,
   // an empty change box, no tick, and the instruction into the trace box.
@@ -67,15 +68,16 @@ class Practice {
   std::optional<TaskRecord> Abandon(const FormContent& form);
 
   // The round that has just ended, task by task; empty while it goes on.
-  std::vector<TaskRecord> EndedRound() const;
+  std::vector<TaskRecord> EndedRound() const { return round_.Ended(); }
   // The score after the last task checked or skipped.
-  Score LastScore() const { return CurrentScore(answers_ + skipped_); }
+  Score LastScore() const { return round_.LastScore(); }
   const PracticeOptions& options() const { return options_; }
   const PracticeWording& wording() const { return wording_; }
+  const PracticeRound& round() const { return round_; }
 
-  int answers() const { return answers_; }
-  int right_answers() const { return right_answers_; }
-  int skipped() const { return skipped_; }
+  int answers() const { return round_.answers(); }
+  int right_answers() const { return round_.right_answers(); }
+  int skipped() const { return round_.skipped(); }
 
  private:
   // A task is the purchase in hundredths: "474.12 ", "474.120" and "474,12"
@@ -84,28 +86,19 @@ class Practice {
   // The purchase the boxes hold, or the box whose text is no amount.
   std::optional<Purchase> PurchaseOf(const FormContent& form, int* unreadable_box = nullptr) const;
 
+  // The round's key of a purchase: one task however its amounts are typed.
+  static std::string KeyOf(const Purchase& purchase);
   TaskRecord Record(const FormContent& before, const FormContent& answered,
                     std::vector<Piece> pieces, TaskRecord::Outcome outcome) const;
-  void Count(const TaskRecord& record);
-  bool RoundIsOver() const;
-  void StartNextRoundIfOver();
   std::optional<TaskRecord> Skip(FormContent& form);
   std::optional<TaskRecord> Check(FormContent& form);
-  Score CurrentScore(int task) const;
 
   PracticeOptions options_;
   TaskGenerator tasks_;
   const Currency& currency_;
   RegionalSettings settings_;
   PracticeWording wording_;
-  // Every purchase checked, so that none is checked twice, however its
-  // amounts are retyped.
-  std::set<Purchase> checked_;
-  int round_number_ = 1;
-  int answers_ = 0;
-  int right_answers_ = 0;
-  int skipped_ = 0;
-  std::vector<TaskRecord> round_;
+  PracticeRound round_;
 };
 
 }  // namespace restomer

@@ -47,7 +47,7 @@ ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
   row.run = context.run;
   row.sequence = sequence;
   row.lesson = context.lesson;
-  row.coins = context.coins;
+  row.coins = record.coins;
   return row;
 }
 
@@ -72,11 +72,6 @@ std::string ResultsLineIn(const ResultRow& row, const std::vector<std::string>& 
     fields.push_back(column ? FieldOf(*column, row) : std::string());
   }
   return CsvLine(fields);
-}
-
-std::string ResultsRow(const std::string& time, const ResultsContext& context,
-                       const TaskRecord& record) {
-  return ResultsLine(ResultRowOf(time, context, record));
 }
 
 }  // namespace restomer

@@ -34,7 +34,6 @@ struct ResultsContext {
   std::string computer;  // the host name
   std::string run;       // this start of practice, unlike any other
   std::string lesson;    // the lesson file's name; empty without one
-  std::string coins;     // an informatics task's coin system; empty for purchases
 };
 
 // UTF-8's byte-order mark, with which a new results file starts: Excel
@@ -44,21 +43,17 @@ inline constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 // The header row, CR LF at its end.
 std::string ResultsHeader();
 
-// The row of one task, CR LF at its end. `time` is the date and time in ISO
-// 8601. Amounts are written "4.57" whatever the locale; the seed as "№2026",
-// which no spreadsheet rounds; the pieces with their counts ("2×2 0.10");
-// the outcome in words no spreadsheet takes for a truth value. A field a
-// spreadsheet would take for a formula (one that starts with "=", "+", "-",
-// "@", a tab or a carriage return) gets a "'" before it.
-std::string ResultsRow(const std::string& time, const ResultsContext& context,
-                       const TaskRecord& record);
-
 // The row of one task as the reader returns it: the `sequence`-th row of
-// its run.
+// its run. `time` is the date and time in ISO 8601.
 ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
                       const TaskRecord& record, int sequence = 0);
 
-// A row in today's columns, CR LF at its end.
+// A row in today's columns, CR LF at its end. Amounts are written "4.57"
+// whatever the locale; the seed as "№2026", which no spreadsheet rounds; the
+// pieces with their counts ("2×2 0.10"); the outcome in words no spreadsheet
+// takes for a truth value. A field a spreadsheet would take for a formula
+// (one that starts with "=", "+", "-", "@", a tab or a carriage return) gets
+// a "'" before it.
 std::string ResultsLine(const ResultRow& row);
 
 // A row in the columns of a file whose header row holds `header`: a file an

@@ -24,6 +24,7 @@ struct TaskRecord {
   std::int64_t change;              // hundredths
   std::vector<Piece> pieces;        // the fewest pieces, largest first
   Outcome outcome;
+  std::string coins = {};  // an informatics task's coin system; empty for purchases
 };
 
 // What "Въведи" decided.

@@ -47,8 +47,6 @@ class ResultsFile : public QObject {
   // Appends the row of `record` after any that wait. An empty string when
   // every row is in the results file; otherwise why rows wait.
   QString append(const TaskRecord& record);
-  // The coin system of the informatics tasks appended from now on.
-  void setTaskCoins(const std::string& coins) { context_.coins = coins; }
 
   // Writes what waits, as far as it can; also what the retry does every two
   // seconds while rows wait. An empty string when nothing waits any more.

@@ -2,19 +2,19 @@
 // pupil types the change and ticks the pieces, and "Въведи" checks them. The
 // session owns the practice and its results file, says in the trace box
 // when results wait to be written, shows the round's summary, and records
-// the task left open when the window closes.
+// the task left open when the window closes. The practice launcher opens it.
 #ifndef RESTOMER_WIDGETS_PRACTICE_SESSION_H_
 #define RESTOMER_WIDGETS_PRACTICE_SESSION_H_
 
 #include <QObject>
 #include <QString>
-#include <memory>
 
 #include "core/conversions.h"
 #include "core/currency.h"
 #include "core/lesson.h"
 #include "core/practice.h"
 #include "core/results_row.h"
+#include "widgets/practice_results.h"
 
 class QWidget;
 
@@ -49,25 +49,14 @@ class PracticeSession : public QObject {
   // Keeps the line on results that wait at the top of the trace box, or
   // takes it away once they are written.
   void showResultsNotice();
-  // The task on screen is recorded as skipped, what waits is tried once
-  // more, and what still waits is kept for the next start, which the pupil
-  // is told.
+  // The task on screen is recorded as skipped and the results are settled.
   void finish();
 
   DemonstrationWindow& window_;
   Practice practice_;
-  std::unique_ptr<ResultsFile> ownResults_;
-  ResultsFile* results_ = nullptr;
+  PracticeResults results_;
   QString shownNotice_;
 };
-
-// Starts practice of `lesson` in a window of its own, deleted when it is
-// closed: asks the pupil's name first where the lesson says so, and with
-// `writeResults` appends every task to the lesson's results file. Returns
-// the window, or nullptr when the pupil chose "Изход" or the results file
-// cannot be opened (`error` says why).
-DemonstrationWindow* openPractice(const Lesson& lesson, bool writeResults, QString& error,
-                                  QWidget* nameParent = nullptr);
 
 }  // namespace restomer
 
