@@ -79,8 +79,10 @@ TEST(LessonFile, ReadsEachKeyAndRefusesWhatIsWrong) {
        "Results=r,1.csv — стойност със запетая се пише в кавички."},
       {"[Lesson]\nCoins=1 3 4\n", lesson([](Lesson& l) {
          l.coins = {4, 3, 1};
+         l.kind = TaskKind::kInformatics;
        }),
        ""},
+      {"[Lesson]\nLevel=6\nCoins=1 3 4\n", {}, "Level=6 — трябва да е цяло число от 1 до 5."},
       {"[Lesson]\nCoins=1 3 3\n", {}, "Coins=1 3 3 — монетата 3 е дадена два пъти."},
       {"[Lesson]\nLevel=9\n", {}, "Level=9 — трябва да е цяло число от 1 до 5."},
       {"[Lesson]\nLevel=2x\n", {}, "Level=2x"},

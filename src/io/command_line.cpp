@@ -100,17 +100,17 @@ QString levelDescriptions() {
 
 // The value of a whole-number option from `least` to `most`, or what is
 // wrong with it.
-QString setNumber(const char* name, const QString& text, std::uint64_t least, std::uint64_t most,
+QString setNumber(const char* name, const QString& text, FieldRange range,
                   const std::function<void(std::uint64_t)>& set) {
-  const auto value = WholeNumberIn(text.toStdString(), least, most);
+  const auto value = WholeNumberIn(text.toStdString(), range);
   if (value) {
     set(*value);
     return {};
   }
   return QStringLiteral("Стойността на --%1 „%2“ не е цяло число от %3 до %4.")
       .arg(QLatin1String(name), text)
-      .arg(least)
-      .arg(most);
+      .arg(range.least)
+      .arg(range.most);
 }
 
 QString setFile(const char* name, const QString& path, const std::function<void()>& set) {
@@ -183,7 +183,7 @@ const std::vector<OptionRow> kOptionRows = {
      },
      std::nullopt, kTaskModes,
      [](const QString& value, CommandLine& commandLine) {
-       return setNumber("seed", value, 0, std::numeric_limits<std::uint64_t>::max(),
+       return setNumber("seed", value, SeedRange(),
                         [&](std::uint64_t seed) { commandLine.lesson.seed = seed; });
      }},
     {"level", "ниво",
@@ -196,21 +196,22 @@ const std::vector<OptionRow> kOptionRows = {
      },
      std::nullopt, kTaskModes,
      [](const QString& value, CommandLine& commandLine) {
-       return setNumber("level", value, LowestLevel(), HighestLevel(), [&](std::uint64_t level) {
-         commandLine.lesson.level = static_cast<int>(level);
-       });
+       // The kind is known before the options are set: each has its levels.
+       return setNumber(
+           "level", value, LevelRange(commandLine.lesson.kind),
+           [&](std::uint64_t level) { commandLine.lesson.level = static_cast<int>(level); });
      }},
     {"tasks", "брой",
      [] {
        return QStringLiteral(
-                  "Кръг от толкова задачи (от 1 до %1), после обобщение; в работен лист — "
-                  "броят задачи (по подразбиране %2).")
-           .arg(kMostTasks)
+                  "Кръг от толкова задачи (от 1 до %1; 0 — без кръгове), после обобщение; в "
+                  "работен лист — броят задачи (по подразбиране %2).")
+           .arg(TasksRange().most)
            .arg(kWorksheetTasks);
      },
      std::nullopt, kTaskModes,
      [](const QString& value, CommandLine& commandLine) {
-       return setNumber("tasks", value, 1, kMostTasks, [&](std::uint64_t tasks) {
+       return setNumber("tasks", value, TasksRange(), [&](std::uint64_t tasks) {
          commandLine.lesson.tasks = static_cast<int>(tasks);
        });
      }},
@@ -320,7 +321,7 @@ const std::vector<OptionRow> kOptionRows = {
      std::nullopt,
      {Mode::kCoins},
      [](const QString& value, CommandLine& commandLine) {
-       return setNumber("amount", value, 0, kLargestAmount, [&](std::uint64_t amount) {
+       return setNumber("amount", value, FieldRange{0, kLargestAmount}, [&](std::uint64_t amount) {
          commandLine.amount = static_cast<std::int64_t>(amount);
        });
      }},
@@ -515,6 +516,7 @@ QString readLesson(const OptionParser& options, CommandLine& commandLine) {
     }
     commandLine.lesson.title = QFileInfo(commandLine.lessonFile).completeBaseName().toStdString();
   }
+  if (options.isSet("informatics")) commandLine.lesson.kind = TaskKind::kInformatics;
   for (const OptionRow& row : kOptionRows) {
     if (!options.isSet(row)) continue;
     if (QString error = row.set(options.value(row), commandLine); !error.isEmpty()) return error;

@@ -28,14 +28,18 @@ bool textOf(const QVariant& value, QString& text) {
   return true;
 }
 
+QString notInRange(FieldRange range) {
+  return QStringLiteral("трябва да е цяло число от %1 до %2").arg(range.least).arg(range.most);
+}
+
 // Reads one key's value into `lesson`; an empty string, or what is wrong
 // with the value.
 QString readKey(const QString& key, const QString& value, const QString& folder, Lesson& lesson) {
   const std::string text = value.trimmed().toStdString();
   // Reads a whole number from `least` to `most` into `into`.
-  const auto wholeNumber = [&text](std::uint64_t least, std::uint64_t most, auto& into) {
-    const std::optional<std::uint64_t> number = WholeNumberIn(text, least, most);
-    if (!number) return QStringLiteral("трябва да е цяло число от %1 до %2").arg(least).arg(most);
+  const auto wholeNumber = [&text](FieldRange range, auto& into) {
+    const std::optional<std::uint64_t> number = WholeNumberIn(text, range);
+    if (!number) return notInRange(range);
     into = static_cast<std::remove_reference_t<decltype(into)>>(*number);
     return QString();
   };
@@ -46,24 +50,24 @@ QString readKey(const QString& key, const QString& value, const QString& folder,
           .arg(QString::fromStdString(CurrencyNames()));
     lesson.currency = currency;
   } else if (key == QLatin1String("Level")) {
-    return wholeNumber(LowestLevel(), HighestLevel(), lesson.level);
+    // Checked once the kind is known: each kind has its own levels.
+    return wholeNumber(FieldRange{0, std::numeric_limits<int>::max()}, lesson.level);
   } else if (key == QLatin1String("Tasks")) {
-    return wholeNumber(0, kMostTasks, lesson.tasks);
+    return wholeNumber(TasksRange(), lesson.tasks);
   } else if (key == QLatin1String("Seed")) {
-    return wholeNumber(0, std::numeric_limits<std::uint64_t>::max(), lesson.seed);
+    return wholeNumber(SeedRange(), lesson.seed);
   } else if (key == QLatin1String("Results")) {
     if (value.trimmed().isEmpty()) return QStringLiteral("липсва името на файла");
-    const QFileInfo results(QDir(folder), value.trimmed());
-    if (!results.absoluteDir().exists()) {
-      return QStringLiteral("папката „%1“ не съществува")
-          .arg(QDir::toNativeSeparators(results.absolutePath()));
-    }
-    lesson.results = QDir::toNativeSeparators(results.absoluteFilePath()).toStdString();
+    QString missing;
+    const QString results = resultsBesideLesson(folder, value.trimmed(), missing);
+    if (results.isEmpty()) return QStringLiteral("папката „%1“ не съществува").arg(missing);
+    lesson.results = results.toStdString();
   } else if (key == QLatin1String("Coins")) {
     CoinsRead read = ReadCoins(text);
     // Worded to stand inside the sentence, as a system's reason is.
     if (!read.error.empty()) return systemReason(QString::fromStdString(read.error));
     lesson.coins = std::move(read.coins);
+    lesson.kind = TaskKind::kInformatics;
   } else if (key == QLatin1String("AskName")) {
     const QString answer = value.trimmed().toLower();
     if (answer != QLatin1String("true") && answer != QLatin1String("false")) {
@@ -106,8 +110,24 @@ QString readLessonFile(const QString& path, Lesson& lesson) {
       return QStringLiteral("Урокът „%1“: %2=%3 — %4.").arg(shown, key, value, error);
     }
   }
+  const FieldRange levels = LevelRange(read.kind);
+  if (!WholeNumberIn(std::to_string(read.level), levels)) {
+    return QStringLiteral("Урокът „%1“: Level=%2 — %3.")
+        .arg(shown)
+        .arg(read.level)
+        .arg(notInRange(levels));
+  }
   lesson = read;
   return {};
+}
+
+QString resultsBesideLesson(const QString& folder, const QString& results, QString& missingFolder) {
+  const QFileInfo file(QDir(folder), results);
+  if (!file.absoluteDir().exists()) {
+    missingFolder = QDir::toNativeSeparators(file.absolutePath());
+    return {};
+  }
+  return QDir::toNativeSeparators(file.absoluteFilePath());
 }
 
 // The results file as the lesson at `path` keeps it: relative to the

@@ -24,6 +24,11 @@ inline constexpr char kLessonSuffix[] = "restomer";
 // and `lesson` is left as it was.
 QString readLessonFile(const QString& path, Lesson& lesson);
 
+// The results file `results` names for a lesson in `folder`, where a name
+// without a folder is the lesson folder's; empty when the file's folder
+// does not exist, which `missingFolder` then names.
+QString resultsBesideLesson(const QString& folder, const QString& results, QString& missingFolder);
+
 // Writes `lesson` to `path`, whole or not at all; a results file in the
 // lesson's folder, or below it, is written relative to it. The pupil's name
 // is not part of the file. An empty string, or one Bulgarian line with the

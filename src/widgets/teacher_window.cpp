@@ -26,7 +26,7 @@
 #include "print/worksheet.h"
 #include "widgets/informatics_window.h"
 #include "widgets/overview_window.h"
-#include "widgets/practice_session.h"
+#include "widgets/practice_launcher.h"
 
 namespace restomer {
 namespace {
@@ -75,7 +75,7 @@ QFormLayout* TeacherWindow::createForm() {
   fillLevels();
 
   tasks_ = new QSpinBox;
-  tasks_->setRange(0, kMostTasks);
+  tasks_->setRange(static_cast<int>(TasksRange().least), static_cast<int>(TasksRange().most));
   tasks_->setSpecialValueText(QStringLiteral("без кръгове: упражнението продължава"));
 
   seed_ = new QLineEdit;
@@ -235,12 +235,12 @@ Lesson TeacherWindow::lesson() const {
   lesson.level = level_->currentData().toInt();
   lesson.tasks = tasks_->value();
   if (!differentTasks_->isChecked()) {
-    lesson.seed =
-        WholeNumberIn(seed_->text().toStdString(), 0, std::numeric_limits<std::uint64_t>::max());
+    lesson.seed = WholeNumberIn(seed_->text().toStdString(), SeedRange());
   }
   lesson.results = results_->text().trimmed().toStdString();
   lesson.ask_name = askName_->isChecked();
   lesson.coins = coins_;
+  if (!coins_.empty()) lesson.kind = TaskKind::kInformatics;
   return lesson;
 }
 
@@ -322,13 +322,16 @@ QString TeacherWindow::saveLesson(const QString& path) {
   // A results file named without a folder is the lesson's folder's; a
   // lesson the pupils could not open is not saved.
   if (!lesson.results.empty()) {
-    const QFileInfo results(QFileInfo(path).absoluteDir(), QString::fromStdString(lesson.results));
-    if (!results.absoluteDir().exists()) {
-      return say(QStringLiteral("Папката на файла с резултати „%1“ не съществува.")
-                     .arg(QDir::toNativeSeparators(results.absolutePath())));
+    QString missing;
+    const QString results = resultsBesideLesson(QFileInfo(path).absolutePath(),
+                                                QString::fromStdString(lesson.results), missing);
+    if (results.isEmpty()) {
+      return say(QStringLiteral("Папката на файла с резултати „%1“ не съществува.").arg(missing));
     }
-    lesson.results = QDir::toNativeSeparators(results.absoluteFilePath()).toStdString();
-    if (!writableForResults(results) && !confirmUnwritable(results)) return {};
+    lesson.results = results.toStdString();
+    if (!writableForResults(QFileInfo(results)) && !confirmUnwritable(QFileInfo(results))) {
+      return {};
+    }
   }
   if (const QString error = writeLessonFile(path, lesson); !error.isEmpty()) return say(error);
   showFile(path);
