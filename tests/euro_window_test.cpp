@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <map>
 
 #include "core/button_actions.h"
@@ -162,6 +164,28 @@ TEST(CommandLine, EveryOptionInEveryMode) {
   };
   const QStringList names = commandLineOptionNames();
   ASSERT_EQ(static_cast<std::size_t>(names.size()), expected.size());
+#ifndef _WIN32  // Windows has no manual pages
+  // Both manual pages describe exactly the options the program takes.
+  for (const char* page : {"restomer.1", "restomer.bg.1"}) {
+    QFile file(QStringLiteral(RESTOMER_DATA_DIR "/") + page);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+    QStringList described;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    for (qsizetype k = 1; k < lines.size(); ++k) {
+      static const QRegularExpression option(R"(^\.B[IR]? \\-\\-([a-z\\-]+))");
+      const QRegularExpressionMatch match = option.match(lines[k]);
+      if (lines[k - 1] == ".TP" && match.hasMatch()) {
+        described << match.captured(1).remove('\\');
+      }
+    }
+    described.removeAll("help");
+    described.removeAll("version");
+    described.sort();
+    QStringList taken = names;
+    taken.sort();
+    EXPECT_EQ(described.join(' ').toStdString(), taken.join(' ').toStdString()) << page;
+  }
+#endif
   const QString help = parseCommandLine({"restomer", "--help"}).output;
   for (const QString& name : names) {
     ASSERT_TRUE(expected.contains(name)) << name.toStdString();

@@ -92,11 +92,6 @@ bool RowsOnce::Add(ResultRow row) {
   return true;
 }
 
-bool RowsOnce::Holds(const ResultRow& row) const {
-  const std::string id = RowId(row);
-  return !id.empty() && ids_.contains(id);
-}
-
 ResultsRead ReadResults(std::string_view text) {
   ResultsRead read;
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(std::string_view(kByteOrderMark).size());

@@ -32,7 +32,6 @@ class RowsOnce {
  public:
   // Adds `row` unless a row with its id is in; whether it was added.
   bool Add(ResultRow row);
-  bool Holds(const ResultRow& row) const;
   std::vector<ResultRow>& rows() { return rows_; }
 
  private:

@@ -28,8 +28,6 @@ class FilterBar : public QWidget {
   QComboBox* lessons() const { return lessons_; }
   QComboBox* levels() const { return levels_; }
   QComboBox* currencies() const { return currencies_; }
-  QDateEdit* firstDay() const { return firstDay_; }
-  QDateEdit* lastDay() const { return lastDay_; }
 
  signals:
   void changed();

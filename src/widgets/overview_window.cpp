@@ -72,7 +72,6 @@ QTableView* tableView(QAbstractItemModel* model, const QString& name) {
   return view;
 }
 
-// A chart above the table of its numbers.
 // Each column as wide as its cells and its heading's widest word, the
 // header as high as its wrapped headings.
 void fitColumns(QTableView* view) {

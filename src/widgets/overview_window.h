@@ -35,7 +35,6 @@ class OverviewWindow : public QWidget {
   // Reads the files again when any changed since the last reading.
   void reloadIfChanged();
 
-  QTabWidget* tabs() const { return tabs_; }
   QTableView* view(int table) const { return views_.at(table); }
   FilterBar* filterBar() const { return filterBar_; }
   const ResultsReport& report() const { return report_; }
