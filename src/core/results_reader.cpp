@@ -92,13 +92,33 @@ bool RowsOnce::Add(ResultRow row) {
   return true;
 }
 
+namespace {
+
+// Reads the header row at the start of `text`, past a byte-order mark,
+// into `fields`; `at` and `line` move past it.
+void ReadHeader(std::string_view text, std::size_t& at, std::vector<std::string>& fields,
+                int& line) {
+  if (text.starts_with(kByteOrderMark)) at = std::string_view(kByteOrderMark).size();
+  if (!ReadCsvRecord(text, at, fields, line)) fields.clear();
+}
+
+}  // namespace
+
+std::vector<std::string> ResultsHeaderOf(std::string_view text) {
+  std::size_t at = 0;
+  int line = 1;
+  std::vector<std::string> header;
+  ReadHeader(text, at, header, line);
+  return header;
+}
+
 ResultsRead ReadResults(std::string_view text) {
   ResultsRead read;
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(std::string_view(kByteOrderMark).size());
   std::size_t at = 0;
   int line = 1;
   std::vector<std::string> fields;
-  if (!ReadCsvRecord(text, at, fields, line)) fields.clear();
+  ReadHeader(text, at, fields, line);
+  read.header = fields;
   const std::vector<int> at_column = ColumnsOf(fields);
   read.header_known = Found(at_column, ResultsColumnId::kOutcome) &&
                       Found(at_column, ResultsColumnId::kPrice) &&

@@ -20,10 +20,15 @@ struct ResultsRead {
   // of a file whose header is not a results file's.
   std::vector<int> unreadable_lines;
   bool header_known = true;
+  std::vector<std::string> header;  // the names in the header row
 };
 
 // Reads the text of a results file, a byte-order mark at its start or not.
 ResultsRead ReadResults(std::string_view text);
+
+// The names in the header row of a results file's text (or of its first
+// line), a byte-order mark at its start or not.
+std::vector<std::string> ResultsHeaderOf(std::string_view text);
 
 // Rows from several files that may hold the same row (a results file and
 // the rows waiting beside it): each row once, by its id. Rows of files

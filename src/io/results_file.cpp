@@ -12,6 +12,7 @@
 
 #include "core/results_reader.h"
 #include "io/durable_file.h"
+#include "io/results_rows.h"
 #include "io/user_account.h"
 #include "io/waiting_rows.h"
 
@@ -58,17 +59,6 @@ bool refusedName(const QString& name) {
 #else
   return false;
 #endif
-}
-
-// The names in a results file's header row.
-std::vector<std::string> headerOf(const QByteArray& text) {
-  std::string_view view(text.constData(), text.size());
-  if (view.starts_with(kByteOrderMark)) view.remove_prefix(std::string_view(kByteOrderMark).size());
-  std::size_t at = 0;
-  int lines = 0;
-  std::vector<std::string> header;
-  ReadCsvRecord(view, at, header, lines);
-  return header;
 }
 
 QString writeWaitingFile(const QString& path, const QByteArray& text) {
@@ -171,18 +161,15 @@ QString ResultsFile::writeToResultsFile() {
   std::vector<std::string> header;
   if (file.size() == 0) {
     text = QByteArray(kByteOrderMark) + QByteArray::fromStdString(ResultsHeader());
-    header = headerOf(text);
+    header = ResultsHeaderOf(ResultsHeader());
   } else if (file.seek(0); mayBeWritten_ || !merged.empty()) {
     // A merge cut short, or a row another writer took from a waiting
     // file, is in the file already.
-    const QByteArray existing = file.readAll();
-    header = headerOf(existing);
-    for (const ResultRow& row :
-         ReadResults({existing.constData(), std::size_t(existing.size())}).rows) {
-      ids.insert(RowId(row));
-    }
+    const ResultsRead existing = readResultsRows(file);
+    header = existing.header;
+    for (const ResultRow& row : existing.rows) ids.insert(RowId(row));
   } else {
-    header = headerOf(file.readLine(64 * 1024));
+    header = ResultsHeaderOf(file.readLine(64 * 1024).toStdString());
   }
   for (const ResultRow& row : rows) {
     const std::string id = RowId(row);

@@ -8,6 +8,7 @@
 
 #include "core/results_reader.h"
 #include "core/results_row.h"
+#include "io/results_rows.h"
 
 namespace restomer {
 namespace {
@@ -83,11 +84,12 @@ QStringList waitingFilesKept(const QString& results) {
 std::vector<ResultRow> readWaitingRows(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
-  QByteArray text = file.readAll();
-  ResultsRead read = ReadResults(std::string_view(text.constData(), text.size()));
-  if (!read.header_known) {
-    text.prepend(QByteArray::fromStdString(headerOfHeaderlessFiles()));
-    read = ReadResults(std::string_view(text.constData(), text.size()));
+  ResultsRead read = readResultsRows(file);
+  if (!read.header_known) {  // the first versions' waiting files had no header
+    std::string text = headerOfHeaderlessFiles();
+    file.seek(0);
+    text += file.readAll().toStdString();
+    read = ReadResults(text);
   }
   return read.rows;
 }

@@ -12,6 +12,7 @@
 #include "core/practice_wording.h"
 #include "core/results_columns.h"
 #include "io/regional_settings.h"
+#include "io/results_rows.h"
 #include "io/system_reason.h"
 #include "io/waiting_rows.h"
 
@@ -386,19 +387,15 @@ std::string lessonOfOldRow(const QString& folder, const std::string& time) {
 // Adds the rows of one results file and of the files waiting beside it to
 // `once`; the reason it cannot be read, or an empty string.
 QString readResultsFile(const ResultsSource& source, RowsOnce& once, ResultsReport& report) {
-  QFile file(source.file);
-  if (!file.open(QIODevice::ReadOnly)) {
+  QString reason;
+  std::optional<ResultsRead> read = readResultsRows(source.file, reason);
+  if (!read) {
     return QStringLiteral("Файлът с резултатите „%1“ не може да бъде прочетен: %2.")
-        .arg(QDir::toNativeSeparators(source.file), systemReason(file.errorString()));
+        .arg(QDir::toNativeSeparators(source.file), reason);
   }
-  ResultsRead read;
-  {
-    const QByteArray bytes = file.readAll();
-    read = ReadResults(std::string_view(bytes.constData(), bytes.size()));
-  }
-  if (!read.unreadable_lines.empty()) {
+  if (!read->unreadable_lines.empty()) {
     report.unreadableLines.push_back(
-        {source.file, std::move(read.unreadable_lines), read.header_known});
+        {source.file, std::move(read->unreadable_lines), read->header_known});
   }
   const std::string className = source.className.toStdString();
   const QString folder = QFileInfo(source.file).absoluteDir().dirName();
@@ -407,7 +404,7 @@ QString readResultsFile(const ResultsSource& source, RowsOnce& once, ResultsRepo
     if (row.lesson.empty()) row.lesson = lessonOfOldRow(folder, row.time);
     return once.Add(std::move(row));
   };
-  for (ResultRow& row : read.rows) add(row);
+  for (ResultRow& row : read->rows) add(row);
   // The file holds each row once; a row may be both in it and beside it
   // while a merge is cut short.
   for (const QString& waiting : waitingFilesBeside(source.file)) {
