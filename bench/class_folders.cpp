@@ -10,7 +10,7 @@
 #include "best_time.h"
 #include "core/results_reader.h"
 #include "core/results_row.h"
-#include "print/results_report.h"
+#include "io/results_report.h"
 
 namespace {
 

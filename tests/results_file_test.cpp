@@ -26,9 +26,9 @@
 #endif
 
 #include "core/form_content.h"
+#include "io/results_report.h"
 #include "io/user_account.h"
 #include "io/waiting_rows.h"
-#include "print/results_report.h"
 #include "widgets/demonstration_window.h"
 #include "widgets/practice_session.h"
 

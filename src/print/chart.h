@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "print/results_report.h"
+#include "io/results_report.h"
 
 class QPainter;
 

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "print/results_report.h"
+#include "io/results_report.h"
 
 namespace restomer {
 

@@ -9,9 +9,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "io/results_report.h"
 #include "print/a4_pages.h"
 #include "print/chart.h"
-#include "print/results_report.h"
 
 class QFontMetricsF;
 

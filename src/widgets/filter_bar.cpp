@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "print/results_report.h"
+#include "io/results_report.h"
 
 namespace restomer {
 namespace {

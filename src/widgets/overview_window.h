@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "print/results_report.h"
+#include "io/results_report.h"
 
 class QLabel;
 class QStandardItemModel;

@@ -1,4 +1,4 @@
-#include "print/results_report.h"
+#include "io/results_report.h"
 
 #include <QDate>
 #include <QDir>

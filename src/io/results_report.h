@@ -2,8 +2,8 @@
 // Excel report show them: a class over its lessons in four tables (pupils,
 // tasks, mistakes, lessons) and every row, each a table of typed cells that
 // every view of it reads, all following one filter.
-#ifndef RESTOMER_PRINT_RESULTS_REPORT_H_
-#define RESTOMER_PRINT_RESULTS_REPORT_H_
+#ifndef RESTOMER_IO_RESULTS_REPORT_H_
+#define RESTOMER_IO_RESULTS_REPORT_H_
 
 #include <QDateTime>
 #include <QList>
@@ -113,4 +113,4 @@ QString tabSeparated(const QStringList& headers, const QList<QStringList>& rows)
 
 }  // namespace restomer
 
-#endif  // RESTOMER_PRINT_RESULTS_REPORT_H_
+#endif  // RESTOMER_IO_RESULTS_REPORT_H_
