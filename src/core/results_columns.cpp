@@ -235,6 +235,11 @@ const ResultsColumn* FindResultsColumn(std::string_view header) {
   return nullptr;
 }
 
+const ResultsColumn& ResultsColumnOf(ResultsColumnId id) {
+  return *std::find_if(kColumns.begin(), kColumns.end(),
+                       [id](const ResultsColumn& column) { return column.id == id; });
+}
+
 std::string RowId(const ResultRow& row) {
   return row.run.empty() ? std::string() : row.run + "/" + std::to_string(row.sequence);
 }

@@ -105,6 +105,9 @@ const std::vector<ResultsColumn>& ResultsColumns();
 // for a name no version wrote.
 const ResultsColumn* FindResultsColumn(std::string_view header);
 
+// The column of that id: every id has one.
+const ResultsColumn& ResultsColumnOf(ResultsColumnId id);
+
 // "3f9a…/12": the row's id, or empty for a row of a file written before rows
 // had one.
 std::string RowId(const ResultRow& row);

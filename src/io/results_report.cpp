@@ -11,6 +11,7 @@
 #include "core/pieces.h"
 #include "core/practice_wording.h"
 #include "core/results_columns.h"
+#include "io/date_text.h"
 #include "io/regional_settings.h"
 #include "io/results_rows.h"
 #include "io/system_reason.h"
@@ -40,8 +41,13 @@ QString roundsText(const std::vector<RoundProgress>& rounds) {
   return list.join(QStringLiteral(", "));
 }
 
+using Id = ResultsColumnId;
+
+// A column's heading as the column table has it.
+QString heading(Id id) { return text(std::string(ResultsColumnOf(id).heading)); }
+
 QVariant timeOf(const std::string& iso) {
-  const QDateTime time = QDateTime::fromString(text(iso), Qt::ISODate);
+  const QDateTime time = timeOfIso(iso);
   return time.isValid() ? QVariant(time) : QVariant(text(iso));
 }
 
@@ -139,10 +145,6 @@ QVariant cellOf(CellKind kind, const std::string& field) {
 
 }  // namespace
 
-QString dayText(const std::string& time) {
-  return QDate::fromString(text(time).left(10), Qt::ISODate).toString(QStringLiteral("dd.MM.yyyy"));
-}
-
 QString currencyName(const std::string& name) {
   if (name.empty()) return QStringLiteral("информатика");
   const Currency* currency = FindCurrency(name);
@@ -179,10 +181,9 @@ std::vector<ReportTable> ResultsReport::tables(const QLocale& notation) const {
 
   ReportTable tasks{
       QStringLiteral("Задачи"),
-      {QStringLiteral("Валута"), QStringLiteral("Ниво"), QStringLiteral("Начално число"),
-       QStringLiteral("Кръг"), QStringLiteral("Задача"), QStringLiteral("Цена"),
-       QStringLiteral("Платено"), QStringLiteral("Отговорили"), QStringLiteral("Верни"),
-       QStringLiteral("Най-честа грешка"), QStringLiteral("Пъти")},
+      {heading(Id::kCurrency), heading(Id::kLevel), heading(Id::kSeed), heading(Id::kRound),
+       heading(Id::kTask), heading(Id::kPrice), heading(Id::kPaid), QStringLiteral("Отговорили"),
+       QStringLiteral("Верни"), QStringLiteral("Най-честа грешка"), QStringLiteral("Пъти")},
       {Kind::kText, Kind::kWhole, Kind::kText, Kind::kWhole, Kind::kWhole, Kind::kAmount,
        Kind::kAmount, Kind::kWhole, Kind::kWhole, Kind::kText, Kind::kWhole},
       {}};
@@ -211,10 +212,9 @@ ReportTable ResultsReport::pupilTable(std::size_t pupil) const {
   const PupilLine& line = overview.pupils.at(pupil);
   ReportTable table{
       QStringLiteral("Задачите на %1").arg(text(line.pupil)),
-      {QStringLiteral("Време"), QStringLiteral("Урок"), QStringLiteral("Ниво"),
-       QStringLiteral("Цена"), QStringLiteral("Платено"), QStringLiteral("Написано ресто"),
-       QStringLiteral("Ресто"), QStringLiteral("Липсват"), QStringLiteral("Не са нужни"),
-       QStringLiteral("Оценка")},
+      {heading(Id::kTime), heading(Id::kLesson), heading(Id::kLevel), heading(Id::kPrice),
+       heading(Id::kPaid), heading(Id::kTyped), heading(Id::kChange), QStringLiteral("Липсват"),
+       QStringLiteral("Не са нужни"), heading(Id::kOutcome)},
       {Kind::kTime, Kind::kText, Kind::kWhole, Kind::kAmount, Kind::kAmount, Kind::kText,
        Kind::kAmount, Kind::kText, Kind::kText, Kind::kText},
       {}};
@@ -448,9 +448,7 @@ QString cellText(const QVariant& cell, ReportTable::Kind kind, const QLocale& lo
     case Kind::kShare:
       return locale.toString(cell.toDouble() * 100, 'f', 0) + QStringLiteral(" %");
     case Kind::kTime:
-      return cell.typeId() == QMetaType::QDateTime
-                 ? cell.toDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))
-                 : cell.toString();
+      return cell.typeId() == QMetaType::QDateTime ? timeText(cell.toDateTime()) : cell.toString();
     case Kind::kText:
     case Kind::kWhole:
       return cell.toString();

@@ -16,6 +16,7 @@
 #include "core/overview.h"
 #include "core/results_reader.h"
 #include "core/row_filter.h"
+#include "io/date_text.h"
 #include "io/results_sources.h"
 
 namespace restomer {
@@ -91,9 +92,6 @@ struct ResultsReport {
 // could not be read, with the system's reason. Files in the folders that
 // cannot be read are passed over. Nothing is written, locked or truncated.
 ResultsReport loadResults(const QStringList& paths, QString& error);
-
-// "12.10.2026": the day of an ISO 8601 time or date, as the tables write it.
-QString dayText(const std::string& time);
 
 // "лев", "евро": a currency as the tables name it; "информатика" for the
 // rows of informatics tasks, which have none.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/coin_wording.h"
+#include "io/date_text.h"
 #include "print/a4_pdf.h"
 #include "print/fonts.h"
 #include "print/report_painter.h"
@@ -63,7 +64,7 @@ void layOut(ReportPainter& painter, A4Pages& pages, const InformaticsSheetOption
                             .arg(options.level->number)
                             .arg(QString::fromUtf8(options.level->description))
                             .arg(options.seed)
-                            .arg(options.date.toString(QStringLiteral("dd.MM.yyyy")));
+                            .arg(dayText(options.date));
   pages.startPage(headOf(pages, QStringLiteral("Restomer — информатика: работен лист"), about));
   for (std::size_t k = 0; k < tasks.size(); ++k) {
     painter.paragraph(text(InformaticsTaskText(static_cast<int>(k + 1), tasks[k])), painter.font());

@@ -1,5 +1,6 @@
 #include <QPdfWriter>
 
+#include "io/date_text.h"
 #include "print/a4_pdf.h"
 #include "print/report_formats.h"
 #include "print/report_painter.h"
@@ -18,11 +19,10 @@ QString writePdfReport(const QString& path, const ResultsReport& report) {
         return pages.paint([&] {
           pages.startPage();
           painter.title(QStringLiteral("Restomer — резултати"), kTitlePoints);
-          painter.paragraph(
-              QStringLiteral("Прочетено: %1, на %2. Редове: %3.")
-                  .arg(report.sources(), report.taken.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
-                  .arg(report.rows.size()),
-              painter.font());
+          painter.paragraph(QStringLiteral("Прочетено: %1, на %2. Редове: %3.")
+                                .arg(report.sources(), timeText(report.taken))
+                                .arg(report.rows.size()),
+                            painter.font());
           for (const QString& note : report.notes()) {
             if (!note.isEmpty()) painter.paragraph(note, painter.font());
           }

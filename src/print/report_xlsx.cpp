@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "io/c_numbers.h"
+#include "io/date_text.h"
 #include "io/draft_file.h"
 #include "print/chart.h"
 #include "print/report_formats.h"
@@ -135,13 +136,12 @@ void insertChart(lxw_workbook* book, lxw_worksheet* sheet, const QString& sheetN
 // What the workbook shows: the files read, when, the filter and the notes
 // the window shows above its tables.
 ReportTable aboutTable(const ResultsReport& report) {
-  ReportTable about{
-      QStringLiteral("Отчет"),
-      {QStringLiteral("Какво"), QStringLiteral("")},
-      {ReportTable::Kind::kText, ReportTable::Kind::kText},
-      {{QStringLiteral("Прочетено"), report.sources()},
-       {QStringLiteral("На"), report.taken.toString(QStringLiteral("dd.MM.yyyy HH:mm"))},
-       {QStringLiteral("Редове"), QString::number(report.overview.rows)}}};
+  ReportTable about{QStringLiteral("Отчет"),
+                    {QStringLiteral("Какво"), QStringLiteral("")},
+                    {ReportTable::Kind::kText, ReportTable::Kind::kText},
+                    {{QStringLiteral("Прочетено"), report.sources()},
+                     {QStringLiteral("На"), timeText(report.taken)},
+                     {QStringLiteral("Редове"), QString::number(report.overview.rows)}}};
   for (const QString& note : report.notes()) about.rows.append({QStringLiteral("Бележка"), note});
   return about;
 }

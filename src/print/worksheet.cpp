@@ -12,6 +12,7 @@
 #include "core/change_breakdown.h"
 #include "core/form_content.h"
 #include "core/practice_wording.h"
+#include "io/date_text.h"
 #include "io/regional_settings.h"
 #include "print/a4_pages.h"
 #include "print/a4_pdf.h"
@@ -93,7 +94,7 @@ class Sheet {
                .arg(QString::fromUtf8(options_.currency->bulgarian_name))
                .arg(QString::fromStdString(LevelText(*options_.level, options_.currency->unit)))
                .arg(options_.seed)
-               .arg(options_.date.toString(QStringLiteral("dd.MM.yyyy"))),
+               .arg(dayText(options_.date)),
            windowFont(), true);
       gap(3, true);
       answerLine(QStringLiteral("Име:"), windowFont(), true);

@@ -5,14 +5,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "io/date_text.h"
 #include "io/results_report.h"
 
 namespace restomer {
 namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-QDate dateOf(const std::string& day) { return QDate::fromString(text(day), Qt::ISODate); }
 
 // Fills `box` with "всички" and the values, each with its text, keeping
 // the value chosen when it is still there.
@@ -69,7 +68,7 @@ QComboBox* FilterBar::addChoice(const QString& label, const QString& accessibleN
 QDateEdit* FilterBar::addDay(const QString& label, const QString& accessibleName) {
   auto* day = new QDateEdit;
   day->setCalendarPopup(true);
-  day->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+  day->setDisplayFormat(QLatin1String(kDayFormat));
   addLabelled(label, day, accessibleName);
   connect(day, &QDateEdit::dateChanged, this, &FilterBar::tellChanged);
   return day;
@@ -89,11 +88,11 @@ void FilterBar::setChoices(const FilterChoices& choices) {
   // Days chosen inside the rows' days stay; the others follow the rows.
   const bool allDays = filter().first_day.empty() && filter().last_day.empty();
   for (QDateEdit* day : {firstDay_, lastDay_}) {
-    day->setDateRange(dateOf(choices.first_day), dateOf(choices.last_day));
+    day->setDateRange(dayOfIso(choices.first_day), dayOfIso(choices.last_day));
   }
   if (allDays) {
-    firstDay_->setDate(dateOf(choices.first_day));
-    lastDay_->setDate(dateOf(choices.last_day));
+    firstDay_->setDate(dayOfIso(choices.first_day));
+    lastDay_->setDate(dayOfIso(choices.last_day));
   }
   choices_ = choices;
   filling_ = false;
@@ -107,8 +106,8 @@ RowFilter FilterBar::filter() const {
   if (const QVariant currency = currencies_->currentData(); currency.isValid()) {
     filter.currency = currency.toString().toStdString();
   }
-  const std::string first = firstDay_->date().toString(Qt::ISODate).toStdString();
-  const std::string last = lastDay_->date().toString(Qt::ISODate).toStdString();
+  const std::string first = isoDay(firstDay_->date());
+  const std::string last = isoDay(lastDay_->date());
   if (!choices_.first_day.empty() && first > choices_.first_day) filter.first_day = first;
   if (!choices_.last_day.empty() && last < choices_.last_day) filter.last_day = last;
   return filter;
