@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/count_up.h"
+
 namespace restomer {
 namespace {
 
@@ -52,13 +54,11 @@ std::vector<std::string> CountUpLines(const FormContent& form, const std::vector
   for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) {
     const double denomination = ParseAmount(piece->caption);
     const auto Count = static_cast<std::int16_t>(piece->count);
-    lines.push_back("Към сумата: " + FormatAmount(RunningSum, settings) +
-                    " добавям: " + IntegerText(Count) + "*" + NumberText(denomination, settings) +
-                    std::string(currency.unit));
+    lines.push_back(CountUpLine(FormatAmount(RunningSum, settings), IntegerText(Count),
+                                NumberText(denomination, settings) + std::string(currency.unit)));
     RunningSum += CheckedMultiply(Count, denomination);
   }
-  lines.push_back("Натрупаната сума е равна на " +
-                  FormatAmount(ParseAmount(form.Text3[kPaidBox].Text), settings));
+  lines.push_back(ClosingLine(FormatAmount(ParseAmount(form.Text3[kPaidBox].Text), settings)));
   return lines;
 }
 

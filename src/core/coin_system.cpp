@@ -70,6 +70,12 @@ std::int64_t Payment::Pieces() const {
   return pieces;
 }
 
+std::int64_t Payment::Sum() const {
+  std::int64_t sum = 0;
+  for (const auto& [value, count] : counts) sum += value * count;
+  return sum;
+}
+
 std::optional<Payment> Greedy(const Coins& coins, std::int64_t amount) {
   Payment payment;
   for (std::int64_t value : coins) {

@@ -40,6 +40,7 @@ std::string CoinsText(const Coins& coins);
 struct Payment {
   std::vector<std::pair<std::int64_t, std::int64_t>> counts;
   std::int64_t Pieces() const;
+  std::int64_t Sum() const;
 };
 
 // Greedy: as many of the largest coin as fit, then the next. None when

@@ -2,6 +2,7 @@
 
 #include <numeric>
 
+#include "core/count_up.h"
 #include "core/currency.h"
 
 namespace restomer {
@@ -68,14 +69,11 @@ const std::vector<NamedCoins>& NamedCoinSystems() {
 std::vector<std::string> CountUpFromZero(const Payment& payment, const CoinUnit& unit,
                                          const RegionalSettings& settings) {
   std::vector<std::string> lines;
-  std::int64_t sum = 0;
-  for (auto it = payment.counts.rbegin(); it != payment.counts.rend(); ++it) {
-    const auto& [value, count] = *it;
-    lines.push_back("Към сумата: " + AmountIn(unit, sum, settings) +
-                    " добавям: " + std::to_string(count) + "*" + CoinIn(unit, value, settings));
-    sum += value * count;
+  for (const CountUpStep& step : CountUpOf(payment)) {
+    lines.push_back(CountUpLine(AmountIn(unit, step.sum, settings), std::to_string(step.count),
+                                CoinIn(unit, step.value, settings)));
   }
-  lines.push_back("Натрупаната сума е равна на " + AmountIn(unit, sum, settings));
+  lines.push_back(ClosingLine(AmountIn(unit, payment.Sum(), settings)));
   return lines;
 }
 
