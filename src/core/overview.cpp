@@ -20,7 +20,7 @@ constexpr std::size_t kNoPupil = static_cast<std::size_t>(-1);
 // informatics task has no change typed: its mistakes are the coins.
 bool ChangeIsWrong(const ResultRow& row) {
   return row.coins.empty() &&
-         ReadTypedAmount(row.typed, RegionalSettings{}).hundredths != row.change;
+         ReadTypedAmount(row.typed.get(), RegionalSettings{}).hundredths != row.change;
 }
 
 // Counts things in the order they first come, so that a table keeps the
@@ -42,8 +42,8 @@ std::set<std::string> NamesOfSeveralPupils(const std::vector<ResultRow>& rows) {
   for (const ResultRow& row : rows) {
     if (row.name.empty() || row.run.empty()) continue;
     auto [at, added] = runs[row.name].try_emplace(row.run, Run{row.computer, row.time, row.time});
-    at->second.first = std::min(at->second.first, row.time);
-    at->second.last = std::max(at->second.last, row.time);
+    at->second.first = std::min(at->second.first, row.time.get());
+    at->second.last = std::max(at->second.last, row.time.get());
   }
   std::set<std::string> names;
   for (const auto& [name, of_name] : runs) {
@@ -68,9 +68,9 @@ Pupil PupilOf(const ResultRow& row, const std::set<std::string>& names_of_severa
               const std::set<std::string>& names_in_classes) {
   const bool by_computer = row.name.empty() || names_of_several.contains(row.name);
   const std::string& who = row.name.empty() ? row.login : row.name;
-  Pupil pupil{row.class_name + '\x1F' + who, who};
+  Pupil pupil{row.class_name.get() + '\x1F' + who, who};
   if (by_computer && !row.computer.empty()) {
-    pupil.key += '\x1F' + row.computer;
+    pupil.key += '\x1F' + row.computer.get();
     pupil.shown += " (" + row.computer + ")";
   }
   if (names_in_classes.contains(who) && !row.class_name.empty())
@@ -209,7 +209,7 @@ class Summary {
     const Pupil who = PupilOf(row, names_of_several_, names_in_classes_);
     PupilLine& pupil = AddToPupil(row, index, who);
     ++overview_.rows;
-    CountIn(LineFor(lessons_, overview_.lessons, row.lesson), row);
+    CountIn(LineFor(lessons_, overview_.lessons, row.lesson.get()), row);
     const TaskKey key{row.currency, row.level, row.seed, row.round, row.task, row.price, row.paid};
     TaskLine& task = LineFor(tasks_, overview_.tasks, key);
     std::tie(task.currency, task.level, task.seed, task.round, task.task, task.price, task.paid) =

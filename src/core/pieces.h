@@ -12,7 +12,7 @@ namespace restomer {
 struct Piece {
   std::string caption;
   int count;
-  bool operator==(const Piece&) const = default;
+  auto operator<=>(const Piece&) const = default;
 };
 
 // What ticks got wrong against the pieces needed: the needed denominations

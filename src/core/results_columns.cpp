@@ -94,7 +94,7 @@ std::optional<TaskRecord::Outcome> OutcomeOf(const std::string& text) {
 }
 
 // A column of text, of a whole number and of an amount in hundredths.
-template <std::string ResultRow::*field>
+template <SharedText ResultRow::*field>
 ResultsColumn TextColumn(ResultsColumnId id, std::string_view header, std::string_view heading,
                          CellKind kind = CellKind::kText) {
   return {id,
@@ -104,7 +104,7 @@ ResultsColumn TextColumn(ResultsColumnId id, std::string_view header, std::strin
           kind,
           true,
           "",
-          [](const ResultRow& row) { return row.*field; },
+          [](const ResultRow& row) { return (row.*field).get(); },
           [](const std::string& text, ResultRow& row) {
             row.*field = text;
             return true;
@@ -161,7 +161,7 @@ const std::vector<ResultsColumn> kColumns = {
      CellKind::kText,
      true,
      "№",
-     [](const ResultRow& row) { return row.seed; },
+     [](const ResultRow& row) { return row.seed.get(); },
      [](const std::string& text, ResultRow& row) {
        row.seed = text;
        return true;

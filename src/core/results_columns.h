@@ -11,43 +11,45 @@
 #include <string_view>
 #include <vector>
 
+#include "core/shared_value.h"
 #include "core/verdict.h"
 
 namespace restomer {
 
-// One row of a results file: one task checked or skipped.
+// One row of a results file: one task checked or skipped. Its texts and
+// lists are shared with the rows that repeat them.
 struct ResultRow {
   int line = 0;  // where it starts in the file, from 1
   // The class it was read for: the folder a teacher gave the overview. Not
   // a column: the reader's, like the line.
-  std::string class_name;
-  std::string time;
-  std::string login;
-  std::string name;
-  std::string currency;
+  SharedText class_name;
+  SharedText time;
+  SharedText login;
+  SharedText name;
+  SharedText currency;
   int level = 0;
-  std::string seed;  // as written, without its "№"
+  SharedText seed;  // as written, without its "№"
   int round = 1;
   int task = 0;
   std::int64_t price = 0;  // hundredths
   std::int64_t paid = 0;
-  std::string typed;
-  std::vector<std::string> ticked;
+  SharedText typed;
+  Shared<std::vector<std::string>> ticked;
   std::int64_t change = 0;
-  std::vector<Piece> pieces;
+  Shared<std::vector<Piece>> pieces;
   TaskRecord::Outcome outcome = TaskRecord::Outcome::kSkipped;
-  std::string computer;  // its host name
-  int round_size = 0;    // tasks in a round; 0 where rounds are not counted
+  SharedText computer;  // its host name
+  int round_size = 0;   // tasks in a round; 0 where rounds are not counted
   // The start of practice the row comes from, and the row's number in it:
   // together the row's id, which no other row has.
-  std::string run;
+  SharedText run;
   int sequence = 0;
   // The lesson file practice started from, by its name; empty without one.
-  std::string lesson;
+  SharedText lesson;
   // An informatics task's coin system ("4 3 1"), whose amount is the
   // `paid` and `change` and whose fewest pieces are the `pieces`; empty for
   // a purchase.
-  std::string coins;
+  SharedText coins;
   bool operator==(const ResultRow&) const = default;
 };
 

@@ -85,11 +85,26 @@ bool ReadCsvRecord(std::string_view text, std::size_t& at, std::vector<std::stri
   return !quoted;
 }
 
-bool RowsOnce::Add(ResultRow row) {
-  const std::string id = RowId(row);
-  if (!id.empty() && !ids_.insert(id).second) return false;
-  rows_.push_back(std::move(row));
-  return true;
+std::size_t RowsOnce::AddAll(std::vector<ResultRow> rows) {
+  rows.erase(std::remove_if(rows.begin(), rows.end(),
+                            [this](const ResultRow& row) { return !IsNew(row); }),
+             rows.end());
+  if (rows_.empty()) {
+    rows_ = std::move(rows);  // a file's rows are taken whole, not copied
+    return rows_.size();
+  }
+  rows_.reserve(rows_.size() + rows.size());
+  std::move(rows.begin(), rows.end(), std::back_inserter(rows_));
+  return rows.size();
+}
+
+bool RowsOnce::IsNew(const ResultRow& row) {
+  // The id's run is the row's own text, which the rows kept go on holding.
+  return row.run.empty() || ids_.insert({row.run.get(), row.sequence}).second;
+}
+
+std::size_t RowsOnce::IdHash::operator()(const std::pair<std::string_view, int>& id) const {
+  return std::hash<std::string_view>()(id.first) * 31 + std::hash<int>()(id.second);
 }
 
 namespace {
@@ -101,6 +116,22 @@ void ReadHeader(std::string_view text, std::size_t& at, std::vector<std::string>
   if (text.starts_with(kByteOrderMark)) at = std::string_view(kByteOrderMark).size();
   if (!ReadCsvRecord(text, at, fields, line)) fields.clear();
 }
+
+// A file's rows repeat their texts (the login, the name, the time of a
+// minute) and their lists of pieces: each is held once.
+struct RowPools {
+  SharedPool<std::string> texts;
+  SharedPool<std::vector<std::string>> ticked;
+  SharedPool<std::vector<Piece>> pieces;
+  void Share(ResultRow& row) {
+    for (SharedText* text : {&row.time, &row.login, &row.name, &row.currency, &row.seed, &row.typed,
+                             &row.computer, &row.run, &row.lesson, &row.coins}) {
+      *text = texts.Of(*text);
+    }
+    row.ticked = ticked.Of(row.ticked);
+    row.pieces = pieces.Of(row.pieces);
+  }
+};
 
 }  // namespace
 
@@ -124,6 +155,9 @@ ResultsRead ReadResults(std::string_view text) {
                       Found(at_column, ResultsColumnId::kPrice) &&
                       Found(at_column, ResultsColumnId::kPaid);
   const std::size_t columns = fields.size();
+  RowPools pools;
+  // A row a line, mostly: the rows are held once, without room to spare.
+  read.rows.reserve(static_cast<std::size_t>(std::count(text.begin() + at, text.end(), '\n')));
   while (at < text.size()) {
     const int starts = line;
     const bool whole = ReadCsvRecord(text, at, fields, line);
@@ -135,6 +169,7 @@ ResultsRead ReadResults(std::string_view text) {
       continue;
     }
     row->line = starts;
+    pools.Share(*row);
     read.rows.push_back(std::move(*row));
   }
   return read;

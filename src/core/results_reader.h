@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "core/results_columns.h"
@@ -35,13 +36,18 @@ std::vector<std::string> ResultsHeaderOf(std::string_view text);
 // written before rows had ids are all kept.
 class RowsOnce {
  public:
-  // Adds `row` unless a row with its id is in; whether it was added.
-  bool Add(ResultRow row);
+  // Adds those of `rows` whose ids are not in; how many.
+  std::size_t AddAll(std::vector<ResultRow> rows);
   std::vector<ResultRow>& rows() { return rows_; }
 
  private:
+  // Whether no row with the id of `row` is in, which it then is.
+  bool IsNew(const ResultRow& row);
   std::vector<ResultRow> rows_;
-  std::unordered_set<std::string> ids_;
+  struct IdHash {
+    std::size_t operator()(const std::pair<std::string_view, int>& id) const;
+  };
+  std::unordered_set<std::pair<std::string_view, int>, IdHash> ids_;
 };
 
 // The fields of one CSV record from `text` at `at`, which moves past it and

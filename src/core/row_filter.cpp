@@ -26,7 +26,7 @@ FilterChoices ChoicesOf(const std::vector<ResultRow>& rows) {
     currencies.insert(row.currency);
     levels.insert(row.level);
     auto [began, added] = lesson_began.try_emplace(row.lesson, row.time);
-    if (!added) began->second = std::min(began->second, row.time);
+    if (!added) began->second = std::min(began->second, row.time.get());
     const std::string day = DayOf(row.time);
     if (choices.first_day.empty() || day < choices.first_day) choices.first_day = day;
     choices.last_day = std::max(choices.last_day, day);

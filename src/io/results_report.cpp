@@ -397,18 +397,24 @@ QString readResultsFile(const ResultsSource& source, RowsOnce& once, ResultsRepo
     report.unreadableLines.push_back(
         {source.file, std::move(read->unreadable_lines), read->header_known});
   }
-  const std::string className = source.className.toStdString();
+  const SharedText className = source.className.toStdString();
   const QString folder = QFileInfo(source.file).absoluteDir().dirName();
-  const auto add = [&](ResultRow& row) {
-    row.class_name = className;
-    if (row.lesson.empty()) row.lesson = lessonOfOldRow(folder, row.time);
-    return once.Add(std::move(row));
+  std::map<std::string, SharedText> oldLessons;  // by the time, which the rows share
+  const auto ofThisFile = [&](std::vector<ResultRow> rows) {
+    for (ResultRow& row : rows) {
+      row.class_name = className;
+      if (!row.lesson.empty()) continue;
+      auto [lesson, added] = oldLessons.try_emplace(row.time);
+      if (added) lesson->second = lessonOfOldRow(folder, row.time);
+      row.lesson = lesson->second;
+    }
+    return rows;
   };
-  for (ResultRow& row : read->rows) add(row);
+  once.AddAll(ofThisFile(std::move(read->rows)));
   // The file holds each row once; a row may be both in it and beside it
   // while a merge is cut short.
   for (const QString& waiting : waitingFilesBeside(source.file)) {
-    for (ResultRow& row : readWaitingRows(waiting)) report.waiting += add(row);
+    report.waiting += static_cast<int>(once.AddAll(ofThisFile(readWaitingRows(waiting))));
   }
   report.files << source.file;
   return {};
