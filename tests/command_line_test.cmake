@@ -22,6 +22,7 @@ set(rows
   "--informatics,--practice,--level=6|2|^$|„6“ не е цяло число от 1 до 5.\n$"
   "--worksheet=/no such folder/лист.pdf|2|^$|restomer: Работният лист „.no such folder.лист.pdf“ не може да бъде записан: [^.]+\\.\n$"
   "--worksheet=worksheet-test.pdf,--currency=euro,--level=5,--tasks=3|0|^$|"
+  "--worksheet=worksheet-test.pdf,--tasks=0|0|^$|"
   "--practice,--results=.|2|^$|restomer: Файлът с резултатите „.“ не може да бъде създаден: това е папка.\n$"
   "--practice,--seed=-1|2|^$|restomer: Стойността на --seed „-1“ не е цяло число от 0 до 18446744073709551615.\n$"
   "--practice,--seed=18446744073709551616|2|^$|„18446744073709551616“ не е цяло число"

@@ -6,20 +6,25 @@
 
 #include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "core/overview.h"
 #include "core/results_reader.h"
+#include "io/results_file.h"
 #include "widgets/informatics_practice_window.h"
 #include "widgets/practice_launcher.h"
 
@@ -168,6 +173,55 @@ TEST(InformaticsPractice, ChecksExplainsAndWritesRows) {
   EXPECT_EQ(overview.pupils[0].right, 1);
   for (const MistakeLine& line : overview.mistakes) {
     EXPECT_NE(line.kind, MistakeLine::Kind::kWrongChange) << "no change is typed";
+  }
+}
+
+// Informatics practice keeps its results as every practice does: a task
+// left with "Следваща" is a skipped row, rows that cannot be written wait
+// and the window says so, and closing it records the open task and warns.
+TEST(InformaticsPractice, SkipsWaitsAndWarnsLikeEveryPractice) {
+  QStandardPaths::setTestModeEnabled(true);
+  QTemporaryDir dir;
+  const QString results = dir.filePath(QStringLiteral("резултати.csv"));
+  Lesson lesson;
+  lesson.kind = TaskKind::kInformatics;
+  lesson.seed = 3;
+  lesson.results = results.toStdString();
+  QString error;
+  auto* practice = qobject_cast<InformaticsPracticeWindow*>(openPractice(lesson, true, error));
+  ASSERT_NE(practice, nullptr) << error.toStdString();
+  practice->nextTask();  // the first task, skipped
+  EXPECT_TRUE(practice->notice()->isHidden());
+
+  ASSERT_TRUE(QDir().mkdir(results + ".away"));
+  ASSERT_TRUE(QFile::rename(results, results + ".away/r.csv"));
+  ASSERT_TRUE(QDir().mkdir(results));  // a folder in its place: rows wait
+  practice->nextTask();
+  EXPECT_TRUE(practice->notice()->isVisible());
+  EXPECT_TRUE(practice->notice()->text().startsWith("Резултатите от 1 задача чакат"))
+      << practice->notice()->text().toStdString();
+  practice->close();
+  bool warned = false;
+  for (QWidget* shown : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(shown)) {
+      warned = box->text().contains("Резултатите от 2 задачи не можаха да бъдат записани");
+      box->close();
+    }
+  }
+  EXPECT_TRUE(warned);
+
+  ASSERT_TRUE(QDir().rmdir(results));
+  ASSERT_TRUE(QFile::rename(results + ".away/r.csv", results));
+  ResultsFile next(results, {});
+  ASSERT_EQ(next.open(), "");  // the rows that waited are written
+  QFile file(results);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  const ResultsRead read = ReadResults(std::string_view(bytes.constData(), bytes.size()));
+  ASSERT_EQ(read.rows.size(), 3u);
+  for (const ResultRow& row : read.rows) {
+    EXPECT_EQ(row.outcome, TaskRecord::Outcome::kSkipped);
+    EXPECT_FALSE(row.coins.empty());
   }
 }
 
