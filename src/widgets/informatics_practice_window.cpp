@@ -107,7 +107,12 @@ void InformaticsPracticeWindow::showTask() {
       (roundSize > 0 ? QStringLiteral("Задача %1 от %2.").arg(number).arg(roundSize)
                      : QStringLiteral("Задача %1.").arg(number)));
   question_->setText(text(InformaticsTaskText(number, task)));
-  qDeleteAll(countsBox_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+  // The last task's boxes and the stretch after them, which would
+  // otherwise pile up and push the boxes to the right.
+  while (QLayoutItem* item = countsLayout_->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
   counts_.clear();
   for (std::int64_t coin : task.coins) {
     auto* count = new QSpinBox;
