@@ -4,6 +4,8 @@
 #include <limits>
 #include <random>
 
+#include "core/informatics_tasks.h"
+
 namespace restomer {
 
 int LowestLevel() { return Levels().front().number; }
@@ -11,9 +13,18 @@ int LowestLevel() { return Levels().front().number; }
 int HighestLevel() { return Levels().back().number; }
 
 FieldRange LevelRange(TaskKind kind) {
-  const std::vector<KindLevel> levels = LevelsOf(kind);
-  return {static_cast<std::uint64_t>(levels.front().number),
-          static_cast<std::uint64_t>(levels.back().number)};
+  // Each kind's table numbers its levels without a gap.
+  const auto range = [](auto levels) {
+    return FieldRange{static_cast<std::uint64_t>(levels.front().number),
+                      static_cast<std::uint64_t>(levels.back().number)};
+  };
+  switch (kind) {
+    case TaskKind::kInformatics:
+      return range(InformaticsLevels());
+    case TaskKind::kPurchases:
+      break;
+  }
+  return range(Levels());
 }
 
 FieldRange TasksRange() { return {0, kMostTasks}; }

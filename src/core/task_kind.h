@@ -4,20 +4,9 @@
 #ifndef RESTOMER_CORE_TASK_KIND_H_
 #define RESTOMER_CORE_TASK_KIND_H_
 
-#include <vector>
-
 namespace restomer {
 
 enum class TaskKind { kPurchases, kInformatics };
-
-// A level as a lesson names it, with its words ("{}" for the unit).
-struct KindLevel {
-  int number;
-  const char* description;
-};
-
-// The kind's levels, lowest first, numbered without a gap.
-std::vector<KindLevel> LevelsOf(TaskKind kind);
 
 }  // namespace restomer
 
