@@ -55,6 +55,7 @@ int HighestLevel();
 struct FieldRange {
   std::uint64_t least;
   std::uint64_t most;
+  bool Holds(std::uint64_t value) const { return least <= value && value <= most; }
 };
 FieldRange LevelRange(TaskKind kind);
 FieldRange TasksRange();

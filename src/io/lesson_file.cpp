@@ -36,7 +36,7 @@ QString notInRange(FieldRange range) {
 // with the value.
 QString readKey(const QString& key, const QString& value, const QString& folder, Lesson& lesson) {
   const std::string text = value.trimmed().toStdString();
-  // Reads a whole number from `least` to `most` into `into`.
+  // Reads a whole number in `range` into `into`.
   const auto wholeNumber = [&text](FieldRange range, auto& into) {
     const std::optional<std::uint64_t> number = WholeNumberIn(text, range);
     if (!number) return notInRange(range);
@@ -50,8 +50,11 @@ QString readKey(const QString& key, const QString& value, const QString& folder,
           .arg(QString::fromStdString(CurrencyNames()));
     lesson.currency = currency;
   } else if (key == QLatin1String("Level")) {
-    // Checked once the kind is known: each kind has its own levels.
-    return wholeNumber(FieldRange{0, std::numeric_limits<int>::max()}, lesson.level);
+    // Its range is checked once the kind is known: each kind has its levels.
+    const std::optional<std::uint64_t> level =
+        WholeNumberIn(text, 0, std::numeric_limits<int>::max());
+    if (!level) return notInRange(LevelRange(lesson.kind));
+    lesson.level = static_cast<int>(*level);
   } else if (key == QLatin1String("Tasks")) {
     return wholeNumber(TasksRange(), lesson.tasks);
   } else if (key == QLatin1String("Seed")) {
@@ -111,7 +114,7 @@ QString readLessonFile(const QString& path, Lesson& lesson) {
     }
   }
   const FieldRange levels = LevelRange(read.kind);
-  if (!WholeNumberIn(std::to_string(read.level), levels)) {
+  if (!levels.Holds(static_cast<std::uint64_t>(read.level))) {
     return QStringLiteral("Урокът „%1“: Level=%2 — %3.")
         .arg(shown)
         .arg(read.level)
