@@ -12,6 +12,7 @@
 
 #include "core/coin_wording.h"
 #include "core/conversions.h"
+#include "core/count_up.h"
 #include "core/currency.h"
 #include "core/informatics_tasks.h"
 
@@ -95,6 +96,17 @@ TEST(CoinSystem, TheFewestIsExactAndTheBoundFindsTheFirstFailure) {
         std::int64_t paid = 0;
         for (const auto& [value, count] : way->counts) paid += value * count;
         ASSERT_EQ(paid, amount);
+        ASSERT_EQ(way->Sum(), amount);
+        // The count-up starts at 7, adds the smallest coins first and
+        // reaches 7 + the amount.
+        std::int64_t reached = 7, last_value = 0;
+        for (const CountUpStep& step : CountUpOf(*way, 7)) {
+          ASSERT_EQ(step.sum, reached);
+          ASSERT_GT(step.value, last_value);
+          reached += step.count * step.value;
+          last_value = step.value;
+        }
+        ASSERT_EQ(reached, 7 + amount);
       }
       if (!fewest) continue;
       ASSERT_EQ(fewest->Pieces(), searched[amount]);
