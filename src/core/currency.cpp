@@ -52,9 +52,26 @@ static_assert(std::size(kLevCaptions) == kDenominationCount);
 static_assert(std::size(kLevHundredths) == std::size(kLevCaptions));
 static_assert(std::size(kEuroHundredths) == std::size(kEuroCaptions));
 
-const Currency kLev = {"lev", kLevCaptions, kLevHundredths, 6, " лв.", kLevTaskStatement, "лев"};
-const Currency kEuro = {"euro", kEuroCaptions,      kEuroHundredths, 7,
-                        " €",   kEuroTaskStatement, "евро"};
+using Gender = UnitWords::Gender;
+
+const Currency kLev = {"lev",
+                       kLevCaptions,
+                       kLevHundredths,
+                       6,
+                       " лв.",
+                       kLevTaskStatement,
+                       "лев",
+                       {"лев", "лева", Gender::kMasculine},
+                       {"стотинка", "стотинки", Gender::kFeminine}};
+const Currency kEuro = {"euro",
+                        kEuroCaptions,
+                        kEuroHundredths,
+                        7,
+                        " €",
+                        kEuroTaskStatement,
+                        "евро",
+                        {"евро", "евро", Gender::kNeuter},
+                        {"евроцент", "евроцента", Gender::kMasculine}};
 
 std::span<const Currency* const> Currencies() { return kCurrencies; }
 

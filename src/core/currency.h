@@ -11,6 +11,14 @@
 
 namespace restomer {
 
+// A unit as amounts in words name it: "лев", "лева", masculine.
+struct UnitWords {
+  enum class Gender { kMasculine, kFeminine, kNeuter };
+  const char* one;   // after "един", "една", "едно"
+  const char* many;  // after any other number
+  Gender gender;
+};
+
 struct Currency {
   // How the command line names it: "lev", "euro".
   std::string_view name;
@@ -29,6 +37,9 @@ struct Currency {
   const char* task_statement;
   // How a worksheet names it: "лев", "евро".
   std::string_view bulgarian_name;
+  // The whole unit and its hundredth, in words: "лев" and "стотинка".
+  UnitWords whole_unit;
+  UnitWords hundredth;
 };
 
 // The Bulgarian lev, 100 down to 0.01: the default.
