@@ -11,6 +11,7 @@
 
 #include "core/button_actions.h"
 #include "core/informatics_practice.h"
+#include "core/picture_practice.h"
 #include "core/practice.h"
 
 namespace restomer {
@@ -75,15 +76,31 @@ class Programmer : public Pupil {
   InformaticsPractice practice_;
 };
 
+class Seller : public Pupil {
+ public:
+  explicit Seller(int round_size) : practice_(11, *FindPictureLevel(1), kEuro, true, round_size) {}
+  std::optional<TaskRecord> AnswerRight() override { return Record(practice_.Fewest()); }
+  std::optional<TaskRecord> AnswerWrong() override { return Record({}); }
+  std::optional<TaskRecord> Next() override { return practice_.NextTask(); }
+  const PracticeRound& Round() const override { return practice_.round(); }
+
+ private:
+  std::optional<TaskRecord> Record(const Payment& given) {
+    const std::optional<PictureCheck> check = practice_.Check(given);
+    return check ? std::optional(check->record) : std::nullopt;
+  }
+  PicturePractice practice_;
+};
+
 struct Kind {
-  const char* name;
+  TaskKind kind;
   std::function<std::unique_ptr<Pupil>(int round_size)> start;
-  bool has_coins;  // whether its rows name a coin system
 };
 
 const Kind kKinds[] = {
-    {"purchases", [](int size) { return std::make_unique<Buyer>(size); }, false},
-    {"informatics", [](int size) { return std::make_unique<Programmer>(size); }, true},
+    {TaskKind::kPurchases, [](int size) { return std::make_unique<Buyer>(size); }},
+    {TaskKind::kPictures, [](int size) { return std::make_unique<Seller>(size); }},
+    {TaskKind::kInformatics, [](int size) { return std::make_unique<Programmer>(size); }},
 };
 
 void ExpectRecord(const std::optional<TaskRecord>& record, Outcome outcome, int round, int number) {
@@ -96,11 +113,12 @@ void ExpectRecord(const std::optional<TaskRecord>& record, Outcome outcome, int 
 
 TEST(PracticeRound, EveryKindCountsTheSameWay) {
   for (const Kind& kind : kKinds) {
-    SCOPED_TRACE(kind.name);
+    SCOPED_TRACE(NameOf(kind.kind).key);
     const std::unique_ptr<Pupil> pupil = kind.start(3);
     const std::optional<TaskRecord> right = pupil->AnswerRight();
     ExpectRecord(right, Outcome::kRight, 1, 1);
-    EXPECT_EQ(!right->coins.empty(), kind.has_coins);
+    EXPECT_EQ(right->kind, kind.kind);
+    EXPECT_EQ(!right->coins.empty(), kind.kind == TaskKind::kInformatics);
     EXPECT_FALSE(pupil->AnswerRight()) << "a second answer to the same task";
     EXPECT_FALSE(pupil->Next()) << "an answered task is not skipped";
     ExpectRecord(pupil->AnswerWrong(), Outcome::kWrong, 1, 2);
@@ -126,7 +144,7 @@ TEST(PracticeRound, EveryKindCountsTheSameWay) {
 
 TEST(PracticeRound, WithoutRoundsPracticeGoesOn) {
   for (const Kind& kind : kKinds) {
-    SCOPED_TRACE(kind.name);
+    SCOPED_TRACE(NameOf(kind.kind).key);
     const std::unique_ptr<Pupil> pupil = kind.start(0);
     for (int task = 1; task <= 12; ++task) {
       ExpectRecord(task % 3 == 0 ? pupil->AnswerWrong() : pupil->AnswerRight(),

@@ -106,7 +106,7 @@ TEST(ResultsFile, TwoProgramsAppendWholeRows) {
   int rows[2] = {};
   for (const QString& line : lines.mid(1)) {
     const QStringList fields = line.split(',');
-    ASSERT_EQ(fields.size(), 21) << line.toStdString();
+    ASSERT_EQ(fields.size(), 22) << line.toStdString();
     const int writer = fields[2] == "writer1" ? 1 : 0;
     EXPECT_EQ(fields[7].toInt(), ++rows[writer]) << "rows in order, none lost";
   }

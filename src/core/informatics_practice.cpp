@@ -51,6 +51,7 @@ TaskRecord InformaticsPractice::Record(const InformaticsAnswer& answer,
   record.paid = record.change = task_.amount;
   record.outcome = outcome;
   record.coins = CoinsText(task_.coins);
+  record.kind = TaskKind::kInformatics;
   if (task_.question == InformaticsTask::Question::kIsGreedyFewest) {
     if (answer.greedy_is_fewest) record.typed = *answer.greedy_is_fewest ? "да" : "не";
     return record;

@@ -21,6 +21,8 @@ FieldRange LevelRange(TaskKind kind) {
   switch (kind) {
     case TaskKind::kInformatics:
       return range(InformaticsLevels());
+    case TaskKind::kPictures:
+      return range(PictureLevels());
     case TaskKind::kPurchases:
       break;
   }

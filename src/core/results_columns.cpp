@@ -218,7 +218,33 @@ const std::vector<ResultsColumn> kColumns = {
     TextColumn<&ResultRow::run>(Id::kRun, "пускане", "Пускане"),
     WholeColumn<&ResultRow::sequence>(Id::kSequence, "ред", "Ред", true),
     TextColumn<&ResultRow::lesson>(Id::kLesson, "урок", "Урок"),
-    TextColumn<&ResultRow::coins>(Id::kCoins, "монети", "Монети"),
+    {Id::kCoins,
+     "монети",
+     {},
+     "Монети",
+     CellKind::kText,
+     true,
+     "",
+     [](const ResultRow& row) { return row.coins.get(); },
+     [](const std::string& text, ResultRow& row) {
+       row.coins = text;
+       if (!text.empty()) row.kind = TaskKind::kInformatics;
+       return true;
+     }},
+    // After the coins, which tell the kind of files written before it.
+    {Id::kKind,
+     "вид",
+     {},
+     "Вид",
+     CellKind::kText,
+     true,
+     "",
+     [](const ResultRow& row) { return std::string(NameOf(row.kind).label); },
+     [](const std::string& text, ResultRow& row) {
+       const std::optional<TaskKind> kind = TaskKindOfLabel(text);
+       if (kind) row.kind = *kind;
+       return kind.has_value() || text.empty();
+     }},
 };
 
 }  // namespace

@@ -50,6 +50,9 @@ struct ResultRow {
   // `paid` and `change` and whose fewest pieces are the `pieces`; empty for
   // a purchase.
   SharedText coins;
+  // The kind of practice: files without the column hold purchases, or
+  // informatics tasks where a row has coins.
+  TaskKind kind = TaskKind::kPurchases;
   bool operator==(const ResultRow&) const = default;
 };
 
@@ -75,6 +78,7 @@ enum class ResultsColumnId {
   kSequence,
   kLesson,
   kCoins,
+  kKind,
 };
 
 // What a column's cells are, for a report: its text as it stands, a whole

@@ -48,6 +48,7 @@ ResultRow ResultRowOf(const std::string& time, const ResultsContext& context,
   row.sequence = sequence;
   row.lesson = context.lesson;
   row.coins = record.coins;
+  row.kind = record.kind;
   return row;
 }
 

@@ -12,6 +12,7 @@ bool RowFilter::Takes(const ResultRow& row) const {
   if (!lesson.empty() && row.lesson != lesson) return false;
   if (level != 0 && row.level != level) return false;
   if (currency && row.currency != *currency) return false;
+  if (kind && row.kind != *kind) return false;
   const std::string day = DayOf(row.time);
   return (first_day.empty() || day >= first_day) && (last_day.empty() || day <= last_day);
 }
@@ -19,12 +20,14 @@ bool RowFilter::Takes(const ResultRow& row) const {
 FilterChoices ChoicesOf(const std::vector<ResultRow>& rows) {
   std::set<std::string> classes, currencies;
   std::set<int> levels;
+  std::set<TaskKind> kinds;
   std::map<std::string, std::string> lesson_began;
   FilterChoices choices;
   for (const ResultRow& row : rows) {
     if (!row.class_name.empty()) classes.insert(row.class_name);
     currencies.insert(row.currency);
     levels.insert(row.level);
+    kinds.insert(row.kind);
     auto [began, added] = lesson_began.try_emplace(row.lesson, row.time);
     if (!added) began->second = std::min(began->second, row.time.get());
     const std::string day = DayOf(row.time);
@@ -34,6 +37,7 @@ FilterChoices ChoicesOf(const std::vector<ResultRow>& rows) {
   choices.classes.assign(classes.begin(), classes.end());
   choices.currencies.assign(currencies.begin(), currencies.end());
   choices.levels.assign(levels.begin(), levels.end());
+  choices.kinds.assign(kinds.begin(), kinds.end());
   std::vector<std::pair<std::string, std::string>> by_time;
   for (const auto& [lesson, began] : lesson_began) {
     if (!lesson.empty()) by_time.emplace_back(began, lesson);

@@ -21,6 +21,7 @@ struct RowFilter {
   int level = 0;
   // Any currency when none; "" is the informatics tasks, which have none.
   std::optional<std::string> currency;
+  std::optional<TaskKind> kind;
   bool TakesAll() const { return *this == RowFilter{}; }
   bool Takes(const ResultRow& row) const;
   bool operator==(const RowFilter&) const = default;
@@ -33,6 +34,7 @@ struct FilterChoices {
   std::vector<std::string> lessons;
   std::vector<int> levels;
   std::vector<std::string> currencies;
+  std::vector<TaskKind> kinds;
   std::string first_day, last_day;
 };
 FilterChoices ChoicesOf(const std::vector<ResultRow>& rows);

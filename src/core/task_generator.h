@@ -17,9 +17,10 @@ struct PracticeTask {
   bool operator==(const PracticeTask&) const = default;
 };
 
-// How hard the purchases are. A price has stotinki or cents and a whole part
-// from `smallest_units` up to one of `largest_units` (each as often); it is
-// paid with the next multiple of one of `paid_steps` above it.
+// How hard the purchases are. A price has stotinki or cents (unless it is
+// `whole`) and a whole part from `smallest_units` up to one of
+// `largest_units` (each as often); it is paid with the next multiple of one
+// of `paid_steps` above it.
 struct Level {
   int number;
   std::int64_t smallest_units;
@@ -27,6 +28,7 @@ struct Level {
   std::span<const std::int64_t> paid_steps;
   // In words, with "{}" for the currency's unit: "ресто под 10{}".
   const char* description;
+  bool whole = false;
 };
 
 inline constexpr int kDefaultLevel = 4;
@@ -38,6 +40,12 @@ std::span<const Level> Levels();
 
 // The level of that number, or nullptr.
 const Level* FindLevel(int number);
+
+// The levels of practice with pictures: whole units to 10 and to 20 (the
+// first grade's numbers), change in stotinki or cents under one unit (the
+// second grade's), then levels 1 to 5 as 4 to 8.
+std::span<const Level> PictureLevels();
+const Level* FindPictureLevel(int number);
 
 // "Ниво 2: ресто под 10 лв.": the level in words, in `unit`.
 std::string LevelText(const Level& level, std::string_view unit);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/pieces.h"
+#include "core/task_kind.h"
 
 namespace restomer {
 
@@ -25,6 +26,7 @@ struct TaskRecord {
   std::vector<Piece> pieces;        // the fewest pieces, largest first
   Outcome outcome;
   std::string coins = {};  // an informatics task's coin system; empty for purchases
+  TaskKind kind = TaskKind::kPurchases;
 };
 
 // What "Въведи" decided.
