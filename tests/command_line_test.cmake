@@ -59,6 +59,10 @@ set(rows
   "--worksheet=informatics-test.pdf,--informatics,--level=5,--tasks=3|0|^$|"
   "--worksheet=informatics-test.pdf,coins-test.restomer|0|^$|"
   "--informatics,--teacher|2|^$|restomer: --informatics не върви с --teacher.\n$"
+  "--pictures,--informatics|2|^$|restomer: --informatics не върви с --pictures.\n$"
+  "--pictures,--level=9|2|^$|„9“ не е цяло число от 1 до 8.\n$"
+  "pictures-test.restomer,--level=9|2|^$|„9“ не е цяло число от 1 до 8.\n$"
+  "kind-test.restomer|2|^$|Kind=dots — видът може да бъде purchases, pictures или informatics.\n$"
   "--report=slips-test.pdf,--per-pupil,lesson-results-test.restomer,results-test.csv|0|^$|"
   "--report=slips-test.xlsx,--per-pupil,results-test.csv|2|^$|restomer: Листчетата „slips-test.xlsx“ трябва да са .pdf.\n$"
   "--per-pupil|2|^$|restomer: --per-pupil върви само с --report.\n$"
@@ -68,6 +72,9 @@ set(rows
 )
 # The lesson file whose worksheet a row above writes.
 file(WRITE lesson-test.restomer "[Lesson]\nLevel=1\nSeed=5\n")
+# Lessons of practice with pictures, and of a kind there is not.
+file(WRITE pictures-test.restomer "[Lesson]\nKind=pictures\nLevel=8\n")
+file(WRITE kind-test.restomer "[Lesson]\nKind=dots\n")
 # A lesson of a coin system, whose worksheet is an informatics one.
 file(WRITE coins-test.restomer "[Lesson]\nCoins=300000 299999\nSeed=5\n")
 # A lesson with its results file, before any pupil's row, and a file that is

@@ -161,6 +161,7 @@ TEST(CommandLine, EveryOptionInEveryMode) {
       {"report", {"o.pdf", "-----+-"}},  {"worksheet", {"s.pdf", "+--+++-"}},
       {"coins", {"1 2", "+-----+"}},     {"amount", {"6", "----+++"}},
       {"informatics", {"", "++-+++-"}},  {"per-pupil", {"", "-----+-"}},
+      {"pictures", {"", "++++++-"}},
   };
   const QStringList names = commandLineOptionNames();
   ASSERT_EQ(static_cast<std::size_t>(names.size()), expected.size());

@@ -83,6 +83,16 @@ TEST(LessonFile, ReadsEachKeyAndRefusesWhatIsWrong) {
        }),
        ""},
       {"[Lesson]\nLevel=6\nCoins=1 3 4\n", {}, "Level=6 — трябва да е цяло число от 1 до 5."},
+      {"[Lesson]\nKind=pictures\nLevel=8\nFewestPieces=false\nReadAloud=true\n"
+       "AmountsInWords=true\n",
+       lesson([](Lesson& l) {
+         l.kind = TaskKind::kPictures, l.level = 8, l.fewest_pieces = false;
+         l.read_aloud = l.amounts_in_words = true;
+       }),
+       ""},
+      {"[Lesson]\nKind=pictures\nCoins=1 3\n", {}, "урок с монети (Coins=) е по информатика."},
+      {"[Lesson]\nKind=informatics\nLevel=8\n", {}, "Level=8 — трябва да е цяло число от 1 до 5."},
+      {"[Lesson]\nKind=coins\n", {}, "Kind=coins — видът може да бъде purchases, pictures или"},
       {"[Lesson]\nCoins=1 3 3\n", {}, "Coins=1 3 3 — монетата 3 е дадена два пъти."},
       {"[Lesson]\nLevel=9\n", {}, "Level=9 — трябва да е цяло число от 1 до 5."},
       {"[Lesson]\nLevel=2x\n", {}, "Level=2x"},

@@ -42,6 +42,12 @@ struct Lesson {
   std::string title;
   // Purchases, or informatics tasks (a lesson of a coin system is).
   TaskKind kind = TaskKind::kPurchases;
+  // Practice with pictures: whether the change must be the fewest pieces
+  // or just the right sum, whether each task is read aloud as it appears,
+  // and whether amounts are shown in words under the digits.
+  bool fewest_pieces = true;
+  bool read_aloud = false;
+  bool amounts_in_words = false;
   bool operator==(const Lesson&) const = default;
 };
 

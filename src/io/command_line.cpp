@@ -165,6 +165,13 @@ const std::vector<OptionRow> kOptionRows = {
      Mode::kPractice,
      {Mode::kPractice},
      setNothing},
+    {"pictures", nullptr,
+     [] {
+       return QStringLiteral(
+           "С картинки, за най-малките: ученикът връща рестото, като слага монети и банкноти "
+           "на тезгяха; с --worksheet — работен лист с картинки.");
+     },
+     std::nullopt, kTaskModes, setNothing},
     {"teacher",
      nullptr,
      [] {
@@ -462,6 +469,7 @@ void decideLessonMode(const OptionParser& options, CommandLine& commandLine) {
   const bool worksheet = options.isSet("worksheet");
   const bool teacher = options.isSet("teacher");
   const bool informatics = options.isSet("informatics");
+  const bool pictures = options.isSet("pictures");
   // Informatics with practice's own options is informatics practice.
   const bool informaticsTasks =
       informatics && !worksheet &&
@@ -469,13 +477,15 @@ void decideLessonMode(const OptionParser& options, CommandLine& commandLine) {
                   [&options](const char* name) { return options.isSet(name); });
   const bool practice =
       options.isSet("practice") || informaticsTasks ||
-      (!commandLine.lessonFile.isEmpty() && !worksheet && !teacher && !informatics);
+      ((pictures || !commandLine.lessonFile.isEmpty()) && !worksheet && !teacher && !informatics);
   if (practice && worksheet) {
     commandLine.error = QStringLiteral("--worksheet и --practice не вървят заедно.");
   } else if (teacher && (practice || worksheet)) {
     commandLine.error = QStringLiteral("--teacher не върви с --practice и --worksheet.");
   } else if (informatics && teacher) {
     commandLine.error = QStringLiteral("--informatics не върви с --teacher.");
+  } else if (informatics && pictures) {
+    commandLine.error = QStringLiteral("--informatics не върви с --pictures.");
   }
   commandLine.mode = worksheet     ? Mode::kWorksheet
                      : teacher     ? Mode::kTeacher
@@ -517,6 +527,7 @@ QString readLesson(const OptionParser& options, CommandLine& commandLine) {
     commandLine.lesson.title = QFileInfo(commandLine.lessonFile).completeBaseName().toStdString();
   }
   if (options.isSet("informatics")) commandLine.lesson.kind = TaskKind::kInformatics;
+  if (options.isSet("pictures")) commandLine.lesson.kind = TaskKind::kPictures;
   for (const OptionRow& row : kOptionRows) {
     if (!options.isSet(row)) continue;
     if (QString error = row.set(options.value(row), commandLine); !error.isEmpty()) return error;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringList>
 #include <limits>
 #include <optional>
 #include <type_traits>
@@ -30,6 +31,33 @@ bool textOf(const QVariant& value, QString& text) {
 
 QString notInRange(FieldRange range) {
   return QStringLiteral("трябва да е цяло число от %1 до %2").arg(range.least).arg(range.most);
+}
+
+// "purchases, pictures или informatics".
+QString kindKeys() {
+  QStringList keys;
+  for (const TaskKindName& name : TaskKindNames()) keys << QString::fromUtf8(name.key);
+  const QString last = keys.takeLast();
+  return keys.join(QStringLiteral(", ")) + QStringLiteral(" или ") + last;
+}
+
+// The lesson's yes-or-no settings, by their keys.
+struct Switch {
+  const char* key;
+  bool Lesson::*value;
+};
+constexpr Switch kSwitches[] = {
+    {"AskName", &Lesson::ask_name},
+    {"FewestPieces", &Lesson::fewest_pieces},
+    {"ReadAloud", &Lesson::read_aloud},
+    {"AmountsInWords", &Lesson::amounts_in_words},
+};
+
+bool* switchOf(const QString& key, Lesson& lesson) {
+  for (const Switch& entry : kSwitches) {
+    if (key == QLatin1String(entry.key)) return &(lesson.*entry.value);
+  }
+  return nullptr;
 }
 
 // Reads one key's value into `lesson`; an empty string, or what is wrong
@@ -71,12 +99,16 @@ QString readKey(const QString& key, const QString& value, const QString& folder,
     if (!read.error.empty()) return systemReason(QString::fromStdString(read.error));
     lesson.coins = std::move(read.coins);
     lesson.kind = TaskKind::kInformatics;
-  } else if (key == QLatin1String("AskName")) {
+  } else if (key == QLatin1String("Kind")) {
+    const std::optional<TaskKind> kind = TaskKindOfKey(text);
+    if (!kind) return QStringLiteral("видът може да бъде %1").arg(kindKeys());
+    lesson.kind = *kind;
+  } else if (const auto switched = switchOf(key, lesson)) {
     const QString answer = value.trimmed().toLower();
     if (answer != QLatin1String("true") && answer != QLatin1String("false")) {
       return QStringLiteral("трябва да е true или false");
     }
-    lesson.ask_name = answer == QLatin1String("true");
+    *switched = answer == QLatin1String("true");
   }
   return {};
 }
@@ -112,6 +144,10 @@ QString readLessonFile(const QString& path, Lesson& lesson) {
     if (!error.isEmpty()) {
       return QStringLiteral("Урокът „%1“: %2=%3 — %4.").arg(shown, key, value, error);
     }
+  }
+  if (!read.coins.empty() && read.kind != TaskKind::kInformatics) {
+    return QStringLiteral("Урокът „%1“: Kind=%2 — урок с монети (Coins=) е по информатика.")
+        .arg(shown, QString::fromUtf8(NameOf(read.kind).key));
   }
   const FieldRange levels = LevelRange(read.kind);
   if (!levels.Holds(static_cast<std::uint64_t>(read.level))) {
@@ -156,7 +192,15 @@ QString writeLessonFile(const QString& path, const Lesson& lesson) {
         if (!lesson.results.empty()) {
           settings.setValue(QStringLiteral("Results"), resultsAsWritten(path, lesson.results));
         }
-        settings.setValue(QStringLiteral("AskName"), lesson.ask_name);
+        // A lesson of a coin system is informatics, whatever kind it was given.
+        const TaskKind kind = lesson.coins.empty() ? lesson.kind : TaskKind::kInformatics;
+        settings.setValue(QStringLiteral("Kind"), QString::fromUtf8(NameOf(kind).key));
+        for (const Switch& entry : kSwitches) {
+          // The pictures' settings only where they count.
+          if (entry.value == &Lesson::ask_name || kind == TaskKind::kPictures) {
+            settings.setValue(QLatin1String(entry.key), lesson.*entry.value);
+          }
+        }
         if (!lesson.coins.empty()) {
           settings.setValue(QStringLiteral("Coins"),
                             QString::fromStdString(CoinsText(lesson.coins)));
