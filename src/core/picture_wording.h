@@ -35,6 +35,8 @@ class PictureWording {
   // "монета 50 евроцента", "банкнота 10 лева": a piece as a screen reader
   // names it.
   std::string PieceName(std::int64_t value) const;
+  // The words practice of every kind shares: the score, a round's result.
+  const PracticeWording& numbers() const { return numbers_; }
 
  private:
   std::string PiecesText(const Payment& payment) const;

@@ -11,6 +11,7 @@
 #include "io/user_account.h"
 #include "widgets/demonstration_window.h"
 #include "widgets/informatics_practice_window.h"
+#include "widgets/picture_practice_window.h"
 #include "widgets/practice_session.h"
 #include "widgets/pupil_name.h"
 
@@ -35,12 +36,26 @@ PracticeWindow purchasesWindow(const Lesson& lesson, std::uint64_t seed) {
           }};
 }
 
-PracticeWindow informaticsWindow(const Lesson& lesson, std::uint64_t seed) {
-  auto window = std::make_unique<InformaticsPracticeWindow>(lesson, seed);
-  InformaticsPracticeWindow* shown = window.get();
+// A window of its own kind, which keeps its results itself.
+template <typename Window>
+PracticeWindow windowOfKind(const Lesson& lesson, std::uint64_t seed) {
+  auto window = std::make_unique<Window>(lesson, seed);
+  Window* shown = window.get();
   return {std::move(window), [shown](const QString& path, ResultsContext context) {
             return shown->writeResultsTo(path, std::move(context));
           }};
+}
+
+PracticeWindow windowFor(const Lesson& lesson, std::uint64_t seed) {
+  switch (lesson.kind) {
+    case TaskKind::kInformatics:
+      return windowOfKind<InformaticsPracticeWindow>(lesson, seed);
+    case TaskKind::kPictures:
+      return windowOfKind<PicturePracticeWindow>(lesson, seed);
+    case TaskKind::kPurchases:
+      break;
+  }
+  return purchasesWindow(lesson, seed);
 }
 
 }  // namespace
@@ -55,8 +70,7 @@ QWidget* openPractice(const Lesson& lesson, bool writeResults, QString& error,
   }
   const std::uint64_t seed = lesson.seed.value_or(NewSeed());
   const bool informatics = lesson.kind == TaskKind::kInformatics;
-  PracticeWindow practice =
-      informatics ? informaticsWindow(lesson, seed) : purchasesWindow(lesson, seed);
+  PracticeWindow practice = windowFor(lesson, seed);
   if (writeResults && !lesson.results.empty()) {
     ResultsContext context(loginName(), name, informatics ? nullptr : lesson.currency, lesson.level,
                            seed);
