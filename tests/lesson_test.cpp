@@ -182,6 +182,22 @@ TEST(LessonFile, SavedByTheTeacherOpensAsTheOptionsWould) {
   EXPECT_TRUE(levelled.informatics);
   EXPECT_EQ(levelled.lesson.level, 3);
   EXPECT_EQ(parseCommandLine({"restomer", "--informatics"}).mode, Mode::kInformatics);
+
+  // A lesson with pictures keeps its kind, level and settings, and a
+  // double-click opens its practice.
+  lesson.coins.clear();
+  lesson.kind = TaskKind::kPictures;
+  lesson.level = 7;
+  lesson.fewest_pieces = false;
+  lesson.read_aloud = true;
+  teacher.setLesson(lesson);
+  ASSERT_TRUE(teacher.lesson() == lesson);
+  ASSERT_EQ(teacher.saveLesson(path).toStdString(), "");
+  const CommandLine pictures = parseCommandLine({"restomer", path});
+  EXPECT_EQ(pictures.mode, Mode::kPractice);
+  fromFile = lesson;
+  fromFile.title = "урок";
+  EXPECT_TRUE(pictures.lesson == fromFile);
 }
 
 // Every control of the teacher's window is reached with Tab and has a name a

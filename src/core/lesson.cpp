@@ -29,6 +29,21 @@ FieldRange LevelRange(TaskKind kind) {
   return range(Levels());
 }
 
+std::vector<LevelChoice> LevelChoices(TaskKind kind, std::string_view unit) {
+  std::vector<LevelChoice> choices;
+  if (kind == TaskKind::kInformatics) {
+    for (const InformaticsLevel& level : InformaticsLevels()) {
+      choices.push_back(
+          {level.number, "Ниво " + std::to_string(level.number) + ": " + level.description + "."});
+    }
+    return choices;
+  }
+  for (const Level& level : kind == TaskKind::kPictures ? PictureLevels() : Levels()) {
+    choices.push_back({level.number, LevelText(level, unit)});
+  }
+  return choices;
+}
+
 FieldRange TasksRange() { return {0, kMostTasks}; }
 
 FieldRange SeedRange() { return {0, std::numeric_limits<std::uint64_t>::max()}; }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/coin_system.h"
 #include "core/currency.h"
@@ -64,6 +65,14 @@ struct FieldRange {
   bool Holds(std::uint64_t value) const { return least <= value && value <= most; }
 };
 FieldRange LevelRange(TaskKind kind);
+
+// The levels of a kind in words, in `unit` where they name amounts:
+// "Ниво 2: ресто под 10 лв.", each with its number.
+struct LevelChoice {
+  int number;
+  std::string text;
+};
+std::vector<LevelChoice> LevelChoices(TaskKind kind, std::string_view unit);
 FieldRange TasksRange();
 FieldRange SeedRange();
 

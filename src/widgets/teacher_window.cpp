@@ -70,9 +70,19 @@ QFormLayout* TeacherWindow::createForm() {
   for (const Currency* currency : Currencies()) {
     currency_->addItem(QString::fromUtf8(currency->bulgarian_name));
   }
+  kind_ = new QComboBox;
+  for (const TaskKindName& name : TaskKindNames()) {
+    kind_->addItem(QString::fromUtf8(name.label), static_cast<int>(name.kind));
+  }
   level_ = new QComboBox;
   connect(currency_, &QComboBox::currentIndexChanged, this, &TeacherWindow::fillLevels);
+  connect(kind_, &QComboBox::currentIndexChanged, this, &TeacherWindow::fillLevels);
   fillLevels();
+  fewest_ = new QComboBox;
+  fewest_->addItem(QStringLiteral("най-малко бройки"), true);
+  fewest_->addItem(QStringLiteral("само вярна сума"), false);
+  readAloud_ = new QCheckBox(QStringLiteral("всяка задача се чете на &глас, щом се появи"));
+  amountsInWords_ = new QCheckBox(QStringLiteral("сумите и с &думи под цифрите"));
 
   tasks_ = new QSpinBox;
   tasks_->setRange(static_cast<int>(TasksRange().least), static_cast<int>(TasksRange().most));
@@ -102,7 +112,11 @@ QFormLayout* TeacherWindow::createForm() {
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("&Валута:"), currency_);
+  form->addRow(QStringLiteral("Вид &упражнение:"), kind_);
   form->addRow(QStringLiteral("&Ниво:"), level_);
+  form->addRow(QStringLiteral("&Рестото е вярно с:"), fewest_);
+  form->addRow(QString(), readAloud_);
+  form->addRow(QString(), amountsInWords_);
   form->addRow(QStringLiteral("&Задачи в кръг:"), tasks_);
   auto* seedLabel = new QLabel(QStringLiteral("Начално &число:"));
   seedLabel->setBuddy(seed_);
@@ -119,6 +133,9 @@ QFormLayout* TeacherWindow::createForm() {
   resultsLabel->setBuddy(results_);
   form->addRow(resultsLabel, rowOf({results_, chooseResults}));
   form->addRow(QStringLiteral("&Питай за името:"), askName_);
+  form_ = form;
+  connect(kind_, &QComboBox::currentIndexChanged, this, &TeacherWindow::enableKindSettings);
+  enableKindSettings();
   return form;
 }
 
@@ -207,15 +224,25 @@ void TeacherWindow::createControls() {
   layout->addStretch();
 }
 
-// The levels in words, in the unit of the currency chosen.
+TaskKind TeacherWindow::kind() const { return static_cast<TaskKind>(kind_->currentData().toInt()); }
+
+// The kind's levels in words, in the unit of the currency chosen.
 void TeacherWindow::fillLevels() {
-  const int chosen = level_->currentIndex();
+  const int chosen = level_->currentData().toInt();
   const std::string_view unit = Currencies()[currency_->currentIndex()]->unit;
   level_->clear();
-  for (const Level& level : Levels()) {
-    level_->addItem(QString::fromStdString(LevelText(level, unit)), level.number);
+  for (const LevelChoice& level : LevelChoices(kind(), unit)) {
+    level_->addItem(QString::fromStdString(level.text), level.number);
   }
-  level_->setCurrentIndex(chosen);
+  level_->setCurrentIndex(std::max(0, level_->findData(chosen)));
+}
+
+void TeacherWindow::enableKindSettings() {
+  const bool pictures = kind() == TaskKind::kPictures;
+  for (QWidget* setting : std::initializer_list<QWidget*>{fewest_, readAloud_, amountsInWords_}) {
+    setting->setEnabled(pictures);
+    if (QWidget* label = form_->labelForField(setting)) label->setEnabled(pictures);
+  }
 }
 
 void TeacherWindow::drawNewSeed() { seed_->setText(QString::number(NewSeed())); }
@@ -240,7 +267,10 @@ Lesson TeacherWindow::lesson() const {
   lesson.results = results_->text().trimmed().toStdString();
   lesson.ask_name = askName_->isChecked();
   lesson.coins = coins_;
-  if (!coins_.empty()) lesson.kind = TaskKind::kInformatics;
+  lesson.kind = coins_.empty() ? kind() : TaskKind::kInformatics;
+  lesson.fewest_pieces = fewest_->currentData().toBool();
+  lesson.read_aloud = readAloud_->isChecked();
+  lesson.amounts_in_words = amountsInWords_->isChecked();
   return lesson;
 }
 
@@ -248,7 +278,11 @@ void TeacherWindow::setLesson(const Lesson& lesson, const QString& file) {
   const auto currencies = Currencies();
   currency_->setCurrentIndex(static_cast<int>(
       std::find(currencies.begin(), currencies.end(), lesson.currency) - currencies.begin()));
+  kind_->setCurrentIndex(kind_->findData(static_cast<int>(lesson.kind)));
   level_->setCurrentIndex(level_->findData(lesson.level));
+  fewest_->setCurrentIndex(fewest_->findData(lesson.fewest_pieces));
+  readAloud_->setChecked(lesson.read_aloud);
+  amountsInWords_->setChecked(lesson.amounts_in_words);
   tasks_->setValue(lesson.tasks);
   differentTasks_->setChecked(!lesson.seed.has_value());
   seed_->setText(lesson.seed ? QString::number(*lesson.seed) : QString());

@@ -56,6 +56,9 @@ class TeacherWindow : public QWidget {
   QFormLayout* createForm();
   QHBoxLayout* createButtons();
   void fillLevels();
+  TaskKind kind() const;
+  // The settings of practice with pictures, which only it can change.
+  void enableKindSettings();
   void drawNewSeed();
   void chooseResultsFile();
   void showFile(const QString& path);
@@ -63,7 +66,13 @@ class TeacherWindow : public QWidget {
   void showStatus(const QString& sentence, const QString& path);
 
   QComboBox* currency_ = nullptr;
+  QFormLayout* form_ = nullptr;
+  QComboBox* kind_ = nullptr;
   QComboBox* level_ = nullptr;
+  // Practice with pictures' own settings.
+  QComboBox* fewest_ = nullptr;
+  QCheckBox* readAloud_ = nullptr;
+  QCheckBox* amountsInWords_ = nullptr;
   QSpinBox* tasks_ = nullptr;
   QLineEdit* seed_ = nullptr;
   QLabel* seedProblem_ = nullptr;
