@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include "core/overview.h"
 #include "core/results_reader.h"
 #include "core/row_filter.h"
+#include "widgets/filter_bar.h"
 #include "widgets/piece_button.h"
 #include "widgets/piece_tray.h"
 #include "widgets/practice_launcher.h"
@@ -187,10 +189,13 @@ TEST(PicturePracticeWindow, RowsAreReadBackAsPicturePractice) {
   const Overview overview = Summarize(read.rows);
   ASSERT_EQ(overview.pupils.size(), 1u);
   EXPECT_EQ(overview.pupils[0].right, 1);
-  RowFilter pictures;
-  pictures.kind = TaskKind::kPictures;
-  for (const ResultRow& row : read.rows) EXPECT_TRUE(pictures.Takes(row));
-  EXPECT_EQ(ChoicesOf(read.rows).kinds, std::vector<TaskKind>{TaskKind::kPictures});
+  // The overview's filter offers them as "с картинки" and takes them so.
+  FilterBar bar;
+  bar.setChoices(ChoicesOf(read.rows));
+  ASSERT_EQ(bar.kinds()->count(), 2);  // "всички" and the one kind
+  bar.kinds()->setCurrentText(QStringLiteral("с картинки"));
+  ASSERT_EQ(bar.filter().kind, TaskKind::kPictures);
+  for (const ResultRow& row : read.rows) EXPECT_TRUE(bar.filter().Takes(row));
   EXPECT_EQ(read.rows[0].ticked.get().size(),
             static_cast<std::size_t>(
                 PicturePractice(9, *FindPictureLevel(4), kEuro, true, 3).Fewest().Pieces()))

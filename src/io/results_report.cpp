@@ -370,6 +370,7 @@ QString ResultsReport::shown() const {
   if (!filter.last_day.empty()) what << QStringLiteral("до %1").arg(dayText(filter.last_day));
   if (filter.level != 0) what << QStringLiteral("ниво %1").arg(filter.level);
   if (filter.currency) what << currencyName(*filter.currency);
+  if (filter.kind) what << QString::fromUtf8(NameOf(*filter.kind).label);
   return QStringLiteral("Показани са %1 от %2 реда: %3.")
       .arg(overview.rows)
       .arg(rows.size())

@@ -41,6 +41,7 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
   lastDay_ = addDay(QStringLiteral("&До:"), QStringLiteral("До дата"));
   levels_ = addChoice(QStringLiteral("&Ниво:"), QStringLiteral("Ниво"));
   currencies_ = addChoice(QStringLiteral("&Валута:"), QStringLiteral("Валута"));
+  kinds_ = addChoice(QStringLiteral("Ви&д:"), QStringLiteral("Вид упражнение"));
   lessons_->setMinimumContentsLength(12);
   lessons_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   layout->addStretch();
@@ -78,13 +79,17 @@ void FilterBar::setChoices(const FilterChoices& choices) {
   filling_ = true;
   fillChoice(classes_, named(choices.classes));
   fillChoice(lessons_, named(choices.lessons));
-  QList<std::pair<QString, QVariant>> levels, currencies;
+  QList<std::pair<QString, QVariant>> levels, currencies, kinds;
   for (int level : choices.levels) levels.append({QString::number(level), level});
   for (const std::string& name : choices.currencies) {
     currencies.append({currencyName(name), text(name)});
   }
   fillChoice(levels_, levels);
   fillChoice(currencies_, currencies);
+  for (TaskKind kind : choices.kinds) {
+    kinds.append({QString::fromUtf8(NameOf(kind).label), static_cast<int>(kind)});
+  }
+  fillChoice(kinds_, kinds);
   // Days chosen inside the rows' days stay; the others follow the rows.
   const bool allDays = filter().first_day.empty() && filter().last_day.empty();
   for (QDateEdit* day : {firstDay_, lastDay_}) {
@@ -105,6 +110,9 @@ RowFilter FilterBar::filter() const {
   filter.level = levels_->currentData().toInt();
   if (const QVariant currency = currencies_->currentData(); currency.isValid()) {
     filter.currency = currency.toString().toStdString();
+  }
+  if (const QVariant kind = kinds_->currentData(); kind.isValid()) {
+    filter.kind = static_cast<TaskKind>(kind.toInt());
   }
   const std::string first = isoDay(firstDay_->date());
   const std::string last = isoDay(lastDay_->date());

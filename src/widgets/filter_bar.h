@@ -28,6 +28,7 @@ class FilterBar : public QWidget {
   QComboBox* lessons() const { return lessons_; }
   QComboBox* levels() const { return levels_; }
   QComboBox* currencies() const { return currencies_; }
+  QComboBox* kinds() const { return kinds_; }
 
  signals:
   void changed();
@@ -42,6 +43,7 @@ class FilterBar : public QWidget {
   QComboBox* lessons_ = nullptr;
   QComboBox* levels_ = nullptr;
   QComboBox* currencies_ = nullptr;
+  QComboBox* kinds_ = nullptr;
   QDateEdit* firstDay_ = nullptr;
   QDateEdit* lastDay_ = nullptr;
   FilterChoices choices_;

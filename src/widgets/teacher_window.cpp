@@ -114,7 +114,7 @@ QFormLayout* TeacherWindow::createForm() {
   form->addRow(QStringLiteral("&Валута:"), currency_);
   form->addRow(QStringLiteral("Вид &упражнение:"), kind_);
   form->addRow(QStringLiteral("&Ниво:"), level_);
-  form->addRow(QStringLiteral("&Рестото е вярно с:"), fewest_);
+  form->addRow(QStringLiteral("Рестото е вярно &с:"), fewest_);
   form->addRow(QString(), readAloud_);
   form->addRow(QString(), amountsInWords_);
   form->addRow(QStringLiteral("&Задачи в кръг:"), tasks_);
