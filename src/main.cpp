@@ -18,10 +18,9 @@
 #include "io/results_file.h"
 #include "io/translations.h"
 #include "print/fonts.h"
-#include "print/informatics_worksheet.h"
+#include "print/lesson_worksheet.h"
 #include "print/report.h"
 #include "print/slips.h"
-#include "print/worksheet.h"
 #include "widgets/application.h"
 #include "widgets/demonstration_window.h"
 #include "widgets/informatics_window.h"
@@ -123,11 +122,7 @@ int run(int argc, char* argv[]) {
       return 0;
     case Mode::kWorksheet:
       return writeWithoutWindow(argc, argv, [&commandLine] {
-        if (commandLine.informatics || !commandLine.lesson.coins.empty()) {
-          return writeInformaticsWorksheet(commandLine.worksheet,
-                                           informaticsSheetOptionsOf(commandLine.lesson));
-        }
-        return writeWorksheet(commandLine.worksheet, worksheetOptionsOf(commandLine.lesson));
+        return writeLessonWorksheet(commandLine.worksheet, commandLine.lesson);
       });
     case Mode::kDemonstration:
       return showDemonstration(argc, argv, commandLine);

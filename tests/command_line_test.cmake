@@ -62,6 +62,8 @@ set(rows
   "--pictures,--informatics|2|^$|restomer: --informatics не върви с --pictures.\n$"
   "--pictures,--level=9|2|^$|„9“ не е цяло число от 1 до 8.\n$"
   "pictures-test.restomer,--level=9|2|^$|„9“ не е цяло число от 1 до 8.\n$"
+  "--worksheet=pictures-test.pdf,--pictures,--currency=euro,--level=2,--tasks=3|0|^$|"
+  "pictures-test.restomer,--worksheet=pictures-test.pdf|0|^$|"
   "kind-test.restomer|2|^$|Kind=dots — видът може да бъде purchases, pictures или informatics.\n$"
   "--report=slips-test.pdf,--per-pupil,lesson-results-test.restomer,results-test.csv|0|^$|"
   "--report=slips-test.xlsx,--per-pupil,results-test.csv|2|^$|restomer: Листчетата „slips-test.xlsx“ трябва да са .pdf.\n$"

@@ -14,10 +14,13 @@
 
 #include "core/button_actions.h"
 #include "core/coin_wording.h"
+#include "core/count_up.h"
 #include "core/informatics_tasks.h"
+#include "core/picture_wording.h"
 #include "core/practice.h"
 #include "locale_support.h"
 #include "print/informatics_worksheet.h"
+#include "print/picture_worksheet.h"
 
 namespace restomer {
 namespace {
@@ -170,6 +173,67 @@ TEST(Worksheet, InformaticsTasksAndTheirKey) {
     for (const QString& head :
          {QStringLiteral("Restomer — информатика"), QStringLiteral("Ниво 3: "),
           QStringLiteral("Начално число: 2026."), QStringLiteral("Име:"),
+          QStringLiteral("стр. %1 от %2").arg(k + 1).arg(pages.size())}) {
+      EXPECT_TRUE(pages[k].contains(head)) << "page " << k + 1 << ": " << head.toStdString();
+    }
+  }
+}
+
+// The sheet with pictures under the Bulgarian settings: each task's story
+// in order with its amounts as a Bulgarian reads them, then the key with
+// every step of each count-up; the head and number on every page.
+TEST(Worksheet, PictureTasksAndTheirKey) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "the sheet is read back with poppler's tools, which run on Linux";
+#endif
+  const std::string missing = restomer::testing::MissingLocale("bg_BG.UTF-8");
+  ASSERT_TRUE(missing.empty()) << missing;
+  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+  std::setlocale(LC_NUMERIC, "bg_BG.UTF-8");
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("картинки.pdf"));
+  PictureSheetOptions options;
+  options.currency = &kEuro;
+  options.level = FindPictureLevel(6);
+  options.tasks = 7;
+  options.seed = 2026;
+  options.settings = {",", "\u00a0", 3, "-", true};
+  options.date = QDate(2026, 12, 11);
+  const QString written = writePictureWorksheet(path, options);
+  std::setlocale(LC_NUMERIC, before.c_str());
+  ASSERT_EQ(written, "");
+
+  const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+  // pdftotext leaves the spaces out of some short lines: compared without.
+  static const QRegularExpression kBlanks(QStringLiteral("[\\s\u00a0]"));
+  const QString squeezed = QString(text).remove(kBlanks);
+  InOrder inOrder{squeezed};
+  const auto expectNext = [&inOrder](const std::string& line) {
+    inOrder(QString::fromStdString(line).remove(kBlanks).toStdString());
+  };
+  const PictureWording wording(kEuro, options.settings);
+  PictureTasks drawn(2026, *options.level, kEuro);
+  for (int k = 1; k <= options.tasks; ++k) {
+    expectNext(std::to_string(k) + ". " + wording.Story(drawn.Next()));
+  }
+  expectNext("ключ");
+  PictureTasks again(2026, *options.level, kEuro);
+  for (int k = 1; k <= options.tasks; ++k) {
+    const PictureTask task = again.Next();
+    expectNext(std::to_string(k) + ". " + wording.Story(task));
+    const Payment fewest =
+        *Greedy(DenominationsOf(kEuro), task.purchase.paid - task.purchase.price);
+    for (const CountUpStep& step : CountUpOf(fewest, task.purchase.price)) {
+      expectNext(wording.StepLine(step));
+    }
+  }
+  EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\d,\\d\\d €"))))
+      << "amounts in the Bulgarian notation";
+  const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+  ASSERT_GE(pages.size(), 3);
+  for (qsizetype k = 0; k < pages.size(); ++k) {
+    for (const QString& head :
+         {QStringLiteral("Restomer — "), QStringLiteral("Начално число: 2026."),
           QStringLiteral("стр. %1 от %2").arg(k + 1).arg(pages.size())}) {
       EXPECT_TRUE(pages[k].contains(head)) << "page " << k + 1 << ": " << head.toStdString();
     }

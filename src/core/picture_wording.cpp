@@ -35,6 +35,11 @@ std::string PictureWording::Instruction(bool fewest) {
                 : "Върни рестото: сложи монети и банкноти на тезгяха и натисни „Готово“.";
 }
 
+std::string PictureWording::PaperInstruction(bool fewest) {
+  return fewest ? "Огради най-малко монети и банкноти, които правят рестото."
+                : "Огради монети и банкноти, които правят рестото.";
+}
+
 std::vector<std::string> PictureWording::VerdictLines(const PictureCheck& check) const {
   const std::int64_t change = check.record.change;
   if (check.IsRight()) {

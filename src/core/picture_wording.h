@@ -23,8 +23,9 @@ class PictureWording {
   std::string Story(const PictureTask& task) const;
   // The story as a voice reads it, amounts in words, with what to do.
   std::string StoryInWords(const PictureTask& task) const;
-  // What to do, by the lesson's rule.
+  // What to do, by the lesson's rule: in the window, and on paper.
   static std::string Instruction(bool fewest);
+  static std::string PaperInstruction(bool fewest);
   // The verdict's lines: right or not, the sum given, the pieces missing
   // and not needed.
   std::vector<std::string> VerdictLines(const PictureCheck& check) const;

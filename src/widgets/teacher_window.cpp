@@ -23,7 +23,7 @@
 
 #include "io/lesson_file.h"
 #include "io/regional_settings.h"
-#include "print/worksheet.h"
+#include "print/lesson_worksheet.h"
 #include "widgets/informatics_window.h"
 #include "widgets/overview_window.h"
 #include "widgets/practice_launcher.h"
@@ -375,10 +375,13 @@ QString TeacherWindow::saveLesson(const QString& path) {
 }
 
 QString TeacherWindow::writeWorksheetTo(const QString& path) {
-  WorksheetOptions options = worksheetOptionsOf(lesson());
-  if (const QString error = writeWorksheet(path, options); !error.isEmpty()) return say(error);
+  Lesson lesson = this->lesson();
+  if (!lesson.seed) lesson.seed = NewSeed();
+  if (const QString error = writeLessonWorksheet(path, lesson); !error.isEmpty()) {
+    return say(error);
+  }
   showStatus(QStringLiteral("Работният лист е записан в „%1“ (начално число %2).")
-                 .arg(QStringLiteral("%1"), QString::number(options.seed)),
+                 .arg(QStringLiteral("%1"), QString::number(*lesson.seed)),
              path);
   return {};
 }
