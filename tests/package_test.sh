@@ -48,7 +48,11 @@ depends=$(dpkg-deb --field "$deb" Depends)
 check "depends on no development package" sh -c "! printf '%s' '$depends' | grep -Eq '(^|[ ,])[^ ,]*-dev([ ,(]|$)'"
 check "depends on the window's font" sh -c "printf '%s' '$depends' | grep -q fonts-liberation"
 check "depends on Qt's Bulgarian texts" sh -c "printf '%s' '$depends' | grep -q qt6-translations-l10n"
-check "recommends Qt's Wayland platform" sh -c "[ \"\$(dpkg-deb --field '$deb' Recommends)\" = qt6-wayland ]"
+check "depends on Qt's voice through speech-dispatcher" sh -c "printf '%s' '$depends' | grep -q qt6-speech-speechd-plugin"
+recommends=$(dpkg-deb --field "$deb" Recommends)
+for package in qt6-wayland speech-dispatcher speech-dispatcher-espeak-ng espeak-ng-data; do
+  check "recommends $package" sh -c "printf '%s' '$recommends' | grep -Eq '(^|, )$package(,|$)'"
+done
 
 # Installed on this system, the package makes lesson files known and opens
 # them with Restomer (a double-click in a file manager); purged, it is gone.
