@@ -130,8 +130,12 @@ QWidget* PicturePracticeWindow::createStory() {
   handed_->setAccessibleName(QStringLiteral("Клиентът дава"));
   handed_->setAcceptDrops(false);
   read_ = new QPushButton(QStringLiteral("&Прочети"));
-  const QString missing = voice_->missing();
-  read_->setToolTip(missing.isEmpty() ? QStringLiteral("Прочита задачата на глас.") : missing);
+  const auto sayWhetherItReads = [this] {
+    const QString missing = voice_->missing();
+    read_->setToolTip(missing.isEmpty() ? QStringLiteral("Прочита задачата на глас.") : missing);
+  };
+  sayWhetherItReads();
+  connect(voice_.get(), &Voice::ready, this, sayWhetherItReads);
   connect(read_, &QPushButton::clicked, this, &PicturePracticeWindow::readAloud);
   auto* handedRow = new QHBoxLayout;
   handedRow->addWidget(new QLabel(QStringLiteral("Клиентът дава:")));

@@ -4,19 +4,26 @@
 #ifndef RESTOMER_WIDGETS_VOICE_H_
 #define RESTOMER_WIDGETS_VOICE_H_
 
+#include <QObject>
 #include <QString>
 #include <memory>
 
 namespace restomer {
 
-class Voice {
+class Voice : public QObject {
+  Q_OBJECT
+
  public:
-  virtual ~Voice() = default;
   // Why nothing can be read aloud, in Bulgarian; empty when a Bulgarian
   // voice is there.
   virtual QString missing() const = 0;
-  // Reads `words` aloud, stopping what was being read.
+  // Reads `words` aloud, stopping what was being read; words asked for
+  // before the voice is ready are read once it is.
   virtual void say(const QString& words) = 0;
+
+ signals:
+  // The voice is found, or known to be missing: missing() has changed.
+  void ready();
 };
 
 // The system's voice: speech-dispatcher through Qt on Linux, SAPI on

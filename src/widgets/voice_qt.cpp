@@ -1,41 +1,117 @@
 // The voice through Qt's text to speech, which on Linux speaks through
-// speech-dispatcher and its espeak-ng voices.
+// speech-dispatcher and its espeak-ng voices. Starting it takes seconds
+// (speech-dispatcher lists every voice it has), so it starts once a
+// process, in a thread of its own, and windows open at once.
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTextToSpeech>
+#include <QThread>
 
 #include "widgets/voice.h"
 
 namespace restomer {
 namespace {
 
-class QtVoice : public Voice {
+// Lives in the speech thread, where the speech engine is made and used.
+class Speaker : public QObject {
+  Q_OBJECT
+
  public:
-  QtVoice() {
-    if (speech_.state() == QTextToSpeech::Error) {
-      missing_ = QStringLiteral("Гласът на системата не отговаря (speech-dispatcher).");
+  void start() {
+    speech_ = new QTextToSpeech(this);
+    if (speech_->state() == QTextToSpeech::Error) {
+      emit found(QStringLiteral("Гласът на системата не отговаря (speech-dispatcher)."));
       return;
     }
-    const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
-    for (const QLocale& locale : speech_.availableLocales()) {
+    for (const QLocale& locale : speech_->availableLocales()) {
       if (locale.language() == QLocale::Bulgarian) {
-        speech_.setLocale(locale);
+        speech_->setLocale(locale);
+        emit found({});
         return;
       }
     }
-    missing_ = QStringLiteral("Няма инсталиран български глас.");
+    emit found(QStringLiteral("Няма инсталиран български глас."));
   }
 
-  QString missing() const override { return missing_; }
+  void say(const QString& words) {
+    speech_->stop();
+    speech_->say(words);
+  }
+
+ signals:
+  void found(const QString& missing);
+
+ private:
+  QTextToSpeech* speech_ = nullptr;
+};
+
+// The process's one speech engine: two engines talking to speech-dispatcher
+// at once fail. It ends with the application.
+class SpeechThread : public QObject {
+  Q_OBJECT
+
+ public:
+  static SpeechThread& instance() {
+    static SpeechThread* const shared = new SpeechThread(QCoreApplication::instance());
+    return *shared;
+  }
+
+  bool loaded() const { return loaded_; }
+  const QString& missing() const { return missing_; }
+  void say(const QString& words) {
+    if (!loaded_ || !missing_.isEmpty()) return;
+    QMetaObject::invokeMethod(
+        speaker_, [speaker = speaker_, words] { speaker->say(words); }, Qt::QueuedConnection);
+  }
+
+ signals:
+  void ready();
+
+ private:
+  explicit SpeechThread(QObject* parent) : QObject(parent), speaker_(new Speaker) {
+    speaker_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, speaker_, &QObject::deleteLater);
+    connect(speaker_, &Speaker::found, this, [this](const QString& missing) {
+      missing_ = missing;
+      loaded_ = true;
+      emit ready();
+    });
+    thread_.start();
+    QMetaObject::invokeMethod(speaker_, &Speaker::start, Qt::QueuedConnection);
+  }
+  ~SpeechThread() override {
+    thread_.quit();
+    thread_.wait();
+  }
+
+  QThread thread_;
+  Speaker* speaker_;
+  bool loaded_ = false;
+  QString missing_;
+};
+
+class QtVoice : public Voice {
+ public:
+  QtVoice() {
+    connect(&SpeechThread::instance(), &SpeechThread::ready, this, [this] {
+      if (!waiting_.isEmpty()) say(waiting_);
+      emit ready();
+    });
+  }
+
+  QString missing() const override {
+    const SpeechThread& speech = SpeechThread::instance();
+    return speech.loaded() ? speech.missing() : QStringLiteral("Гласът се подготвя…");
+  }
 
   void say(const QString& words) override {
-    if (!missing_.isEmpty()) return;
-    speech_.stop();
-    speech_.say(words);
+    SpeechThread& speech = SpeechThread::instance();
+    waiting_ = speech.loaded() ? QString() : words;
+    speech.say(words);
   }
 
  private:
-  QTextToSpeech speech_;
-  QString missing_;
+  QString waiting_;
 };
 
 }  // namespace
@@ -43,3 +119,5 @@ class QtVoice : public Voice {
 std::unique_ptr<Voice> systemVoice() { return std::make_unique<QtVoice>(); }
 
 }  // namespace restomer
+
+#include "voice_qt.moc"
