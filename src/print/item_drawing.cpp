@@ -46,14 +46,21 @@ void book(QPainter& p) {
   p.drawRect(QRectF(32, 30, 30, 10));
 }
 
+// A beach ball: six coloured wedges.
 void ball(QPainter& p) {
-  outline(p, QColor(0xf0, 0xf0, 0xf0));
-  p.drawEllipse(QRectF(16, 16, 68, 68));
+  const QRectF disc(16, 16, 68, 68);
+  const QColor colours[] = {QColor(0xe0, 0x40, 0x40), QColor(0xf8, 0xf8, 0xf0),
+                            QColor(0x30, 0x80, 0xd8), QColor(0xf4, 0xd0, 0x30)};
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0xe0, 0x40, 0x40));
-  p.drawChord(QRectF(16, 16, 68, 68), 30 * 16, 120 * 16);
-  p.setBrush(QColor(0x30, 0x70, 0xd0));
-  p.drawChord(QRectF(16, 16, 68, 68), 210 * 16, 120 * 16);
+  for (int wedge = 0; wedge < 6; ++wedge) {
+    p.setBrush(colours[wedge % 4]);
+    p.drawPie(disc, wedge * 60 * 16, 60 * 16);
+  }
+  p.setPen(QPen(QColor(0x50, 0x50, 0x50), 2.5));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(disc);
+  p.setBrush(QColor(0xf8, 0xf8, 0xf0));
+  p.drawEllipse(QRectF(43, 43, 14, 14));
 }
 
 void notebook(QPainter& p) {

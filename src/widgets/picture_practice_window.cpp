@@ -68,7 +68,7 @@ PicturePracticeWindow::~PicturePracticeWindow() = default;
 // As large as the content asks, within the screen's room.
 void PicturePracticeWindow::fitScreen() {
   const QWidget* content = findChild<QScrollArea*>()->widget();
-  QSize size = content->sizeHint() + QSize(24, 8);
+  QSize size = content->sizeHint() + QSize(24, done_->sizeHint().height() + 16);
   if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableSize() * 0.95);
   resize(size);
 }
@@ -96,24 +96,26 @@ void PicturePracticeWindow::createControls() {
   notice_->hide();
   auto* counterLabel = new QLabel(QStringLiteral("Тезгях: рестото, което връщаш"));
   counterLabel->setBuddy(counter_);
-  // On a small screen the whole window scrolls rather than squeezing the
-  // pieces below their size.
+  // On a small screen the task scrolls rather than squeezing the pieces
+  // below their size; the buttons below it stay in view.
   auto* content = new QWidget;
   auto* scroll = new QScrollArea;
   scroll->setWidget(content);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
-  auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(0, 0, 0, 0);
-  outer->addWidget(scroll);
   auto* layout = new QVBoxLayout(content);
   layout->addWidget(progress_);
   layout->addWidget(createStory());
   layout->addWidget(counterLabel);
   layout->addWidget(counter_);
   layout->addWidget(pages_, 1);
-  layout->addLayout(buttons);
-  layout->addWidget(notice_);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll, 1);
+  buttons->setContentsMargins(9, 0, 9, 0);
+  outer->addLayout(buttons);
+  outer->addWidget(notice_);
+  outer->addSpacing(6);
 }
 
 // The thing bought, the story with its amounts, the customer's pieces and
