@@ -13,32 +13,26 @@ InformaticsPractice::InformaticsPractice(std::uint64_t seed, const InformaticsLe
 }
 
 std::optional<TaskRecord> InformaticsPractice::NextTask() {
-  const std::optional<TaskRecord> skipped = tasks_set_ > 0 ? Abandon() : std::nullopt;
+  const std::optional<TaskRecord> skipped = round_.HasTask() ? Abandon() : std::nullopt;
   // The round's end stands until the next task is asked for.
-  if (skipped && round_.IsOver()) return skipped;
+  if (skipped && round().IsOver()) return skipped;
   task_ = tasks_.Next();
-  ++tasks_set_;
-  round_.SetTask(Key());
-  task_number_ = round_.Done() + 1;
+  round_.SetNext();
   return skipped;
 }
 
 std::optional<TaskRecord> InformaticsPractice::Check(const InformaticsAnswer& answer) {
-  if (!round_.MayAnswer(Key())) return std::nullopt;
+  if (!round_.MayAnswer()) return std::nullopt;
   const bool right = task_.question == InformaticsTask::Question::kIsGreedyFewest
                          ? answer.greedy_is_fewest == GreedyIsFewest(task_)
                          : IsFewest(task_, answer.counts);
-  TaskRecord record =
-      Record(answer, right ? TaskRecord::Outcome::kRight : TaskRecord::Outcome::kWrong);
-  round_.Count(Key(), record);
-  return record;
+  return round_.Count(
+      Record(answer, right ? TaskRecord::Outcome::kRight : TaskRecord::Outcome::kWrong));
 }
 
 std::optional<TaskRecord> InformaticsPractice::Abandon() {
-  if (!round_.MayAnswer(Key())) return std::nullopt;
-  TaskRecord record = Record({}, TaskRecord::Outcome::kSkipped);
-  round_.Count(Key(), record);
-  return record;
+  if (!round_.MayAnswer()) return std::nullopt;
+  return round_.Count(Record({}, TaskRecord::Outcome::kSkipped));
 }
 
 // The answer as a results row: the amount is paid and the change, the
@@ -76,9 +70,9 @@ std::string InformaticsPractice::Explanation(const TaskRecord& record) const {
                         : record.outcome == TaskRecord::Outcome::kWrong ? "Не е вярно."
                                                                         : "Задачата е пропусната.";
   std::string shown = InformaticsExplanation(task_, verdict);
-  if (round_.IsOver()) {
-    shown += "Кръгът свърши: " + std::to_string(round_.right_answers()) + " от " +
-             std::to_string(round_.round_size()) + " верни.\n";
+  if (round().IsOver()) {
+    shown += "Кръгът свърши: " + std::to_string(round().right_answers()) + " от " +
+             std::to_string(round().round_size()) + " верни.\n";
   }
   return shown;
 }

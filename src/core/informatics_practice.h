@@ -44,23 +44,20 @@ class InformaticsPractice {
   const InformaticsTask& task() const { return task_; }
   const InformaticsLevel& level() const { return level_; }
   // The task's number in its round, or since the start without rounds.
-  int task_number() const { return task_number_; }
-  const PracticeRound& round() const { return round_; }
+  int task_number() const { return round_.task_number(); }
+  const PracticeRound& round() const { return round_.round(); }
 
   // What the pupil reads after an answer: right or not, greedy's way and
   // the fewest, and at the end of a round its score; lines ending in "\n".
   std::string Explanation(const TaskRecord& record) const;
 
  private:
-  std::string Key() const { return std::to_string(tasks_set_); }
   TaskRecord Record(const InformaticsAnswer& answer, TaskRecord::Outcome outcome) const;
 
   InformaticsTasks tasks_;
   const InformaticsLevel& level_;
-  PracticeRound round_;
+  NumberedRound round_;
   InformaticsTask task_;
-  int tasks_set_ = 0;
-  int task_number_ = 0;
 };
 
 }  // namespace restomer

@@ -44,20 +44,18 @@ PicturePractice::PicturePractice(std::uint64_t seed, const Level& level, const C
 }
 
 std::optional<TaskRecord> PicturePractice::NextTask() {
-  const std::optional<TaskRecord> skipped = tasks_set_ > 0 ? Abandon() : std::nullopt;
+  const std::optional<TaskRecord> skipped = round_.HasTask() ? Abandon() : std::nullopt;
   // The round's end stands until the next task is asked for.
-  if (skipped && round_.IsOver()) return skipped;
+  if (skipped && round().IsOver()) return skipped;
   task_ = tasks_.Next();
-  ++tasks_set_;
-  round_.SetTask(Key());
-  task_number_ = round_.Done() + 1;
+  round_.SetNext();
   return skipped;
 }
 
 Payment PicturePractice::Fewest() const { return *Greedy(DenominationsOf(currency_), change()); }
 
 std::optional<PictureCheck> PicturePractice::Check(const Payment& given) {
-  if (!round_.MayAnswer(Key())) return std::nullopt;
+  if (!round_.MayAnswer()) return std::nullopt;
   const Payment fewest = Fewest();
   PictureCheck check{{},
                      given.Sum(),
@@ -66,16 +64,14 @@ std::optional<PictureCheck> PicturePractice::Check(const Payment& given) {
                      Beyond(fewest, given),
                      Beyond(given, fewest)};
   const bool right = given.Sum() == change() && (!fewest_ || given.Pieces() == fewest.Pieces());
-  check.record = Record(given, right ? TaskRecord::Outcome::kRight : TaskRecord::Outcome::kWrong);
-  round_.Count(Key(), check.record);
+  check.record = *round_.Count(
+      Record(given, right ? TaskRecord::Outcome::kRight : TaskRecord::Outcome::kWrong));
   return check;
 }
 
 std::optional<TaskRecord> PicturePractice::Abandon() {
-  if (!round_.MayAnswer(Key())) return std::nullopt;
-  TaskRecord record = Record({}, TaskRecord::Outcome::kSkipped);
-  round_.Count(Key(), record);
-  return record;
+  if (!round_.MayAnswer()) return std::nullopt;
+  return round_.Count(Record({}, TaskRecord::Outcome::kSkipped));
 }
 
 // The pieces given are the ticks, a caption for each piece, so that the

@@ -62,21 +62,18 @@ class PicturePractice {
   const Level& level() const { return level_; }
   const Currency& currency() const { return currency_; }
   bool fewest() const { return fewest_; }
-  int task_number() const { return task_number_; }
-  const PracticeRound& round() const { return round_; }
+  int task_number() const { return round_.task_number(); }
+  const PracticeRound& round() const { return round_.round(); }
 
  private:
-  std::string Key() const { return std::to_string(tasks_set_); }
   TaskRecord Record(const Payment& given, TaskRecord::Outcome outcome) const;
 
   PictureTasks tasks_;
   const Level& level_;
   const Currency& currency_;
   bool fewest_;
-  PracticeRound round_;
+  NumberedRound round_;
   PictureTask task_{};
-  int tasks_set_ = 0;
-  int task_number_ = 0;
 };
 
 }  // namespace restomer

@@ -37,4 +37,16 @@ std::vector<TaskRecord> PracticeRound::Ended() const {
   return IsOver() ? round_ : std::vector<TaskRecord>();
 }
 
+void NumberedRound::SetNext() {
+  ++tasks_set_;
+  round_.SetTask(Key());
+  task_number_ = round_.Done() + 1;
+}
+
+std::optional<TaskRecord> NumberedRound::Count(TaskRecord record) {
+  if (!MayAnswer()) return std::nullopt;
+  round_.Count(Key(), record);
+  return record;
+}
+
 }  // namespace restomer

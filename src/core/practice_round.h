@@ -5,6 +5,7 @@
 #ifndef RESTOMER_CORE_PRACTICE_ROUND_H_
 #define RESTOMER_CORE_PRACTICE_ROUND_H_
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -60,6 +61,31 @@ class PracticeRound {
   std::vector<TaskRecord> round_;
   // Every task answered or skipped, so that none is counted twice.
   std::set<std::string> done_;
+};
+
+// The round of a kind whose tasks the pupil cannot set: each task is keyed
+// by the order it was set in, so a seed's repeat is a new task.
+class NumberedRound {
+ public:
+  explicit NumberedRound(int round_size) : round_(round_size) {}
+
+  // Whether a task has been set: the one to skip before the next.
+  bool HasTask() const { return tasks_set_ > 0; }
+  void SetNext();
+  bool MayAnswer() const { return round_.MayAnswer(Key()); }
+  // Counts `record` as the answer to (or the skip of) the task set, once.
+  std::optional<TaskRecord> Count(TaskRecord record);
+
+  // The task's number in its round, or since the start without rounds.
+  int task_number() const { return task_number_; }
+  const PracticeRound& round() const { return round_; }
+
+ private:
+  std::string Key() const { return std::to_string(tasks_set_); }
+
+  PracticeRound round_;
+  int tasks_set_ = 0;
+  int task_number_ = 0;
 };
 
 }  // namespace restomer
