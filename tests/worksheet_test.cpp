@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <clocale>
+#include <functional>
 #include <vector>
 
 #include "core/button_actions.h"
@@ -35,6 +36,18 @@ struct InOrder {
     if (found >= 0) at = found + 1;
   }
 };
+
+// Writes a sheet with the C library's numbers in the Bulgarian way, as a
+// pupil's desktop sets them, and expects it written.
+void writeUnderBulgarianNumbers(const std::function<QString()>& write) {
+  const std::string missing = restomer::testing::MissingLocale("bg_BG.UTF-8");
+  ASSERT_TRUE(missing.empty()) << missing;
+  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+  std::setlocale(LC_NUMERIC, "bg_BG.UTF-8");
+  const QString written = write();
+  std::setlocale(LC_NUMERIC, before.c_str());
+  ASSERT_EQ(written, "");
+}
 
 QString run(const QString& program, const QStringList& arguments) {
   QProcess process;
@@ -134,10 +147,6 @@ TEST(Worksheet, InformaticsTasksAndTheirKey) {
 #ifdef Q_OS_WIN
   GTEST_SKIP() << "the sheet is read back with poppler's tools, which run on Linux";
 #endif
-  const std::string missing = restomer::testing::MissingLocale("bg_BG.UTF-8");
-  ASSERT_TRUE(missing.empty()) << missing;
-  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-  std::setlocale(LC_NUMERIC, "bg_BG.UTF-8");
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("информатика.pdf"));
   InformaticsSheetOptions options;
@@ -145,9 +154,8 @@ TEST(Worksheet, InformaticsTasksAndTheirKey) {
   options.tasks = 8;
   options.seed = 2026;
   options.date = QDate(2026, 12, 9);
-  const QString written = writeInformaticsWorksheet(path, options);
-  std::setlocale(LC_NUMERIC, before.c_str());
-  ASSERT_EQ(written, "");
+  ASSERT_NO_FATAL_FAILURE(
+      writeUnderBulgarianNumbers([&] { return writeInformaticsWorksheet(path, options); }));
 
   const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
   InOrder expectNext{text};
@@ -186,10 +194,6 @@ TEST(Worksheet, PictureTasksAndTheirKey) {
 #ifdef Q_OS_WIN
   GTEST_SKIP() << "the sheet is read back with poppler's tools, which run on Linux";
 #endif
-  const std::string missing = restomer::testing::MissingLocale("bg_BG.UTF-8");
-  ASSERT_TRUE(missing.empty()) << missing;
-  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-  std::setlocale(LC_NUMERIC, "bg_BG.UTF-8");
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("картинки.pdf"));
   PictureSheetOptions options;
@@ -199,9 +203,8 @@ TEST(Worksheet, PictureTasksAndTheirKey) {
   options.seed = 2026;
   options.settings = {",", "\u00a0", 3, "-", true};
   options.date = QDate(2026, 12, 11);
-  const QString written = writePictureWorksheet(path, options);
-  std::setlocale(LC_NUMERIC, before.c_str());
-  ASSERT_EQ(written, "");
+  ASSERT_NO_FATAL_FAILURE(
+      writeUnderBulgarianNumbers([&] { return writePictureWorksheet(path, options); }));
 
   const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
   // pdftotext leaves the spaces out of some short lines: compared without.
