@@ -89,11 +89,13 @@ QString unknownOptionsError(const QStringList& names, const QStringList& argumen
   return QStringLiteral("Непознати опции: %1.").arg(written.join(QStringLiteral(", ")));
 }
 
-// The levels in words, for the help: "Ниво 1: ресто под 1 лв., само монети. …"
-QString levelDescriptions() {
+// The levels in words, for the help: "Ниво 1: ресто под 1 лв., само монети. …",
+// the first `count` of them.
+QString levelDescriptions(TaskKind kind, std::size_t count) {
   QStringList levels;
-  for (const Level& level : Levels()) {
-    levels << QString::fromStdString(LevelText(level, kLev.unit));
+  for (const LevelChoice& level : LevelChoices(kind, kLev.unit)) {
+    if (static_cast<std::size_t>(levels.size()) == count) break;
+    levels << QString::fromStdString(level.text);
   }
   return levels.join(QLatin1Char(' '));
 }
@@ -195,11 +197,19 @@ const std::vector<OptionRow> kOptionRows = {
      }},
     {"level", "ниво",
      [] {
-       return QStringLiteral("Трудност на задачите, от %1 до %2 (по подразбиране %3). %4")
+       // With pictures, the youngest pupils' levels come before the others.
+       const auto pictures = static_cast<int>(LevelRange(TaskKind::kPictures).most);
+       const int youngest = pictures - HighestLevel();
+       return QStringLiteral(
+                  "Трудност на задачите, от %1 до %2 (по подразбиране %3). %4 С --pictures — от "
+                  "1 до %5: %6 Нива %7 до %5: нивата от 1 до %2.")
            .arg(LowestLevel())
            .arg(HighestLevel())
            .arg(kDefaultLevel)
-           .arg(levelDescriptions());
+           .arg(levelDescriptions(TaskKind::kPurchases, Levels().size()))
+           .arg(pictures)
+           .arg(levelDescriptions(TaskKind::kPictures, static_cast<std::size_t>(youngest)))
+           .arg(youngest + 1);
      },
      std::nullopt, kTaskModes,
      [](const QString& value, CommandLine& commandLine) {
