@@ -11,8 +11,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMimeData>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -21,6 +23,8 @@
 #include "core/overview.h"
 #include "core/results_reader.h"
 #include "core/row_filter.h"
+#include "print/item_drawing.h"
+#include "print/piece_drawing.h"
 #include "widgets/filter_bar.h"
 #include "widgets/piece_button.h"
 #include "widgets/piece_tray.h"
@@ -200,6 +204,32 @@ TEST(PicturePracticeWindow, RowsAreReadBackAsPicturePractice) {
             static_cast<std::size_t>(
                 PicturePractice(9, *FindPictureLevel(4), kEuro, true, 3).Fewest().Pieces()))
       << "a tick for every piece given";
+}
+
+// Every denomination and every thing bought has a picture: coins at
+// least 16 mm across, banknotes larger as they are worth more.
+TEST(Pictures, EveryPieceAndThingIsDrawn) {
+  for (const Currency* currency : Currencies()) {
+    double noteWidth = 0;
+    for (auto value = currency->hundredths.rbegin(); value != currency->hundredths.rend();
+         ++value) {
+      const QSizeF size = pieceSizeMm(*currency, *value);
+      SCOPED_TRACE(*value);
+      if (IsBanknote(*value)) {
+        EXPECT_GT(size.width(), noteWidth);
+        noteWidth = size.width();
+      } else {
+        EXPECT_GE(size.width(), 16.0);
+        EXPECT_EQ(size.width(), size.height());
+      }
+    }
+    EXPECT_TRUE(pieceSizeMm(*currency, 3).isEmpty()) << "no piece of 3";
+  }
+  QImage image(50, 50, QImage::Format_ARGB32);
+  QPainter painter(&image);
+  for (const PictureItem& item : PictureItems())
+    EXPECT_TRUE(paintItem(painter, image.rect(), item.key));
+  EXPECT_FALSE(paintItem(painter, image.rect(), "unicorn"));
 }
 
 #ifndef _WIN32

@@ -61,13 +61,14 @@ const PieceLook kEuroLooks[] = {
 // Banknotes are drawn at this part of their real size.
 constexpr double kBanknoteScale = 0.5;
 
-const PieceLook& lookOf(const Currency& currency, std::int64_t value) {
+// The look of a denomination; nullptr for a value that is none.
+const PieceLook* lookOf(const Currency& currency, std::int64_t value) {
   const std::span<const PieceLook> looks =
       currency.name == kEuro.name ? std::span<const PieceLook>(kEuroLooks) : kLevLooks;
   for (const PieceLook& look : looks) {
-    if (look.value == value) return look;
+    if (look.value == value) return &look;
   }
-  return looks.front();
+  return nullptr;
 }
 
 // The figures and the unit a piece shows: "50" and "ст.", "10" and "лв.".
@@ -140,22 +141,24 @@ void paintBanknote(QPainter& painter, const QRectF& rect, const PieceLook& look,
 }  // namespace
 
 QSizeF pieceSizeMm(const Currency& currency, std::int64_t value) {
-  const PieceLook& look = lookOf(currency, value);
-  if (look.height_mm == 0) return {look.width_mm, look.width_mm};
-  return {look.width_mm * kBanknoteScale, look.height_mm * kBanknoteScale};
+  const PieceLook* look = lookOf(currency, value);
+  if (look == nullptr) return {};
+  if (look->height_mm == 0) return {look->width_mm, look->width_mm};
+  return {look->width_mm * kBanknoteScale, look->height_mm * kBanknoteScale};
 }
 
 void paintPiece(QPainter& painter, const QRectF& rect, const Currency& currency,
                 std::int64_t value) {
-  const PieceLook& look = lookOf(currency, value);
+  const PieceLook* look = lookOf(currency, value);
+  if (look == nullptr) return;
   const QSizeF size = pieceSizeMm(currency, value).scaled(rect.size(), Qt::KeepAspectRatio);
   const QRectF fitted(rect.center() - QPointF(size.width() / 2, size.height() / 2), size);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  if (look.height_mm == 0) {
-    paintCoin(painter, fitted, look, figures(value), unitOf(currency, value));
+  if (look->height_mm == 0) {
+    paintCoin(painter, fitted, *look, figures(value), unitOf(currency, value));
   } else {
-    paintBanknote(painter, fitted, look, figures(value), unitOf(currency, value));
+    paintBanknote(painter, fitted, *look, figures(value), unitOf(currency, value));
   }
   painter.restore();
 }

@@ -17,6 +17,7 @@ namespace restomer {
 
 // The size a piece is drawn at, in millimetres: coins at their real
 // diameter, banknotes at half their real size, so that both fit a till.
+// Empty for a value that is no denomination of the currency.
 QSizeF pieceSizeMm(const Currency& currency, std::int64_t value);
 
 // Draws the piece of `value` hundredths into `rect`, keeping its shape.
