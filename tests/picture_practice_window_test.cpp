@@ -37,6 +37,8 @@ namespace {
 class ListeningVoice : public Voice {
  public:
   explicit ListeningVoice(QStringList& heard) : heard_(heard) {}
+  void prepare() override {}
+  bool isReady() const override { return true; }
   QString missing() const override { return {}; }
   void say(const QString& words) override { heard_ << words; }
 
@@ -236,14 +238,18 @@ TEST(Pictures, EveryPieceAndThingIsDrawn) {
 // Where speech-dispatcher runs (started here as a desktop session starts
 // it), the system's voice is espeak-ng's Bulgarian one.
 TEST(Voice, FindsABulgarianVoiceWhereSpeechDispatcherRuns) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "speech-dispatcher's list of voices takes minutes to read under "
+                  "AddressSanitizer; the suite without it reads it";
+#endif
   QProcess spawn;
   spawn.start(QStringLiteral("speech-dispatcher"), {QStringLiteral("--spawn")});
   if (!spawn.waitForFinished(20'000) || spawn.exitStatus() != QProcess::NormalExit) {
     GTEST_SKIP() << "speech-dispatcher does not run here: " << spawn.errorString().toStdString();
   }
   const std::unique_ptr<Voice> voice = systemVoice();
-  // It starts in the background: "Гласът се подготвя…" until it is known.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !voice->missing().contains("подготвя"); }, 30'000));
+  voice->prepare();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return voice->isReady(); }, 30'000));
   EXPECT_EQ(voice->missing().toStdString(), "");
 }
 #endif

@@ -138,6 +138,8 @@ QWidget* PicturePracticeWindow::createStory() {
   };
   sayWhetherItReads();
   connect(voice_.get(), &Voice::ready, this, sayWhetherItReads);
+  // The voice starts as the pupil reaches for the button, not before.
+  read_->installEventFilter(this);
   connect(read_, &QPushButton::clicked, this, &PicturePracticeWindow::readAloud);
   auto* handedRow = new QHBoxLayout;
   handedRow->addWidget(new QLabel(QStringLiteral("Клиентът дава:")));
@@ -375,6 +377,13 @@ void PicturePracticeWindow::readAloud() {
 void PicturePracticeWindow::showNotice() {
   notice_->setText(results_.notice());
   notice_->setVisible(!notice_->text().isEmpty());
+}
+
+bool PicturePracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == read_ && (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn)) {
+    voice_->prepare();
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void PicturePracticeWindow::closeEvent(QCloseEvent* event) {

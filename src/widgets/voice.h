@@ -1,6 +1,7 @@
 // The platform's voice, which reads tasks aloud for pupils who cannot read
 // yet: the words it is handed, in Bulgarian. Narrow on purpose, so that a
-// test can listen in and each platform brings its own speech.
+// test can listen in and each platform brings its own speech. A voice may
+// take seconds to start: it starts when first asked for, in the background.
 #ifndef RESTOMER_WIDGETS_VOICE_H_
 #define RESTOMER_WIDGETS_VOICE_H_
 
@@ -14,15 +15,19 @@ class Voice : public QObject {
   Q_OBJECT
 
  public:
+  // Starts the voice, if it has not started, as a pupil reaches for it.
+  virtual void prepare() = 0;
+  // Whether it is known if a Bulgarian voice is there.
+  virtual bool isReady() const = 0;
   // Why nothing can be read aloud, in Bulgarian; empty when a Bulgarian
-  // voice is there.
+  // voice is there or it is not yet known.
   virtual QString missing() const = 0;
   // Reads `words` aloud, stopping what was being read; words asked for
   // before the voice is ready are read once it is.
   virtual void say(const QString& words) = 0;
 
  signals:
-  // The voice is found, or known to be missing: missing() has changed.
+  // It is now known whether a Bulgarian voice is there.
   void ready();
 };
 

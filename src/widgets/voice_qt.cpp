@@ -1,7 +1,7 @@
 // The voice through Qt's text to speech, which on Linux speaks through
 // speech-dispatcher and its espeak-ng voices. Starting it takes seconds
 // (speech-dispatcher lists every voice it has), so it starts once a
-// process, in a thread of its own, and windows open at once.
+// process, when first asked for, in a thread of its own.
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTextToSpeech>
@@ -70,7 +70,6 @@ class SpeechThread : public QObject {
  private:
   explicit SpeechThread(QObject* parent) : QObject(parent), speaker_(new Speaker) {
     speaker_->moveToThread(&thread_);
-    connect(&thread_, &QThread::finished, speaker_, &QObject::deleteLater);
     connect(speaker_, &Speaker::found, this, [this](const QString& missing) {
       missing_ = missing;
       loaded_ = true;
@@ -79,7 +78,10 @@ class SpeechThread : public QObject {
     thread_.start();
     QMetaObject::invokeMethod(speaker_, &Speaker::start, Qt::QueuedConnection);
   }
+  // The engine ends in its own thread, once it has started.
   ~SpeechThread() override {
+    QMetaObject::invokeMethod(
+        speaker_, [speaker = speaker_] { delete speaker; }, Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
   }
@@ -92,25 +94,26 @@ class SpeechThread : public QObject {
 
 class QtVoice : public Voice {
  public:
-  QtVoice() {
-    connect(&SpeechThread::instance(), &SpeechThread::ready, this, [this] {
+  void prepare() override {
+    if (speech_ != nullptr) return;
+    speech_ = &SpeechThread::instance();
+    connect(speech_, &SpeechThread::ready, this, [this] {
       if (!waiting_.isEmpty()) say(waiting_);
       emit ready();
     });
   }
 
-  QString missing() const override {
-    const SpeechThread& speech = SpeechThread::instance();
-    return speech.loaded() ? speech.missing() : QStringLiteral("Гласът се подготвя…");
-  }
+  bool isReady() const override { return speech_ != nullptr && speech_->loaded(); }
+  QString missing() const override { return isReady() ? speech_->missing() : QString(); }
 
   void say(const QString& words) override {
-    SpeechThread& speech = SpeechThread::instance();
-    waiting_ = speech.loaded() ? QString() : words;
-    speech.say(words);
+    prepare();
+    waiting_ = isReady() ? QString() : words;
+    speech_->say(words);
   }
 
  private:
+  SpeechThread* speech_ = nullptr;
   QString waiting_;
 };
 

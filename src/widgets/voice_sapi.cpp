@@ -37,6 +37,8 @@ class SapiVoice : public Voice {
   }
   ~SapiVoice() override { release(voice_); }
 
+  void prepare() override {}
+  bool isReady() const override { return true; }
   QString missing() const override { return missing_; }
 
   void say(const QString& words) override {
