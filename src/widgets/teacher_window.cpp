@@ -64,8 +64,9 @@ TeacherWindow::TeacherWindow(QWidget* parent) : QWidget(parent) {
   setLesson(Lesson());
 }
 
-// The lesson's settings, one row each.
-QFormLayout* TeacherWindow::createForm() {
+// The currency, the kind of practice with its levels, and the settings of
+// practice with pictures.
+void TeacherWindow::createKindControls() {
   currency_ = new QComboBox;
   for (const Currency* currency : Currencies()) {
     currency_->addItem(QString::fromUtf8(currency->bulgarian_name));
@@ -83,7 +84,11 @@ QFormLayout* TeacherWindow::createForm() {
   fewest_->addItem(QStringLiteral("само вярна сума"), false);
   readAloud_ = new QCheckBox(QStringLiteral("всяка задача се чете на &глас, щом се появи"));
   amountsInWords_ = new QCheckBox(QStringLiteral("сумите и с &думи под цифрите"));
+}
 
+// The lesson's settings, one row each.
+QFormLayout* TeacherWindow::createForm() {
+  createKindControls();
   tasks_ = new QSpinBox;
   tasks_->setRange(static_cast<int>(TasksRange().least), static_cast<int>(TasksRange().most));
   tasks_->setSpecialValueText(QStringLiteral("без кръгове: упражнението продължава"));

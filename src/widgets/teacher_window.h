@@ -54,6 +54,7 @@ class TeacherWindow : public QWidget {
   QString checkSeed();
   bool confirmUnwritable(const QFileInfo& results);
   QFormLayout* createForm();
+  void createKindControls();
   QHBoxLayout* createButtons();
   void fillLevels();
   TaskKind kind() const;
