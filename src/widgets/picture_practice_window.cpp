@@ -1,7 +1,6 @@
 #include "widgets/picture_practice_window.h"
 
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -67,8 +66,7 @@ PicturePracticeWindow::~PicturePracticeWindow() = default;
 
 // As large as the content asks, within the screen's room.
 void PicturePracticeWindow::fitScreen() {
-  const QWidget* content = findChild<QScrollArea*>()->widget();
-  QSize size = content->sizeHint() + QSize(24, done_->sizeHint().height() + 16);
+  QSize size = task_->widget()->sizeHint() + QSize(24, done_->sizeHint().height() + 16);
   if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableSize() * 0.95);
   resize(size);
 }
@@ -99,10 +97,10 @@ void PicturePracticeWindow::createControls() {
   // On a small screen the task scrolls rather than squeezing the pieces
   // below their size; the buttons below it stay in view.
   auto* content = new QWidget;
-  auto* scroll = new QScrollArea;
-  scroll->setWidget(content);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
+  task_ = new QScrollArea;
+  task_->setWidget(content);
+  task_->setWidgetResizable(true);
+  task_->setFrameShape(QFrame::NoFrame);
   auto* layout = new QVBoxLayout(content);
   layout->addWidget(progress_);
   layout->addWidget(createStory());
@@ -111,7 +109,7 @@ void PicturePracticeWindow::createControls() {
   layout->addWidget(pages_, 1);
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
-  outer->addWidget(scroll, 1);
+  outer->addWidget(task_, 1);
   buttons->setContentsMargins(9, 0, 9, 0);
   outer->addLayout(buttons);
   outer->addWidget(notice_);

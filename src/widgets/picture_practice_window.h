@@ -20,9 +20,9 @@
 #include "widgets/practice_results.h"
 #include "widgets/voice.h"
 
-class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 class QVBoxLayout;
 
@@ -92,6 +92,8 @@ class PicturePracticeWindow : public QWidget {
   // The pieces on the counter: count by value, largest first.
   std::map<std::int64_t, std::int64_t, std::greater<>> given_;
 
+  // The task, which scrolls on a small screen.
+  QScrollArea* task_ = nullptr;
   QLabel* progress_ = nullptr;
   QLabel* item_ = nullptr;
   QLabel* story_ = nullptr;
