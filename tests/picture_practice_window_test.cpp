@@ -112,6 +112,12 @@ TEST(PicturePracticeWindow, ChecksWhatLiesOnTheCounter) {
       case Way::kCentDragged:
         for (std::int64_t value : pieces)
           QTest::mouseClick(window.tillPiece(value), Qt::LeftButton);
+        // What is no piece of the till, dropped from another program, is not taken.
+        for (std::int64_t value : {3LL, -500LL, 9'000'000'000'000'000'000LL}) {
+          drop(window.counter(), value);
+        }
+        QApplication::processEvents();
+        ASSERT_EQ(window.counter()->pieces().size(), pieces.size());
         drop(window.counter(), 1);
         break;
       case Way::kAllInSmallCoins:

@@ -254,6 +254,7 @@ void PicturePracticeWindow::showTask() {
 
 void PicturePracticeWindow::give(std::int64_t value) {
   if (pages_->currentIndex() != 0) return;  // answered: the counter stands
+  if (tillPiece(value) == nullptr) return;  // dropped from elsewhere: no piece of the till
   ++given_[value];
   showCounter();
 }
