@@ -123,6 +123,9 @@ TEST(CommandLine, ChoosesTheCurrency) {
       {{"restomer", "--currency=euro"}, &restomer::kEuro},
       {{"restomer", "--currency", "euro"}, &restomer::kEuro},
       {{"restomer", "--practice", "--currency=euro"}, &restomer::kEuro},
+      // The teacher's window proposes the euro for a new lesson.
+      {{"restomer", "--teacher"}, &restomer::kEuro},
+      {{"restomer", "--teacher", "--currency=lev"}, &restomer::kLev},
   };
   for (const auto& c : cases) {
     const CommandLine commandLine = parseCommandLine(c.arguments);

@@ -239,6 +239,7 @@ TEST(TeacherWindow, SavesASeedAndResultsBesideTheLesson) {
   lesson.seed = 5;
   lesson.results = "резултати.csv";
   TeacherWindow teacher;
+  EXPECT_EQ(teacher.lesson().currency, &restomer::kEuro) << "a new lesson is proposed in euro";
   teacher.setLesson(lesson);
   teacher.show();
   auto* seed = teacher.findChild<QLineEdit*>();

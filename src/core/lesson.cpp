@@ -8,6 +8,12 @@
 
 namespace restomer {
 
+Lesson NewLesson() {
+  Lesson lesson;
+  lesson.currency = &kEuro;
+  return lesson;
+}
+
 int LowestLevel() { return Levels().front().number; }
 
 int HighestLevel() { return Levels().back().number; }

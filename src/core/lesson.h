@@ -52,6 +52,10 @@ struct Lesson {
   bool operator==(const Lesson&) const = default;
 };
 
+// The lesson a teacher starts from: in euro, Bulgaria's currency since
+// 1 January 2026 (the demonstration alone starts in lev).
+Lesson NewLesson();
+
 // The lowest and highest level number of purchases, from their table.
 int LowestLevel();
 int HighestLevel();

@@ -527,8 +527,12 @@ QString misplacedOption(const OptionParser& options, Mode mode) {
   return {};
 }
 
-// The lesson: a lesson file's, then the options', which win.
+// The lesson: a lesson file's, or a new one in the teacher's window, then
+// the options', which win.
 QString readLesson(const OptionParser& options, CommandLine& commandLine) {
+  if (commandLine.lessonFile.isEmpty() && commandLine.mode == Mode::kTeacher) {
+    commandLine.lesson = NewLesson();
+  }
   if (!commandLine.lessonFile.isEmpty()) {
     if (QString error = readLessonFile(commandLine.lessonFile, commandLine.lesson);
         !error.isEmpty()) {

@@ -61,7 +61,7 @@ QString folderFor(const QString& file) {
 TeacherWindow::TeacherWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(kTitle);
   createControls();
-  setLesson(Lesson());
+  setLesson(NewLesson());
 }
 
 // The currency, the kind of practice with its levels, and the settings of
